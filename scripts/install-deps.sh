@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and testing need, only when something is missing.
+set -euo pipefail
+packages=(build-essential cmake ninja-build pkg-config libcli11-dev libgtest-dev libgmock-dev
+          libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl-dev clang
+          desktop-file-utils appstream dpkg-dev file)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi

@@ -1,0 +1,60 @@
+#pragma once
+// The ANSI code page of the system: every scan by character goes through here, so that a
+// double-byte character is never split and a trail byte is never taken for '\', '.', a letter...
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace z2k {
+
+enum class CodePage {
+    SingleByte,  // every byte is one character
+    Cp932,       // Shift_JIS: lead bytes 0x81-0x9F and 0xE0-0xFC take the next byte with them
+    Utf8,        // a valid sequence is one character; any other byte is one character
+};
+
+// The process-wide code page. Starts as the code page of the process locale (see
+// codePageFromLocale); front ends and tests set it explicitly.
+CodePage activeCodePage();
+void setActiveCodePage(CodePage page);
+
+// setlocale(LC_CTYPE, "") then nl_langinfo(CODESET): UTF-8 gives Utf8, SHIFT_JIS/CP932 gives
+// Cp932, anything else SingleByte.
+CodePage codePageFromLocale();
+
+// The name of the code set (for iconv) that the code page stands for.
+const char* codePageCodeSet(CodePage page);
+
+// Number of bytes of the character that starts at pos (at least 1, never past the end).
+// pos must be < s.size().
+std::size_t charLength(std::string_view s, std::size_t pos, CodePage page = activeCodePage());
+
+// True when byte pos of s is the first byte of a character (scanning from the start).
+// Used where a position must be tested without splitting (for example "the character at byte n").
+bool isCharStart(std::string_view s, std::size_t pos, CodePage page = activeCodePage());
+
+// Calls fn(pos, length) for every character of s in order.
+template <typename Fn>
+void forEachChar(std::string_view s, Fn&& fn, CodePage page = activeCodePage()) {
+    for (std::size_t pos = 0; pos < s.size();) {
+        std::size_t len = charLength(s, pos, page);
+        fn(pos, len);
+        pos += len;
+    }
+}
+
+// Number of characters in s.
+std::size_t charCount(std::string_view s, CodePage page = activeCodePage());
+
+// Position of the first/last single-byte character c in s (never a trail byte), or npos.
+std::size_t findChar(std::string_view s, char c, std::size_t from = 0, CodePage page = activeCodePage());
+std::size_t findLastChar(std::string_view s, char c, CodePage page = activeCodePage());
+
+// ASCII-only case handling that never touches a trail byte.
+std::string toUpperText(std::string_view s, CodePage page = activeCodePage());
+std::string toLowerText(std::string_view s, CodePage page = activeCodePage());
+bool equalsIgnoreCase(std::string_view a, std::string_view b, CodePage page = activeCodePage());
+// <0, 0, >0 like strcmp after folding ASCII letters to lower case.
+int compareIgnoreCase(std::string_view a, std::string_view b, CodePage page = activeCodePage());
+
+}  // namespace z2k

@@ -1,0 +1,51 @@
+#pragma once
+// File attributes, directory enumeration and file status over system paths.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace z2k {
+
+// The attribute word of a path, with the desktop's bit values.
+enum FileAttribute : std::uint32_t {
+    kAttributeReadOnly = 0x1,      // owner-write permission bit clear
+    kAttributeHidden = 0x2,        // last component begins with '.'
+    kAttributeDirectory = 0x10,    // a folder (links followed)
+    kAttributeReparsePoint = 0x400 // the path itself is a symbolic link
+};
+
+struct AttributeResult {
+    bool ok = false;           // false: "cannot be read"
+    std::uint32_t attributes = 0;
+    int error = 0;             // errno when !ok (unmapped path: ENOENT)
+};
+AttributeResult getFileAttributes(std::string_view systemPath);
+
+// The system's own description of an error code (strerror).
+std::string errorDescription(int error);
+
+struct DirectoryEntry {
+    std::string name;          // in the code page
+    std::uint32_t attributes = 0;
+};
+struct DirectoryListing {
+    bool ok = false;           // false: the enumeration could not be started
+    int error = 0;
+    std::vector<DirectoryEntry> entries;  // sorted, "." and ".." included as the desktop gives them
+};
+// Enumerates a system pattern of the form "dir\*.*". Entries are sorted by name with ASCII
+// letters folded to lower case, ties by bytes.
+DirectoryListing enumerateDirectory(std::string_view systemPattern);
+
+struct FileStatus {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNanoseconds = 0;
+};
+FileStatus fileStatus(std::string_view systemPath);
+
+// Removes a file; true on success.
+bool removeFile(std::string_view systemPath);
+
+}  // namespace z2k

@@ -1,0 +1,19 @@
+#pragma once
+// Full-path expansion emulated as text with the desktop's rules.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace z2k {
+
+// Expands a system path: '/' to '\', runs of separators after the root collapse, "." goes,
+// ".." removes the component before it (never the root nor a machine path's share), a
+// component ending in a single dot loses it, the last component loses trailing dots and blanks
+// when the path does not end in a separator, relative and drive-relative forms get the current
+// directory. Nothing when the result is longer than maxBytes (260) or cannot be formed.
+std::optional<std::string> expandFullPath(std::string_view path, std::size_t maxBytes = 260);
+
+// The current directory in system form (Z:\... of the process's working directory).
+std::string currentSystemDirectory();
+
+}  // namespace z2k

@@ -1,0 +1,35 @@
+#pragma once
+// Text-mode files of the desktop: lines end in CR LF on disk; on reading, CR LF or a lone LF
+// becomes one LF and byte 26 ends the readable text.
+#include <string>
+#include <string_view>
+
+namespace z2k {
+
+struct TextReadResult {
+    bool ok = false;
+    int error = 0;        // errno when !ok
+    std::string text;     // the text after text-mode conversion
+};
+TextReadResult readTextFile(std::string_view systemPath);
+
+// Converts raw file bytes as a text-mode read would.
+std::string textModeDecode(std::string_view bytes);
+// Converts text as a text-mode write would: every LF becomes CR LF.
+std::string textModeEncode(std::string_view text);
+
+// Replaces the file at systemPath with the text-mode encoding of text, atomically: the bytes go to
+// a temporary file in the same folder, are flushed, and the temporary file is renamed over the
+// path only after everything was written. A failed write leaves the earlier file as it was.
+// When keepBackup is set and the file exists, the old file is kept as systemPath + ".bak".
+// Returns 0 on success, else errno.
+int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup);
+
+}  // namespace z2k
+
+namespace z2k {
+// Whether replaceTextFile callers keep a ".bak" of the file they replace (on by default; the
+// command line's --no-backup turns it off).
+bool backupsEnabled();
+void setBackupsEnabled(bool enabled);
+}  // namespace z2k

@@ -1,0 +1,79 @@
+#include "support/TestSupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "platform/HostPaths.h"
+
+namespace z2k::test {
+
+void RecordingTextDisplay::clear() {
+    events.push_back("clear");
+    buffer_.clear();
+}
+void RecordingTextDisplay::replace(std::string_view text) {
+    events.push_back("replace:" + std::string(text));
+    buffer_.replace(text);
+}
+void RecordingTextDisplay::appendLine(std::string_view line) {
+    events.push_back("append:" + std::string(line));
+    buffer_.appendLine(line);
+}
+
+void RecordingProgress::reset() {
+    value_.reset();
+    positions.push_back(value_.position());
+}
+void RecordingProgress::set(int position) {
+    value_.set(position);
+    positions.push_back(value_.position());
+}
+void RecordingProgress::step(int delta) {
+    value_.step(delta);
+    positions.push_back(value_.position());
+}
+
+void RecordingAlerts::show(std::string_view text, std::string_view title, AlertIcon icon) {
+    alerts.push_back({std::string(text), std::string(title), icon});
+}
+
+TempFolder::TempFolder(char drive) : drive_(drive) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "z2k-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+    if (drive_ != '\0') mapDrive(drive_, path_.string());
+}
+
+TempFolder::~TempFolder() {
+    if (drive_ != '\0') unmapDrive(drive_);
+    std::error_code ignored;
+    // Give back the owner-write bit of folders a test made read-only, so they can be removed.
+    for (auto it = std::filesystem::recursive_directory_iterator(
+             path_, std::filesystem::directory_options::skip_permission_denied, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+        if (it->is_directory(ignored) && !it->is_symlink(ignored))
+            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ignored);
+    }
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempFolder::write(const std::string& relative, std::string_view bytes) const {
+    std::filesystem::path file = path_ / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TempFolder::read(const std::string& relative) const { return readBytes(path_ / relative); }
+
+std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace z2k::test

@@ -1,0 +1,70 @@
+#pragma once
+// Shared helpers for tests: recording displays and alerts, and temporary folders mapped as drives.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Displays.h"
+
+namespace z2k::test {
+
+// Records every operation in order ("clear", "replace:TEXT", "append:TEXT") and keeps the text.
+class RecordingTextDisplay : public TextDisplay {
+public:
+    void clear() override;
+    void replace(std::string_view text) override;
+    void appendLine(std::string_view line) override;
+    const std::string& text() const { return buffer_.text(); }
+    std::vector<std::string> events;
+
+private:
+    TextDisplayBuffer buffer_;
+};
+
+// Records every position the bar takes, in order.
+class RecordingProgress : public ProgressDisplay {
+public:
+    void reset() override;
+    void set(int position) override;
+    void step(int delta) override;
+    int position() const { return value_.position(); }
+    std::vector<int> positions;
+
+private:
+    ProgressValue value_;
+};
+
+struct RecordedAlert {
+    std::string text;
+    std::string title;
+    AlertIcon icon;
+};
+class RecordingAlerts : public Alerts {
+public:
+    void show(std::string_view text, std::string_view title, AlertIcon icon) override;
+    std::vector<RecordedAlert> alerts;
+};
+
+// A fresh temporary folder, removed with its contents at the end of the test. Optionally mapped
+// as a drive (for example 'D'), so tests can work on D:\ paths wherever they run.
+class TempFolder {
+public:
+    explicit TempFolder(char drive = '\0');
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // Writes bytes to a file relative to the folder (folders created as needed).
+    void write(const std::string& relative, std::string_view bytes) const;
+    std::string read(const std::string& relative) const;
+
+private:
+    std::filesystem::path path_;
+    char drive_;
+};
+
+// Whole file as bytes; empty when it cannot be read.
+std::string readBytes(const std::filesystem::path& file);
+
+}  // namespace z2k::test
