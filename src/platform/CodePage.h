@@ -22,6 +22,12 @@ void setActiveCodePage(CodePage page);
 // Cp932, anything else SingleByte.
 CodePage codePageFromLocale();
 
+// The code set of the process locale (nl_langinfo(CODESET) after setlocale(LC_CTYPE, "")),
+// read once. Host file names are in this code set.
+const std::string& localeCodeSet();
+// The code page that a code set name stands for (UTF-8, Shift_JIS/CP932, else single-byte).
+CodePage codePageForCodeSet(std::string_view codeSet);
+
 // The name of the code set (for iconv) that the code page stands for.
 const char* codePageCodeSet(CodePage page);
 

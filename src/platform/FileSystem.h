@@ -9,16 +9,16 @@ namespace z2k {
 
 // The attribute word of a path, with the desktop's bit values.
 enum FileAttribute : std::uint32_t {
-    kAttributeReadOnly = 0x1,      // owner-write permission bit clear
-    kAttributeHidden = 0x2,        // last component begins with '.'
-    kAttributeDirectory = 0x10,    // a folder (links followed)
-    kAttributeReparsePoint = 0x400 // the path itself is a symbolic link
+    kAttributeReadOnly = 0x1,       // owner-write permission bit clear
+    kAttributeHidden = 0x2,         // last component begins with '.'
+    kAttributeDirectory = 0x10,     // a folder (links followed)
+    kAttributeReparsePoint = 0x400  // the path itself is a symbolic link
 };
 
 struct AttributeResult {
-    bool ok = false;           // false: "cannot be read"
+    bool ok = false;  // false: "cannot be read"
     std::uint32_t attributes = 0;
-    int error = 0;             // errno when !ok (unmapped path: ENOENT)
+    int error = 0;  // errno when !ok (unmapped path: ENOENT)
 };
 AttributeResult getFileAttributes(std::string_view systemPath);
 
@@ -26,16 +26,19 @@ AttributeResult getFileAttributes(std::string_view systemPath);
 std::string errorDescription(int error);
 
 struct DirectoryEntry {
-    std::string name;          // in the code page
+    std::string name;  // in the code page
     std::uint32_t attributes = 0;
 };
 struct DirectoryListing {
-    bool ok = false;           // false: the enumeration could not be started
+    bool ok = false;  // false: the enumeration could not be started
     int error = 0;
     std::vector<DirectoryEntry> entries;  // sorted, "." and ".." included as the desktop gives them
 };
-// Enumerates a system pattern of the form "dir\*.*". Entries are sorted by name with ASCII
-// letters folded to lower case, ties by bytes.
+// Enumerates a system pattern of the form "dir\*.*" ('*' and '?' match any names, ASCII letters
+// in either case). Entries are sorted by name with ASCII letters folded to lower case, ties by
+// bytes. "." and ".." come with every folder but a drive's root, as on the desktop; host names
+// that the code page cannot hold (or that hold a '\') are left out. No entry at all fails like
+// the desktop's "no entries": ok is false with ENOENT.
 DirectoryListing enumerateDirectory(std::string_view systemPattern);
 
 struct FileStatus {

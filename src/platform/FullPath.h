@@ -13,7 +13,8 @@ namespace z2k {
 // directory. Nothing when the result is longer than maxBytes (260) or cannot be formed.
 std::optional<std::string> expandFullPath(std::string_view path, std::size_t maxBytes = 260);
 
-// The current directory in system form (Z:\... of the process's working directory).
+// The current directory in system form (Z:\... of the process's working directory); empty when
+// it cannot be read or its name cannot be held in the code page (then relative paths do not expand).
 std::string currentSystemDirectory();
 
 }  // namespace z2k

@@ -26,4 +26,13 @@ std::optional<std::string> hostToSystemPath(std::string_view hostPath);
 // form, one trailing '/' dropped (except for "/" itself); any other text is returned unchanged.
 std::string typedPathToSystem(std::string_view typed);
 
+// One name (or a run of names joined by '/') converted from the active code page to the
+// locale's code set, and back. Nothing when it cannot be converted. Names are unchanged when the
+// two code sets agree, when the locale is the plain C locale, or when the text is ASCII.
+std::optional<std::string> codePageNameToHost(std::string_view name);
+std::optional<std::string> hostNameToCodePage(std::string_view name);
+
+// The host folder a drive letter is mapped to, or nothing.
+std::optional<std::string> mappedDriveFolder(char drive);
+
 }  // namespace z2k

@@ -7,7 +7,8 @@ namespace z2k {
 // trailing backslash.
 std::string temporaryFolder();
 // A new, unique temporary file name in that folder (the file is created empty, like the
-// desktop's temporary-name call), in system form.
+// desktop's temporary-name call), in system form: at most the first three characters of prefix,
+// a unique part and ".tmp". Empty when no file could be created.
 std::string temporaryFileName(const std::string& prefix);
 
 }  // namespace z2k

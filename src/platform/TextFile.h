@@ -8,8 +8,8 @@ namespace z2k {
 
 struct TextReadResult {
     bool ok = false;
-    int error = 0;        // errno when !ok
-    std::string text;     // the text after text-mode conversion
+    int error = 0;     // errno when !ok
+    std::string text;  // the text after text-mode conversion
 };
 TextReadResult readTextFile(std::string_view systemPath);
 

@@ -1,0 +1,211 @@
+#include "platform/FileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include "platform/CodePage.h"
+#include "platform/HostPaths.h"
+
+namespace z2k {
+namespace {
+
+std::uint32_t attributesOf(const struct stat& st) {
+    std::uint32_t attributes = 0;
+    if (S_ISDIR(st.st_mode)) attributes |= kAttributeDirectory;
+    // Read-only is the owner's write bit, whoever runs the program.
+    if ((st.st_mode & S_IWUSR) == 0) attributes |= kAttributeReadOnly;
+    return attributes;
+}
+
+// The last name of a host path ("" for "/").
+std::string_view lastHostName(std::string_view host) {
+    while (host.size() > 1 && host.back() == '/') host.remove_suffix(1);
+    const std::size_t slash = host.rfind('/');
+    return slash == std::string_view::npos ? host : host.substr(slash + 1);
+}
+
+// Attribute word of a name inside an open directory (links followed; reparse point when the
+// entry itself is a link; a dangling link has only reparse point).
+std::optional<std::uint32_t> entryAttributes(int dirFd, const char* name, bool hiddenByName) {
+    struct stat st;
+    if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    std::uint32_t attributes = 0;
+    if (S_ISLNK(st.st_mode)) {
+        attributes |= kAttributeReparsePoint;
+        struct stat target;
+        if (fstatat(dirFd, name, &target, 0) != 0) return attributes;
+        attributes |= attributesOf(target);
+    } else {
+        attributes |= attributesOf(st);
+    }
+    if (hiddenByName) attributes |= kAttributeHidden;
+    return attributes;
+}
+
+// '?' is one character, '*' any run of characters; ASCII letters match either case.
+bool wildcardMatch(std::string_view pattern, std::string_view name, CodePage page) {
+    if (pattern == "*" || pattern == "*.*") return true;
+    std::size_t p = 0, n = 0;
+    std::size_t starP = std::string_view::npos, starN = 0;
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    while (n < name.size()) {
+        if (p < pattern.size()) {
+            const std::size_t pl = charLength(pattern, p, page);
+            const std::size_t nl = charLength(name, n, page);
+            if (pl == 1 && pattern[p] == '*') {
+                starP = p++;
+                starN = n;
+                continue;
+            }
+            bool same = false;
+            if (pl == 1 && pattern[p] == '?') {
+                same = true;
+            } else if (pl == nl) {
+                same = (pl == 1) ? lower(pattern[p]) == lower(name[n])
+                                 : pattern.substr(p, pl) == name.substr(n, nl);
+            }
+            if (same) {
+                p += pl;
+                n += nl;
+                continue;
+            }
+        }
+        if (starP == std::string_view::npos) return false;
+        p = starP + 1;
+        starN += charLength(name, starN, page);
+        n = starN;
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+AttributeResult getFileAttributes(std::string_view systemPath) {
+    AttributeResult result;
+    std::optional<std::string> host = systemToHostPath(systemPath);
+    if (!host) {
+        result.error = ENOENT;
+        return result;
+    }
+    struct stat st;
+    if (lstat(host->c_str(), &st) != 0) {
+        result.error = errno;
+        return result;
+    }
+    bool dangling = false;
+    if (S_ISLNK(st.st_mode)) {
+        result.attributes |= kAttributeReparsePoint;
+        struct stat target;
+        if (stat(host->c_str(), &target) == 0) {
+            result.attributes |= attributesOf(target);
+        } else {
+            dangling = true;  // a link that leads nowhere has only the reparse point
+        }
+    } else {
+        result.attributes |= attributesOf(st);
+    }
+    const std::string_view name = lastHostName(*host);
+    if (!dangling && !name.empty() && name[0] == '.') result.attributes |= kAttributeHidden;
+    result.ok = true;
+    return result;
+}
+
+std::string errorDescription(int error) {
+    return std::strerror(error);
+}
+
+DirectoryListing enumerateDirectory(std::string_view systemPattern) {
+    DirectoryListing listing;
+    const CodePage page = activeCodePage();
+    const std::size_t lastSeparator = findLastChar(systemPattern, '\\', page);
+    std::string directory;
+    std::string_view pattern;
+    if (lastSeparator == std::string_view::npos) {
+        listing.error = ENOENT;
+        return listing;
+    }
+    directory.assign(systemPattern.substr(0, lastSeparator));
+    pattern = systemPattern.substr(lastSeparator + 1);
+    // "X:" names the root of the drive here.
+    const bool isRoot = directory.size() == 2 && directory[1] == ':';
+    if (isRoot) directory += '\\';
+    std::optional<std::string> host = systemToHostPath(directory);
+    if (!host) {
+        listing.error = ENOENT;
+        return listing;
+    }
+    DIR* dir = opendir(host->c_str());
+    if (dir == nullptr) {
+        listing.error = errno;
+        return listing;
+    }
+    const int dirFd = dirfd(dir);
+    errno = 0;
+    while (struct dirent* entry = readdir(dir)) {
+        const std::string_view hostName(entry->d_name);
+        const bool dotEntry = hostName == "." || hostName == "..";
+        // The desktop gives no "." and ".." for the root of a drive.
+        if (dotEntry && isRoot) continue;
+        std::optional<std::string> name = hostNameToCodePage(hostName);
+        // A name the code page cannot hold cannot be opened either; a host name holding '\'
+        // cannot be written as one name of a system path.
+        if (!name || findChar(*name, '\\', 0, page) != std::string::npos) continue;
+        if (!wildcardMatch(pattern, *name, page)) continue;
+        std::optional<std::uint32_t> attributes =
+            entryAttributes(dirFd, entry->d_name, !dotEntry && hostName[0] == '.');
+        if (!attributes) continue;  // removed while the folder was read
+        listing.entries.push_back(DirectoryEntry{std::move(*name), *attributes});
+    }
+    closedir(dir);
+    if (listing.entries.empty()) {
+        listing.error = ENOENT;  // the desktop's "no entries" ends the enumeration at its start
+        return listing;
+    }
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(listing.entries.size());
+    for (std::size_t i = 0; i < listing.entries.size(); ++i) {
+        keys.emplace_back(toLowerText(listing.entries[i].name, page), i);
+    }
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        const int folded =
+            std::memcmp(a.first.data(), b.first.data(), std::min(a.first.size(), b.first.size()));
+        if (folded != 0) return folded < 0;
+        if (a.first.size() != b.first.size()) return a.first.size() < b.first.size();
+        return listing.entries[a.second].name < listing.entries[b.second].name;
+    });
+    std::vector<DirectoryEntry> sorted;
+    sorted.reserve(keys.size());
+    for (const auto& key : keys) sorted.push_back(std::move(listing.entries[key.second]));
+    listing.entries = std::move(sorted);
+    listing.ok = true;
+    return listing;
+}
+
+FileStatus fileStatus(std::string_view systemPath) {
+    FileStatus status;
+    std::optional<std::string> host = systemToHostPath(systemPath);
+    if (!host) return status;
+    struct stat st;
+    if (stat(host->c_str(), &st) != 0) return status;
+    status.exists = true;
+    status.size = static_cast<std::uint64_t>(st.st_size);
+    status.modifiedNanoseconds = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000LL +
+                                 static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+    return status;
+}
+
+bool removeFile(std::string_view systemPath) {
+    std::optional<std::string> host = systemToHostPath(systemPath);
+    if (!host) return false;
+    return unlink(host->c_str()) == 0;
+}
+
+}  // namespace z2k
