@@ -202,6 +202,20 @@ FileStatus fileStatus(std::string_view systemPath) {
     return status;
 }
 
+int checkFileCreatable(std::string_view systemPath) {
+    std::optional<std::string> host = systemToHostPath(systemPath);
+    if (!host || host->empty()) return ENOENT;
+    struct stat target {};
+    if (stat(host->c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
+    std::size_t slash = host->find_last_of('/');
+    std::string folder = slash == 0 ? std::string("/") : host->substr(0, slash);
+    struct stat parent {};
+    if (stat(folder.c_str(), &parent) != 0) return errno;
+    if (!S_ISDIR(parent.st_mode)) return ENOTDIR;
+    if (access(folder.c_str(), W_OK | X_OK) != 0) return errno;
+    return 0;
+}
+
 bool removeFile(std::string_view systemPath) {
     std::optional<std::string> host = systemToHostPath(systemPath);
     if (!host) return false;

@@ -48,6 +48,11 @@ struct FileStatus {
 };
 FileStatus fileStatus(std::string_view systemPath);
 
+// Whether a file could be created or replaced at the path: the path is mapped, its folder exists
+// and can be written, and the path does not name a folder. Returns 0 or the errno that creating
+// the file would meet.
+int checkFileCreatable(std::string_view systemPath);
+
 // Removes a file; true on success.
 bool removeFile(std::string_view systemPath);
 

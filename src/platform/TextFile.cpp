@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -28,6 +29,32 @@ int writeAll(int fd, std::string_view bytes) {
             return errno;
         }
         done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Writes the text with every line feed as CR LF, one block at a time, so that a large text is
+// never held twice in memory.
+int writeTextMode(int fd, std::string_view text) {
+    constexpr std::size_t kBlock = 65536;
+    std::string block;
+    block.reserve(2 * kBlock);
+    for (std::size_t pos = 0; pos < text.size();) {
+        block.clear();
+        const std::size_t end = std::min(text.size(), pos + kBlock);
+        const std::string_view upToEnd = text.substr(0, end);
+        while (pos < end) {
+            const std::size_t lineFeed = upToEnd.find('\n', pos);
+            if (lineFeed == std::string_view::npos) {
+                block.append(text.substr(pos, end - pos));
+                pos = end;
+            } else {
+                block.append(text.substr(pos, lineFeed - pos));
+                block.append("\r\n");
+                pos = lineFeed + 1;
+            }
+        }
+        if (const int error = writeAll(fd, block); error != 0) return error;
     }
     return 0;
 }
@@ -147,7 +174,7 @@ int replaceTextFile(std::string_view systemPath, std::string_view text, bool kee
     std::string temporary = host->substr(0, slash + 1) + ".z2k-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return errno;
-    int error = writeAll(fd, textModeEncode(text));
+    int error = writeTextMode(fd, text);
     if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;

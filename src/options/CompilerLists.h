@@ -1,0 +1,27 @@
+#pragma once
+// The value lists that both C/C++ compiler converters share: the "-sh" keyword list, the "-se"
+// section list and the "-def" macro list.
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace z2k {
+
+class CompilerLists {
+  public:
+    using KeywordMap = std::vector<std::pair<std::string_view, std::string_view>>;
+
+    // Each "|"-element mapped through keywords (exact comparison), unknown elements skipped,
+    // joined with "|" in input order.
+    static std::string ShowList(std::string_view value, const KeywordMap& keywords);
+    // Each "|"-element x=y becomes upper-case(x) + "=" + y, joined with "|"; false (result
+    // untouched) when an element has no "=" (an empty value is one empty element).
+    static bool SectionList(std::string_view value, std::string& result);
+    // A value without double quotes: wrapped in double quotes, EscapeList, then every double
+    // quote at the start and at the end removed. A value with double quotes: EscapeList(value),
+    // so quoted macro values keep their quotes.
+    static std::string MacroList(std::string_view value);
+};
+
+}  // namespace z2k

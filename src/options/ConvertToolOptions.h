@@ -1,0 +1,27 @@
+#pragma once
+// The entry of the option conversion: one ZAT tool's option string to a KOR option string.
+#include <string>
+#include <string_view>
+
+#include "options/OptionOutcomes.h"
+
+namespace z2k {
+
+constexpr int kOptionsConverted = 0;
+constexpr int kOptionsUnknownFamily = 1;  // not "Quarix RISC engine", "Nerak" or "NONE" (exact)
+constexpr int kOptionsUnknownTool = 2;    // not one of the nine ZAT tool names (exact)
+constexpr int kOptionsUnreadable = 3;     // no option text at all; a string always has one
+
+// Converts zatOptions of the ZAT tool zatToolName. Every occurrence of replaceFrom in a value
+// (ASCII letters compared without case) becomes replaceWith. On success (0):
+//   korOptions := "[V|VERSION|1] " + the converted items, where a conversion that produces
+//                 nothing keeps what korOptions held (normally empty);
+//   cpuDefaults := the CPU defaults, for the two compilers and the two assemblers only (for
+//                 the other tools it is not touched);
+//   outcomes (when given) := one record per option met, in input order.
+// On 1 or 2 nothing is touched. The marker string "-default" asks for the tool's defaults.
+int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
+                       std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
+                       std::string& cpuDefaults, OptionOutcomes* outcomes = nullptr);
+
+}  // namespace z2k

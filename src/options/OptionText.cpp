@@ -1,0 +1,102 @@
+#include "options/OptionText.h"
+
+#include "platform/CodePage.h"
+
+namespace z2k {
+
+OptionText::OptionText(std::string_view text) : text_(text) {
+    const CodePage page = activeCodePage();
+    // Every byte starts a character in a single-byte code page, and in every code page when no
+    // byte is above 0x7F (CP932 lead bytes and UTF-8 sequences all are).
+    unsigned char high = 0;
+    if (page != CodePage::SingleByte)
+        for (char c : text) high |= static_cast<unsigned char>(c);
+    if (high < 0x80) {
+        starts_.assign(text.size() + 1, true);
+        return;
+    }
+    starts_.assign(text.size() + 1, false);
+    forEachChar(
+        text, [this](std::size_t pos, std::size_t) { starts_[pos] = true; }, page);
+    starts_[text.size()] = true;
+}
+
+std::size_t OptionText::Find(std::string_view needle, std::size_t from) const {
+    if (needle.empty()) return std::string::npos;
+    std::size_t pos = text_.find(needle, from);
+    while (pos != std::string::npos) {
+        if (starts_[pos] && starts_[pos + needle.size()]) return pos;
+        pos = text_.find(needle, pos + 1);
+    }
+    return std::string::npos;
+}
+
+std::string OptionText::ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty() || text.size() < from.size() || text.find(from) == std::string_view::npos)
+        return std::string(text);
+    OptionText scan(text);
+    std::string result;
+    result.reserve(text.size());
+    std::size_t done = 0;
+    for (std::size_t pos = scan.Find(from); pos != std::string::npos; pos = scan.Find(from, done)) {
+        result.append(text.substr(done, pos - done));
+        result.append(to);
+        done = pos + from.size();
+    }
+    result.append(text.substr(done));
+    return result;
+}
+
+std::vector<std::string> OptionText::Split(std::string_view text, char c) {
+    std::vector<std::string> elements;
+    std::size_t begin = 0;
+    const CodePage page = activeCodePage();
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t len = charLength(text, pos, page);
+        if (len == 1 && text[pos] == c) {
+            elements.emplace_back(text.substr(begin, pos - begin));
+            begin = pos + 1;
+        }
+        pos += len;
+    }
+    elements.emplace_back(text.substr(begin));
+    return elements;
+}
+
+std::string OptionText::Join(const std::vector<std::string>& elements, std::string_view separator) {
+    std::string result;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (i != 0) result.append(separator);
+        result.append(elements[i]);
+    }
+    return result;
+}
+
+std::string OptionText::ReplaceChar(std::string_view text, char from, char to) {
+    std::string result(text);
+    forEachChar(text, [&](std::size_t pos, std::size_t len) {
+        if (len == 1 && result[pos] == from) result[pos] = to;
+    });
+    return result;
+}
+
+std::string OptionText::TrimRight(std::string_view text) {
+    std::size_t end = 0;  // end of the last character that is not white space
+    forEachChar(text, [&](std::size_t pos, std::size_t len) {
+        const char c = text[pos];
+        const bool space =
+            len == 1 && (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f');
+        if (!space) end = pos + len;
+    });
+    return std::string(text.substr(0, end));
+}
+
+std::size_t OptionText::CountQuotes(std::string_view text) {
+    std::size_t count = 0;
+    forEachChar(text, [&](std::size_t pos, std::size_t len) {
+        if (len == 1 && text[pos] == '"') ++count;
+    });
+    return count;
+}
+
+}  // namespace z2k

@@ -1,0 +1,313 @@
+#include "options/QxCompilerConverter.h"
+
+#include <initializer_list>
+#include <iterator>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "options/CompilerLists.h"
+#include "options/OptionConverter.h"
+#include "options/OptionHandler.h"
+#include "options/OptionText.h"
+#include "platform/CodePage.h"
+
+namespace z2k {
+
+namespace {
+
+struct FixedItem {
+    std::string_view option;
+    std::string_view item;
+};
+
+// Options whose value (if any) becomes the value of a fixed item.
+constexpr FixedItem kFixedItems[] = {
+    {"-ecpp", "B|ECPP|1"},     {"-ch", "B|CHGINCPATH|1"},
+    {"-err", "B|ERRORPATH|1"}, {"-me", "B|MESSAGE|1"},
+    {"-nome", "B|MESSAGE|0"},  {"-deb", "B|DEBUG|1"},
+    {"-b", "B|BROWSER|1"},     {"-op", "B|OPTIMIZE"},
+    {"-si", "B|SIZE|1"},       {"-ne", "B|NESTINLINE|1] [I|NESTINLINE"},
+    {"-lo", "B|LOOP|1"},       {"-nolo", "B|LOOP|0"},
+    {"-rtnext", "B|RTNEXT|1"}, {"-nortnext", "B|RTNEXT|0"},
+    {"-m", "B|MACSAVE"},       {"-al", "B|ALIGN16|1"},
+    {"-noal", "B|ALIGN16|0"},  {"-p", "B|PIC"},
+};
+static_assert(std::size(kFixedItems) == 18);
+
+// The order in which items are written.
+constexpr std::string_view kOutputOrder[] = {
+    "S|SYNTAX",
+    "B|ECPP|1",
+    "S|INCLUDE",
+    "S|PREINCLUDE",
+    "B|CHGINCPATH|1",
+    "B|ERRORPATH|1",
+    "B|CHGINCPATH",
+    "B|ERRORPATH",
+    "S|DEFINE",
+    "B|COMMENTNEST",
+    "B|MESSAGE|1",
+    "B|MESSAGE|0",
+    "S|OUTPUT",
+    "S|OUTPUTPATH",
+    "S|OUTCODE",
+    "B|DEBUG|1",
+    "B|DEBUG",
+    "B|BROWSER|1",
+    "S|STRING",
+    "B|LIST",
+    "S|LISTPATH",
+    "S|SHOW",
+    "S|SECTION",
+    "B|OPTIMIZE",
+    "B|SPEED",
+    "B|SIZE|1",
+    "B|INLINE",
+    "I|INLINE",
+    "B|NESTINLINE|1] [I|NESTINLINE",
+    "B|LOOP|0",
+    "B|LOOP|1",
+    "B|RTNEXT|1",
+    "B|RTNEXT|0",
+    "B|MACSAVE",
+    "S|ABS16",
+    "B|ALIGN16|1",
+    "B|ALIGN16|0",
+    "S|CPU",
+    "B|PIC",
+    "S|DIVISION",
+    "S|ENDIAN",
+    "S|DOUBLE",
+    "S|FPU",
+    "B|DENORMALIZE",
+    "S|ROUND",
+    "B|HELP|1",
+    "S|SUBCOMMAND",
+};
+static_assert(std::size(kOutputOrder) == 47);
+
+// A handler gets the option's name and value and appends pairs, or returns false to reject.
+using QxHandler = bool (*)(std::string_view name, std::string_view value, OptionPairs& pairs);
+
+struct HandlerRow {
+    std::string_view option;
+    QxHandler handler;
+};
+
+// One keyword value mapped to one item value; anything else rejects.
+bool MapKeyword(std::string_view item, std::string_view value,
+                std::initializer_list<std::pair<std::string_view, std::string_view>> keywords,
+                OptionPairs& pairs) {
+    for (const auto& [key, keyword] : keywords) {
+        if (value == key) {
+            pairs.Add(std::string(item), std::string(keyword));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Defaults(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.Add("B|DEBUG", "1");
+    pairs.Add("S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\"");
+    pairs.Add("B|LIST", "0");
+    pairs.Add("B|CHGINCPATH", "1");
+    pairs.Add("B|ERRORPATH", "1");
+    return true;
+}
+
+bool Include(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.Add("S|INCLUDE", OptionConverter::EscapeList(value));
+    return true;
+}
+
+bool PreInclude(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.Add("S|PREINCLUDE", OptionConverter::EscapeList(value));
+    return true;
+}
+
+bool CommentNest(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("B|COMMENTNEST", value, {{"n", "1"}, {"non", "0"}}, pairs);
+}
+
+bool Code(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|OUTPUT", value, {{"m", "MACHINECODE"}, {"a", "ASMCODE"}}, pairs);
+}
+
+bool ObjectPath(std::string_view, std::string_view value, OptionPairs& pairs) {
+    // An empty value rebuilds to "$(FILE)" alone.
+    pairs.Add("S|OUTPUTPATH", OptionConverter::RebuildSameDirectory(value));
+    return true;
+}
+
+bool Preprocess(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.Add("S|OUTPUT", "PREPROCESSOR");
+    pairs.Add("S|OUTPUTPATH", OptionConverter::RebuildSameDirectory(value));
+    return true;
+}
+
+bool String(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|STRING", value, {{"c", "CONST"}, {"d", "DATA"}}, pairs);
+}
+
+bool List(std::string_view, std::string_view value, OptionPairs& pairs) {
+    // An empty value rebuilds to "$(CONFIGDIR)\$(FILE)" in double quotes.
+    pairs.Add("B|LIST", "1");
+    pairs.Add("S|LISTPATH", OptionConverter::RebuildConfigDirectory(value));
+    return true;
+}
+
+bool NoList(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.Add("B|LIST", "0");
+    return true;
+}
+
+bool Show(std::string_view, std::string_view value, OptionPairs& pairs) {
+    static const CompilerLists::KeywordMap keywords = {
+        {"so", "SOURCE"},     {"noso", "NOSOURCE"},     {"ob", "OBJECT"}, {"noob", "NOOBJECT"},
+        {"st", "STATISTICS"}, {"nost", "NOSTATISTICS"}, {"i", "INCLUDE"}, {"noi", "NOINCLUDE"},
+        {"e", "EXPANSION"},   {"noe", "NOEXPANSION"},
+    };
+    pairs.Add("S|SHOW", CompilerLists::ShowList(value, keywords));
+    return true;
+}
+
+bool Section(std::string_view, std::string_view value, OptionPairs& pairs) {
+    std::string sections;
+    if (!CompilerLists::SectionList(value, sections)) return false;
+    pairs.Add("S|SECTION", sections);
+    return true;
+}
+
+bool Speed(std::string_view name, std::string_view, OptionPairs& pairs) {
+    pairs.Add("B|SPEED", OptionConverter::IsNegative(name) ? "0" : "1");
+    return true;
+}
+
+bool Inline(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.Add("B|INLINE", "1");
+    pairs.Add("I|INLINE", value.empty() ? std::string("0") : std::string(value));
+    return true;
+}
+
+bool NoInline(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.Add("B|INLINE", "0");
+    return true;
+}
+
+bool Abs16(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|ABS16", value, {{"ru", "RUN"}, {"al", "ALL"}}, pairs);
+}
+
+bool Cpu(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.Add("S|CPU", toUpperText(value));
+    return true;
+}
+
+bool Division(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|DIVISION", value, {{"cp", "CPU"}, {"p", "PERIPHERAL"}, {"n", "NOMASK"}}, pairs);
+}
+
+bool Endian(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|ENDIAN", value, {{"b", "BIG"}, {"l", "LITTLE"}}, pairs);
+}
+
+bool Double(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.Add("S|DOUBLE", "FLOAT");
+    return true;
+}
+
+bool Fpu(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|FPU", value, {{"s", "SINGLE"}, {"d", "DOUBLE"}}, pairs);
+}
+
+bool Denormalize(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("B|DENORMALIZE", value, {{"off", "0"}, {"on", "1"}}, pairs);
+}
+
+bool Round(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return MapKeyword("S|ROUND", value, {{"z", "ZERO"}, {"n", "NEAREST"}}, pairs);
+}
+
+bool Define(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.Add("S|DEFINE", CompilerLists::MacroList(value));
+    return true;
+}
+
+// The handler table in its order; the two names of one row ("-l", "-nol") run in row order,
+// whatever their order in the input, so "-nol" wins over "-l".
+constexpr HandlerRow kHandlers[] = {
+    {"-default", &Defaults}, {"-i", &Include},     {"-prei", &PreInclude}, {"-com", &CommentNest},
+    {"-c", &Code},           {"-ob", &ObjectPath}, {"-prep", &Preprocess}, {"-st", &String},
+    {"-l", &List},           {"-nol", &NoList},    {"-sh", &Show},         {"-se", &Section},
+    {"-sp", &Speed},         {"-nosp", &Speed},    {"-inl", &Inline},      {"-noinl", &NoInline},
+    {"-ab", &Abs16},         {"-cp", &Cpu},        {"-di", &Division},     {"-en", &Endian},
+    {"-do", &Double},        {"-fp", &Fpu},        {"-den", &Denormalize}, {"-r", &Round},
+    {"-def", &Define},
+};
+static_assert(std::size(kHandlers) == 25);
+
+}  // namespace
+
+QxCompilerConverter::QxCompilerConverter() {
+    SetCpuDefaults(
+        {"S|CPU", "S|ENDIAN", "S|FPU", "B|DENORMALIZE", "S|DIVISION", "S|ROUND", "B|PIC", "S|DOUBLE"},
+        "[B|DEBUG|1] [S|OUTPUTPATH|\"$(CONFIGDIR)\\$(FILELEAF).obj\"] [B|LIST|0] [B|CHGINCPATH|1] "
+        "[B|ERRORPATH|1]");
+}
+
+void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) {
+    std::unordered_map<std::string, std::string> items;
+
+    for (const FixedItem& row : kFixedItems) {
+        const OptionEntry* entry = table.Find(row.option);
+        if (entry == nullptr) continue;
+        items[std::string(row.item)] = entry->value;
+        OptionPairs pairs;
+        pairs.Add(std::string(row.item), entry->value);
+        table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
+        table.Remove(row.option);
+    }
+
+    for (const HandlerRow& row : kHandlers) {
+        const OptionEntry* entry = table.Find(row.option);
+        if (entry == nullptr) continue;
+        OptionPairs pairs;
+        // A rejected option stays in the table and goes to OTHER.
+        if (!row.handler(entry->name, entry->value, pairs)) continue;
+        for (std::size_t i = 0; i < pairs.Size(); ++i) items[pairs.names[i]] = pairs.values[i];
+        table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
+        table.Remove(row.option);
+    }
+
+    std::string others;
+    const std::vector<const OptionEntry*> left = table.Entries();
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        const OptionEntry* entry = left[i];
+        if (i != 0) others.push_back(' ');
+        others.append(entry->name);
+        if (!entry->value.empty()) {
+            others.push_back('=');
+            others.append(entry->value);
+        }
+        table.Settle(*entry, OptionOutcome::Other);
+    }
+
+    for (std::string_view name : kOutputOrder) {
+        auto found = items.find(std::string(name));
+        if (found == items.end()) continue;
+        if (!korOptions.empty()) korOptions.push_back(' ');
+        korOptions.append(OptionConverter::FormatItem(name, found->second));
+    }
+    if (!others.empty()) {
+        if (!korOptions.empty()) korOptions.push_back(' ');
+        korOptions.append("[S|OTHER|");
+        korOptions.append(OptionConverter::EscapeValue("\"" + others + "\""));
+        korOptions.push_back(']');
+    }
+    korOptions = OptionText::ReplaceAll(korOptions, "$(FILE)", "$(FILELEAF)");
+}
+
+}  // namespace z2k

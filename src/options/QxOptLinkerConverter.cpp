@@ -1,0 +1,9 @@
+#include "options/QxOptLinkerConverter.h"
+
+namespace z2k {
+
+QxOptLinkerConverter::QxOptLinkerConverter() {
+    RegisterOptimizingLinkerOptions("BRANCH|SAME_CODE|REGISTER|SYMBOL_DELETE|STRING_UNIFY");
+}
+
+}  // namespace z2k

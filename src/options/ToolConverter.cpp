@@ -1,0 +1,40 @@
+#include "options/ToolConverter.h"
+
+#include <utility>
+
+#include "options/OptionText.h"
+#include "platform/CodePage.h"
+
+namespace z2k {
+
+std::string ToolConverter::RewriteOptionString(std::string_view zatOptions) const {
+    return std::string(zatOptions);
+}
+
+void ToolConverter::SetCpuDefaults(std::vector<std::string> itemNames, std::string fixedDefaults) {
+    hasCpuDefaults_ = true;
+    cpuItemNames_ = std::move(itemNames);
+    fixedDefaults_ = std::move(fixedDefaults);
+}
+
+std::string ToolConverter::ExtractCpuDefaults(std::string_view converted) const {
+    OptionText scan(converted);
+    std::string collected;
+    for (const std::string& name : cpuItemNames_) {
+        const std::string needle = "[" + name;
+        const std::size_t begin = scan.Find(needle);
+        if (begin == std::string::npos) continue;
+        // The item runs to the next ']' after its name, included (to the end when there is none).
+        const std::size_t close = findChar(converted, ']', begin + needle.size());
+        const std::size_t end = close == std::string::npos ? converted.size() : close + 1;
+        collected.append(converted.substr(begin, end - begin));
+        collected.push_back(' ');
+    }
+    std::string result = "[V|VERSION|1] ";
+    result.append(OptionText::TrimRight(collected));
+    result.push_back(' ');
+    result.append(fixedDefaults_);
+    return result;
+}
+
+}  // namespace z2k

@@ -1,0 +1,89 @@
+#include "textdb/RecordReader.h"
+
+#include "textdb/FieldCodec.h"
+#include "textdb/IntegerToken.h"
+
+namespace z2k {
+
+RecordReader::RecordReader(std::string_view text, std::size_t position, bool version1)
+    : text_(text), pos_(position < text.size() ? position : text.size()), version1_(version1) {}
+
+int RecordReader::next() {
+    while (pos_ < text_.size()) {
+        char c = text_[pos_++];
+        // The continuation is removed before values, quotes and escapes are interpreted.
+        if (version1_ && c == '~' && pos_ < text_.size() && text_[pos_] == '\n') {
+            ++pos_;
+            continue;
+        }
+        return static_cast<unsigned char>(c);
+    }
+    return -1;
+}
+
+RecordReader::Result RecordReader::readInteger(std::int32_t& value) {
+    int c;
+    do {
+        c = next();
+    } while (c == ' ' || c == '\n' || (version1_ && c == '~'));
+    if (c < 0) return Result::Error;
+    if (c == '[') return Result::EndOfTable;
+
+    IntegerToken token;
+    token.add(static_cast<char>(c));
+    for (;;) {
+        std::size_t before = pos_;
+        c = next();
+        if (c < 0) return Result::Error;
+        if (c == ' ') break;  // the blank ends the token and is consumed
+        if (c == '[' || (!version1_ && c == '\n')) {
+            pos_ = before;  // left for the next read
+            break;
+        }
+        if (version1_ && (c == '\n' || c == '~')) continue;
+        token.add(static_cast<char>(c));
+    }
+    value = token.value();
+    return Result::Value;
+}
+
+RecordReader::Result RecordReader::readText(std::string& value) {
+    int c;
+    do {
+        c = next();
+        if (c < 0) return Result::Error;
+        if (c == '[') return Result::EndOfTable;
+    } while (c != '"');
+
+    raw_.clear();
+    bool escape = false;
+    for (;;) {
+        c = next();
+        if (c < 0) return Result::Error;
+        char ch = static_cast<char>(c);
+        if (escape) {
+            // Taken literally; a "^" here starts the next escape at once.
+            raw_.push_back(ch);
+            escape = ch == '^';
+        } else if (ch == '^') {
+            raw_.push_back(ch);
+            escape = true;
+        } else if (ch == '"') {
+            break;
+        } else {
+            raw_.push_back(ch);
+        }
+    }
+    value = FieldCodec::unescape(raw_);
+    return Result::Value;
+}
+
+RecordReader::Result RecordReader::skipLine() {
+    for (;;) {
+        int c = next();
+        if (c < 0) return Result::Error;
+        if (c == '\n') return Result::Value;
+    }
+}
+
+}  // namespace z2k

@@ -1,0 +1,329 @@
+// The cross-process lock, with real child processes.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TestRecords.h"
+#include "textdb/SharedLock.h"
+
+namespace z2k::test {
+namespace {
+
+// Child processes that report events ("R1 got") through one pipe and wait for commands on their
+// own pipe. The parent never holds a lock while it starts a child, so no lock is inherited.
+class Children {
+  public:
+    Children() {
+        if (::pipe(events_) != 0) ADD_FAILURE() << "pipe";
+    }
+    ~Children() {
+        for (Child& child : children_) {
+            // Only a child that is still running, never a group or every process.
+            if (child.pid > 0) {
+                ::kill(child.pid, SIGKILL);
+                ::waitpid(child.pid, nullptr, 0);
+            }
+            ::close(child.commands);
+        }
+        ::close(events_[0]);
+        ::close(events_[1]);
+    }
+
+    // Starts a child that runs body(say, waitForCommand) and ends.
+    int start(
+        std::function<void(const std::function<void(const std::string&)>&, const std::function<void()>&)>
+            body) {
+        int commands[2];
+        if (::pipe(commands) != 0) return -1;
+        pid_t pid = ::fork();
+        if (pid < 0) {
+            ::close(commands[0]);
+            ::close(commands[1]);
+            return -1;
+        }
+        if (pid == 0) {
+            ::close(commands[1]);
+            int eventsOut = events_[1];
+            auto say = [eventsOut](const std::string& event) {
+                std::string line = event + "\n";
+                if (::write(eventsOut, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
+                    ::_exit(3);
+            };
+            int in = commands[0];
+            auto waitForCommand = [in] {
+                char c;
+                if (::read(in, &c, 1) != 1) ::_exit(4);
+            };
+            body(say, waitForCommand);
+            ::_exit(0);
+        }
+        ::close(commands[0]);
+        children_.push_back({pid, commands[1]});
+        return static_cast<int>(children_.size()) - 1;
+    }
+
+    void command(int child) {
+        ASSERT_TRUE(valid(child));
+        char c = 'x';
+        ASSERT_EQ(::write(children_[child].commands, &c, 1), 1);
+    }
+
+    // Reads events until this one has come; every event read is kept in log, in order.
+    bool waitFor(const std::string& event) {
+        for (;;) {
+            if (std::find(log.begin(), log.end(), event) != log.end()) return true;
+            std::string line;
+            for (;;) {
+                // A guard against a hang only: a broken lock fails the order checks, not this.
+                pollfd fd{events_[0], POLLIN, 0};
+                if (::poll(&fd, 1, 60000) != 1) return false;
+                char c;
+                if (::read(events_[0], &c, 1) != 1) return false;
+                if (c == '\n') break;
+                line.push_back(c);
+            }
+            log.push_back(line);
+        }
+    }
+
+    std::size_t position(const std::string& event) const {
+        return static_cast<std::size_t>(std::find(log.begin(), log.end(), event) - log.begin());
+    }
+
+    // Waits for a child to end; its exit status.
+    int finish(int child) {
+        if (!valid(child) || children_[child].pid <= 0) return -1;
+        int status = 0;
+        ::waitpid(children_[child].pid, &status, 0);
+        children_[child].pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    void kill(int child) {
+        if (!valid(child) || children_[child].pid <= 0) return;
+        ::kill(children_[child].pid, SIGKILL);
+        ::waitpid(children_[child].pid, nullptr, 0);
+        children_[child].pid = -1;
+    }
+
+    std::vector<std::string> log;
+
+  private:
+    bool valid(int child) const { return child >= 0 && child < static_cast<int>(children_.size()); }
+    struct Child {
+        pid_t pid;
+        int commands;
+    };
+    int events_[2] = {-1, -1};
+    std::vector<Child> children_;
+};
+
+// A path of its own for each test process, so parallel runs do not meet in one lock.
+std::string uniquePath(const std::string& name) {
+    return "D:\\LockTest" + std::to_string(::getpid()) + "\\" + name;
+}
+
+// Removes the lock files of this process's own paths: nobody else can be using them.
+class SharedLockTest : public testing::Test {
+  protected:
+    void TearDown() override {
+        std::string prefix = SharedLock::lockFileName(uniquePath(""));
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(SharedLock::lockFolder(), ignored)) {
+            if (entry.path().filename().string().rfind(prefix, 0) == 0)
+                std::filesystem::remove(entry.path(), ignored);
+        }
+    }
+};
+
+auto reader(const std::string& path, const std::string& name) {
+    return [path, name](const auto& say, const auto& waitForCommand) {
+        auto lock = SharedLock::acquireRead(path);
+        if (!lock) ::_exit(5);
+        say(name + " got");
+        waitForCommand();
+        say(name + " releasing");
+        SharedLock::releaseRead(std::move(lock));
+    };
+}
+
+auto writer(const std::string& path, const std::string& name) {
+    return [path, name](const auto& say, const auto& waitForCommand) {
+        say(name + " waiting");
+        auto lock = SharedLock::acquireWrite(path);
+        if (!lock) ::_exit(5);
+        say(name + " got");
+        waitForCommand();
+        say(name + " releasing");
+        SharedLock::releaseWrite(std::move(lock));
+    };
+}
+
+TEST_F(SharedLockTest, WriterWaitsForTwoReaders) {
+    std::string path = uniquePath("Proj.zat");
+    Children children;
+    int r1 = children.start(reader(path, "R1"));
+    ASSERT_TRUE(children.waitFor("R1 got"));
+    // A second reader gets the lock while the first holds it.
+    int r2 = children.start(reader(path, "R2"));
+    ASSERT_TRUE(children.waitFor("R2 got"));
+    EXPECT_EQ(SharedLock::acquireWrite(path, 0), nullptr);
+    auto alsoReading = SharedLock::acquireRead(path, 0);
+    EXPECT_NE(alsoReading, nullptr);
+    SharedLock::releaseRead(std::move(alsoReading));
+
+    int w = children.start(writer(path, "W"));
+    ASSERT_TRUE(children.waitFor("W waiting"));
+    children.command(r1);
+    ASSERT_TRUE(children.waitFor("R1 releasing"));
+    children.command(r2);
+    ASSERT_TRUE(children.waitFor("W got"));
+    EXPECT_GT(children.position("W got"), children.position("R1 releasing"));
+    EXPECT_GT(children.position("W got"), children.position("R2 releasing"));
+    // While the writer holds the file, nobody else gets it.
+    EXPECT_EQ(SharedLock::acquireRead(path, 0), nullptr);
+    EXPECT_EQ(SharedLock::acquireWrite(path, 0), nullptr);
+    children.command(w);
+    EXPECT_EQ(children.finish(r1), 0);
+    EXPECT_EQ(children.finish(r2), 0);
+    EXPECT_EQ(children.finish(w), 0);
+    auto after = SharedLock::acquireWrite(path, 0);
+    EXPECT_NE(after, nullptr);
+}
+
+TEST_F(SharedLockTest, ReaderOfSameFileInOtherLetterCaseWaitsForWriter) {
+    std::string path = uniquePath("Dir\\Proj.zat");
+    std::string otherCase = path;
+    std::transform(otherCase.begin(), otherCase.end(), otherCase.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    Children children;
+    int w = children.start(writer(path, "W"));
+    ASSERT_TRUE(children.waitFor("W got"));
+    EXPECT_EQ(SharedLock::acquireRead(otherCase, 0), nullptr);
+    auto otherFile = SharedLock::acquireRead(uniquePath("Dir\\Other.zat"), 0);
+    EXPECT_NE(otherFile, nullptr);
+    otherFile.reset();
+
+    // The database layer reports the lock it cannot get as code 4.
+    DriveD d;
+    TextDatabase one(TextDatabase::Version1);
+    one.setLockWait(0);
+    EXPECT_EQ(one.open(otherCase), 4);
+    TextDatabase two(TextDatabase::Version2);
+    two.setLockWait(0);
+    EXPECT_EQ(two.create(otherCase), 4);
+    EXPECT_EQ(two.open(otherCase), 4);
+
+    int r = children.start(reader(otherCase, "R"));
+    children.command(w);
+    ASSERT_TRUE(children.waitFor("R got"));
+    EXPECT_GT(children.position("R got"), children.position("W releasing"));
+    children.command(r);
+    EXPECT_EQ(children.finish(w), 0);
+    EXPECT_EQ(children.finish(r), 0);
+}
+
+TEST_F(SharedLockTest, KilledHolderReleases) {
+    std::string path = uniquePath("Killed.zat");
+    Children children;
+    int w = children.start(writer(path, "W"));
+    ASSERT_TRUE(children.waitFor("W got"));
+    EXPECT_EQ(SharedLock::acquireRead(path, 0), nullptr);
+    children.kill(w);
+    auto lock = SharedLock::acquireWrite(path, 0);
+    EXPECT_NE(lock, nullptr);
+}
+
+TEST_F(SharedLockTest, DatabaseOperationsWaitOrReportFour) {
+    DriveD d;
+    d.write("db.zat", crlf("[ZATDBVersion]\n1.0\n[T]\n\"a\" \n[END]\n"));
+    d.write("db.krp", crlf("[ZATDBVersion]\n2.0\n[END]\n"));
+    TextDatabase one(TextDatabase::Version1);
+    one.setLockWait(0);
+    ASSERT_EQ(one.open(d.path("db.zat")), 0);
+    TextDatabase two(TextDatabase::Version2);
+    two.setLockWait(0);
+    ASSERT_EQ(two.open(d.path("db.krp")), 0);
+
+    Children children;
+    int w1 = children.start(writer(d.path("DB.ZAT"), "W1"));
+    int w2 = children.start(writer(d.path("db.krp"), "W2"));
+    ASSERT_TRUE(children.waitFor("W1 got"));
+    ASSERT_TRUE(children.waitFor("W2 got"));
+    NotesRecord t(one, "T");
+    EXPECT_EQ(t.open(), 4);
+    EXPECT_EQ(two.save(), 4);
+    children.command(w1);
+    children.command(w2);
+    EXPECT_EQ(children.finish(w1), 0);
+    EXPECT_EQ(children.finish(w2), 0);
+    EXPECT_EQ(t.open(), 0);
+    EXPECT_EQ(two.save(), 0);
+}
+
+TEST_F(SharedLockTest, LockFileNames) {
+    setActiveCodePage(CodePage::SingleByte);
+    EXPECT_EQ(SharedLock::lockFileName("D:\\Dir\\Proj.ZAT"), "db-d:_dir_proj.zat");
+    EXPECT_EQ(SharedLock::lockFileName("d:\\dir\\proj.zat"), SharedLock::lockFileName("D:\\DIR\\PROJ.ZAT"));
+    EXPECT_EQ(SharedLock::lockFileName("a/b%c\n"), "db-a%2fb%25c%0a");
+    EXPECT_EQ(SharedLock::lockFileName("."), "db-.");
+
+    std::string longPath = "D:\\" + std::string(300, 'x');
+    std::string longName = SharedLock::lockFileName(longPath);
+    EXPECT_LE(longName.size(), 255u);
+    EXPECT_EQ(longName, SharedLock::lockFileName("d:\\" + std::string(300, 'X')));
+    EXPECT_NE(longName, SharedLock::lockFileName(longPath + "y"));
+    EXPECT_NE(longName, SharedLock::lockFileName("D:\\" + std::string(299, 'x') + "y"));
+}
+
+TEST_F(SharedLockTest, LongPathsAreGuardedToo) {
+    std::string path = uniquePath(std::string(400, 'n') + ".zat");
+    Children children;
+    int w = children.start(writer(path, "W"));
+    ASSERT_TRUE(children.waitFor("W got"));
+    EXPECT_EQ(SharedLock::acquireRead(path, 0), nullptr);
+    children.command(w);
+    EXPECT_EQ(children.finish(w), 0);
+}
+
+TEST_F(SharedLockTest, UnopenableLockFileGivesFour) {
+    std::string path = uniquePath("Linked.zat");
+    auto file = std::filesystem::path(SharedLock::lockFolder()) / SharedLock::lockFileName(path);
+    // Make sure the folder exists, then put a link where the lock file belongs.
+    SharedLock::acquireRead(uniquePath("Other.zat"), 0).reset();
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink("/dev/null", file);
+    EXPECT_EQ(SharedLock::acquireRead(path, 0), nullptr);
+    EXPECT_EQ(SharedLock::acquireWrite(path, 0), nullptr);
+    TextDatabase database(TextDatabase::Version2);
+    EXPECT_EQ(database.open(path), 4);
+    EXPECT_EQ(database.create(path), 4);
+    std::filesystem::remove(file);
+    EXPECT_NE(SharedLock::acquireRead(path, 0), nullptr);
+}
+
+TEST_F(SharedLockTest, LockFolderIsShared) {
+    SharedLock::acquireRead(uniquePath("Any.zat"), 0).reset();
+    auto status = std::filesystem::status(SharedLock::lockFolder());
+    EXPECT_EQ(status.type(), std::filesystem::file_type::directory);
+    auto perms = status.permissions();
+    EXPECT_EQ(perms & std::filesystem::perms::all, std::filesystem::perms::all);
+    EXPECT_NE(perms & std::filesystem::perms::sticky_bit, std::filesystem::perms::none);
+    auto lockFile =
+        std::filesystem::path(SharedLock::lockFolder()) / SharedLock::lockFileName(uniquePath("Any.zat"));
+    auto filePerms = std::filesystem::status(lockFile).permissions() & std::filesystem::perms::all;
+    EXPECT_EQ(filePerms, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                             std::filesystem::perms::group_read | std::filesystem::perms::group_write |
+                             std::filesystem::perms::others_read | std::filesystem::perms::others_write);
+}
+
+}  // namespace
+}  // namespace z2k::test
