@@ -1,15 +1,10 @@
-#include <CLI/CLI.hpp>
+#include <unistd.h>
 
 #include <iostream>
 
+#include "cli/CommandLine.h"
+
 int main(int argc, char** argv) {
-    CLI::App app{"zat2kor: converts ZAT projects into KOR projects and workspaces", "zat2kor"};
-    app.set_version_flag("--version", std::string("zat2kor ") + ZAT2KOR_VERSION);
-    app.require_subcommand(0, 1);
-    CLI11_PARSE(app, argc, argv);
-    if (app.get_subcommands().empty()) {
-        std::cout << app.help();
-        return 2;
-    }
-    return 0;
+    z2k::CommandLine commandLine(std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+    return commandLine.run(argc, argv);
 }

@@ -1,0 +1,15 @@
+#pragma once
+// The folder picker of the "Mulitple" page: lists folders only, and has no file name or file
+// type boxes.
+#include <QFileDialog>
+
+namespace z2k {
+
+class CDlgCustomFileDialog : public QFileDialog {
+    Q_OBJECT
+  public:
+    // Opens at startFolder (a host folder; empty: the current folder).
+    explicit CDlgCustomFileDialog(const QString& startFolder, QWidget* parent = nullptr);
+};
+
+}  // namespace z2k

@@ -1,0 +1,114 @@
+#include "CPropertyPageMulti.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "CodePageText.h"
+#include "FilePickers.h"
+#include "conversion/RequestForm.h"
+#include "translation/FamilyProfile.h"
+
+namespace z2k {
+
+CPropertyPageMulti::CPropertyPageMulti(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
+    : ConverterPage(units, parent), pickers_(pickers) {
+    setWindowTitle(QStringLiteral("Mulitple"));
+    workspaceDirectory_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
+    browse_ = addButton(QStringLiteral("Browse..."), QRect(185, 20, 50, 14));
+    workspaceName_ = addEdit(QRect(10, 55, 170, 12), static_cast<int>(kWorkspaceNameFieldLimit));
+
+    // A drop-down list: no typing; 35 units is the height of the list when it drops down.
+    cpuFamily_ = new QComboBox(this);
+    cpuFamily_->setEditable(false);
+    cpuFamily_->setInsertPolicy(QComboBox::NoInsert);
+    const QRect familyRect = units.rect(10, 85, 145, 35);
+    cpuFamily_->setGeometry(familyRect.x(), familyRect.y(), familyRect.width(),
+                            cpuFamily_->sizeHint().height());
+
+    currentProgress_ = addProgressBar(QRect(65, 120, 115, 8));
+    totalProgress_ = addProgressBar(QRect(65, 135, 115, 8));
+    status_ = addReadOnlyLine(QRect(10, 165, 215, 12));
+    results_ = new QPlainTextEdit(this);
+    results_->setReadOnly(true);
+    results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    results_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    place(results_, QRect(10, 195, 225, 35));
+    addSeparator(110);
+
+    addLabel(QStringLiteral("Workspace directory:"), QRect(10, 10, 170, 8), workspaceDirectory_);
+    addLabel(QStringLiteral("KOR workspace name:"), QRect(10, 45, 170, 8), workspaceName_);
+    addLabel(QStringLiteral("Results:"), QRect(10, 185, 225, 8), results_);
+    addLabel(QStringLiteral("Total complete"), QRect(10, 135, 53, 8), totalProgress_);
+    addLabel(QStringLiteral("Current project"), QRect(10, 120, 53, 8), currentProgress_);
+    addLabel(QStringLiteral("CPU family:"), QRect(10, 75, 145, 8), cpuFamily_);
+    addLabel(QStringLiteral("Status:"), QRect(10, 155, 215, 8), status_);
+
+    currentDisplay_ = std::make_unique<ProgressBarDisplay>(currentProgress_);
+    totalDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
+    statusDisplay_ = std::make_unique<WidgetTextDisplay>(status_);
+    resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_);
+    connect(browse_, &QPushButton::clicked, this, &CPropertyPageMulti::browse);
+}
+
+void CPropertyPageMulti::showEvent(QShowEvent* event) {
+    ConverterPage::showEvent(event);
+    if (familiesFilled_) return;
+    familiesFilled_ = true;
+    for (std::string_view family : {kQuarixFamily, kNerakFamily}) addFamilySorted(codePageToQString(family));
+    cpuFamily_->setCurrentIndex(-1);
+}
+
+void CPropertyPageMulti::addFamilySorted(const QString& name) {
+    int index = 0;
+    while (index < cpuFamily_->count() &&
+           QString::compare(cpuFamily_->itemText(index), name, Qt::CaseInsensitive) <= 0) {
+        ++index;
+    }
+    cpuFamily_->insertItem(index, name);
+}
+
+std::string CPropertyPageMulti::chosenFamily() const {
+    if (cpuFamily_->currentIndex() < 0) return std::string();
+    return qStringToCodePage(cpuFamily_->currentText());
+}
+
+FieldCheck CPropertyPageMulti::checkFields() {
+    return checkMultipleFields(typedFieldToSystemPath(workspaceDirectory_->text()),
+                               qStringToCodePage(workspaceName_->text()), chosenFamily());
+}
+
+ConversionRequest CPropertyPageMulti::request() {
+    ConversionRequest formed = multipleRequest(typedFieldToSystemPath(workspaceDirectory_->text()),
+                                               qStringToCodePage(workspaceName_->text()), chosenFamily());
+    formed.projectProgress = currentDisplay_.get();
+    formed.overallProgress = totalDisplay_.get();
+    formed.results = resultsDisplay_.get();
+    formed.status = statusDisplay_.get();
+    return formed;
+}
+
+QWidget* CPropertyPageMulti::fieldControl(CheckedField field) {
+    switch (field) {
+        case CheckedField::WorkspaceDirectory:
+            return workspaceDirectory_;
+        case CheckedField::WorkspaceName:
+            return workspaceName_;
+        case CheckedField::CpuFamily:
+            return cpuFamily_;
+        case CheckedField::ProjectFile:
+        case CheckedField::None:
+            break;
+    }
+    return nullptr;
+}
+
+void CPropertyPageMulti::browse() {
+    const std::optional<QString> chosen =
+        pickers_.pickWorkspaceDirectory(window(), typedFieldToHostFolder(workspaceDirectory_->text()));
+    if (chosen) workspaceDirectory_->setText(*chosen);
+}
+
+}  // namespace z2k

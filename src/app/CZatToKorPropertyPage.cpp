@@ -1,0 +1,65 @@
+#include "CZatToKorPropertyPage.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "CodePageText.h"
+#include "FilePickers.h"
+#include "conversion/RequestForm.h"
+
+namespace z2k {
+
+CZatToKorPropertyPage::CZatToKorPropertyPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
+    : ConverterPage(units, parent), pickers_(pickers) {
+    setWindowTitle(QStringLiteral("Single"));
+    projectFile_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
+    browse_ = addButton(QStringLiteral("Browse..."), QRect(185, 20, 50, 14));
+    workspaceName_ = addEdit(QRect(10, 55, 170, 12), static_cast<int>(kWorkspaceNameFieldLimit));
+    totalProgress_ = addProgressBar(QRect(71, 95, 115, 8));
+    results_ = addReadOnlyLine(QRect(49, 115, 170, 12));
+    addSeparator(80);
+
+    addLabel(QStringLiteral("ZAT Project filename:"), QRect(10, 10, 170, 8), projectFile_);
+    addLabel(QStringLiteral("KOR workspace name:"), QRect(10, 45, 170, 8), workspaceName_);
+    addLabel(QStringLiteral("Total complete"), QRect(10, 95, 58, 8), totalProgress_);
+    addLabel(QStringLiteral("Results:"), QRect(10, 117, 36, 8), results_);
+
+    progressDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
+    resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_);
+    connect(browse_, &QPushButton::clicked, this, &CZatToKorPropertyPage::browse);
+}
+
+FieldCheck CZatToKorPropertyPage::checkFields() {
+    return checkSingleFields(typedFieldToSystemPath(projectFile_->text()),
+                             qStringToCodePage(workspaceName_->text()));
+}
+
+ConversionRequest CZatToKorPropertyPage::request() {
+    ConversionRequest formed = singleRequest(typedFieldToSystemPath(projectFile_->text()),
+                                             qStringToCodePage(workspaceName_->text()));
+    formed.projectProgress = progressDisplay_.get();
+    formed.results = resultsDisplay_.get();
+    return formed;
+}
+
+QWidget* CZatToKorPropertyPage::fieldControl(CheckedField field) {
+    switch (field) {
+        case CheckedField::ProjectFile:
+            return projectFile_;
+        case CheckedField::WorkspaceName:
+            return workspaceName_;
+        case CheckedField::WorkspaceDirectory:
+        case CheckedField::CpuFamily:
+        case CheckedField::None:
+            break;
+    }
+    return nullptr;
+}
+
+void CZatToKorPropertyPage::browse() {
+    const std::optional<QString> chosen = pickers_.pickProjectFile(window());
+    if (chosen) projectFile_->setText(*chosen);
+}
+
+}  // namespace z2k

@@ -1,0 +1,51 @@
+#pragma once
+// The converter window: a modal sheet with the "Single" and "Mulitple" pages, a "Convert"
+// button that converts for the page showing, and "Close", which ends the program.
+#include <QDialog>
+
+#include "DialogUnits.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace z2k {
+
+class Alerts;
+class FilePickers;
+class CZatToKorPropertyPage;
+class CPropertyPageMulti;
+
+class CZatToKorPropertySheet : public QDialog {
+    Q_OBJECT
+  public:
+    // The pickers and alerts are not owned; they must outlive the window.
+    CZatToKorPropertySheet(FilePickers& pickers, Alerts& alerts, QWidget* parent = nullptr);
+
+    // The dialog font: the platform's default sans-serif face at 8 points.
+    static QFont dialogFont();
+
+    const DialogUnits& units() const { return units_; }
+    QTabWidget* tabs() const { return tabs_; }
+    CZatToKorPropertyPage* singlePage() const { return single_; }
+    CPropertyPageMulti* multiplePage() const { return multiple_; }
+    QPushButton* convertButton() const { return convert_; }
+    QPushButton* closeButton() const { return close_; }
+
+  public slots:
+    // Checks the fields of the page showing and, when they pass, runs the conversion on this
+    // thread with the buttons disabled and the wait cursor up.
+    void convert();
+
+  private:
+    void setButtonsEnabled(bool enabled);
+
+    Alerts& alerts_;
+    DialogUnits units_;
+    QTabWidget* tabs_;
+    CZatToKorPropertyPage* single_;
+    CPropertyPageMulti* multiple_;
+    QPushButton* convert_;
+    QPushButton* close_;
+};
+
+}  // namespace z2k

@@ -1,0 +1,40 @@
+#pragma once
+// A TextDisplay bound to a one-line edit (the "Status:" line, the single page's "Results:") or a
+// multi-line box (the multiple page's "Results:"). Every change is painted at once, because the
+// conversion runs on the window's thread and does not return to the event loop.
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "platform/Displays.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace z2k {
+
+class WidgetTextDisplay : public TextDisplay {
+  public:
+    explicit WidgetTextDisplay(QLineEdit* line);
+    explicit WidgetTextDisplay(QPlainTextEdit* box);
+
+    void clear() override;
+    void replace(std::string_view text) override;
+    void appendLine(std::string_view line) override;
+
+    // The text as the system wrote it (code-page bytes, lines joined by CR LF).
+    const std::string& text() const { return buffer_.text(); }
+
+  private:
+    // Code-page text as the controls show it: CR LF as one line break.
+    static QString shownText(std::string_view text);
+    // Shows the whole text (replace and clear; every change of a one-line edit).
+    void show();
+    void scrollDownAndPaint();
+
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* box_ = nullptr;
+    TextDisplayBuffer buffer_;
+};
+
+}  // namespace z2k

@@ -1,0 +1,21 @@
+// zat2kor-gui: the converter window. It takes no arguments of its own and keeps no settings;
+// closing the window ends the program.
+#include <QApplication>
+#include <QIcon>
+
+#include "CZatToKorPropertySheet.h"
+#include "DialogFilePickers.h"
+#include "MessageBoxAlerts.h"
+#include "platform/CodePage.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zat2kor")));
+    z2k::setActiveCodePage(z2k::codePageFromLocale());
+    z2k::DialogFilePickers pickers;
+    z2k::MessageBoxAlerts alerts;
+    z2k::CZatToKorPropertySheet sheet(pickers, alerts);
+    alerts.setParentWidget(&sheet);
+    sheet.exec();
+    return 0;
+}

@@ -1,0 +1,187 @@
+#include "cli/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/ConsoleAlerts.h"
+#include "cli/ConsoleProgress.h"
+#include "cli/ConsoleTextDisplay.h"
+#include "conversion/ConversionDriver.h"
+#include "conversion/FieldChecks.h"
+#include "conversion/RequestForm.h"
+#include "platform/CodePage.h"
+#include "platform/HostPaths.h"
+#include "platform/TextFile.h"
+
+namespace z2k {
+
+namespace {
+
+constexpr const char* kQuarixFamily = "Quarix RISC engine";
+constexpr const char* kNerakFamily = "Nerak";
+
+constexpr const char* kExamples =
+    "\nExamples:\n"
+    "  zat2kor single /home/ann/motor/motor.zat motor\n"
+    "      converts motor.zat into motor.krp and writes the workspace motor.krs beside it\n"
+    "  zat2kor multiple --family \"Quarix RISC engine\" /home/ann/projects all\n"
+    "      converts every Quarix project below /home/ann/projects and lists them in the\n"
+    "      workspace /home/ann/projects/all.krs\n"
+    "  zat2kor single --drive D=/mnt/old 'D:\\motor\\motor.zat' motor\n"
+    "      works on a path in drive form, with D: standing for the folder /mnt/old\n";
+
+struct Arguments {
+    std::vector<std::string> drives;
+    std::string codePage;
+    bool noBackup = false;
+    std::string path;  // ZAT_FILE or DIRECTORY
+    std::string workspaceName;
+    std::string family;
+};
+
+void addCommonOptions(CLI::App& command, Arguments& args) {
+    command
+        .add_option("--drive", args.drives, "Maps a drive letter to a host folder (X=DIR); Z: is the root /")
+        ->type_name("X=DIR");
+    command.add_option("--code-page", args.codePage, "The code page of the projects (default: the locale's)")
+        ->check(CLI::IsMember({"single", "cp932", "utf8"}))
+        ->type_name("CP");
+    command.add_flag("--no-backup", args.noBackup,
+                     "Does not keep NAME.krp.bak / NAME.krs.bak of replaced files");
+}
+
+// ASCII letters only, whatever the locale says about other bytes.
+bool isDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A path in the system's own form: drive ("X:...") or starting with a backslash.
+bool isSystemForm(const std::string& typed) {
+    if (!typed.empty() && typed[0] == '\\') return true;
+    return typed.size() >= 2 && isDriveLetter(typed[0]) && typed[1] == ':';
+}
+
+// What the user typed, in system form: a host path (absolute, or relative to the current
+// folder) becomes its Z: form; a path in system form is kept as typed, with every rule.
+std::string typedToSystem(const std::string& typed) {
+    if (typed.empty() || isSystemForm(typed)) return typed;
+    if (typed[0] == '/') return typedPathToSystem(typed);
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    if (error) return typed;
+    return typedPathToSystem((current / typed).lexically_normal().string());
+}
+
+bool mapDrives(const std::vector<std::string>& drives, std::ostream& err) {
+    for (const std::string& drive : drives) {
+        if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
+            err << "error: --drive expects X=DIR, got \"" << drive << "\"\n";
+            return false;
+        }
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::absolute(drive.substr(2), error);
+        if (error) {
+            err << "error: --drive: " << error.message() << '\n';
+            return false;
+        }
+        mapDrive(drive[0], folder.lexically_normal().string());
+    }
+    return true;
+}
+
+bool withinLimit(const std::string& value, std::size_t limit, const char* what, std::ostream& err) {
+    if (charCount(value) <= limit) return true;
+    err << "error: " << what << " is longer than " << limit << " characters\n";
+    return false;
+}
+
+}  // namespace
+
+int CommandLine::run(int argc, char** argv) {
+    CLI::App app{"zat2kor: converts ZAT projects into KOR projects and workspaces", "zat2kor"};
+    app.set_version_flag("--version", std::string("zat2kor ") + ZAT2KOR_VERSION);
+    app.require_subcommand(1, 1);
+    app.footer(kExamples);
+
+    Arguments args;
+    CLI::App* single =
+        app.add_subcommand("single", "Converts one ZAT project into a new workspace beside it");
+    addCommonOptions(*single, args);
+    single->add_option("ZAT_FILE", args.path, "The ZAT project file (.zat)")->required();
+    single->add_option("WORKSPACE_NAME", args.workspaceName, "The name of the new KOR workspace")->required();
+    single->footer(kExamples);
+
+    CLI::App* multiple = app.add_subcommand(
+        "multiple", "Converts every ZAT project of one CPU family below a folder into one workspace");
+    addCommonOptions(*multiple, args);
+    multiple->add_option("DIRECTORY", args.path, "The folder searched for ZAT projects")->required();
+    multiple->add_option("WORKSPACE_NAME", args.workspaceName, "The name of the new KOR workspace")
+        ->required();
+    multiple->add_option("--family", args.family, "The CPU family of the projects to convert")
+        ->check(CLI::IsMember({kQuarixFamily, kNerakFamily}))
+        ->type_name("FAMILY");
+    multiple->footer(kExamples);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e, out_, err_);
+        return code == 0 ? 0 : kExitUsage;
+    }
+
+    const bool singleMode = single->parsed();
+    if (args.codePage.empty()) {
+        setActiveCodePage(codePageFromLocale());
+    } else {
+        setActiveCodePage(args.codePage == "cp932"  ? CodePage::Cp932
+                          : args.codePage == "utf8" ? CodePage::Utf8
+                                                    : CodePage::SingleByte);
+    }
+    setBackupsEnabled(!args.noBackup);
+    if (!mapDrives(args.drives, err_)) return kExitUsage;
+
+    if (!withinLimit(args.path, kPathFieldLimit, singleMode ? "ZAT_FILE" : "DIRECTORY", err_) ||
+        !withinLimit(args.workspaceName, kWorkspaceNameFieldLimit, "WORKSPACE_NAME", err_)) {
+        return kExitUsage;
+    }
+
+    const std::string path = typedToSystem(args.path);
+    const FieldCheck check = singleMode ? checkSingleFields(path, args.workspaceName)
+                                        : checkMultipleFields(path, args.workspaceName, args.family);
+    if (!check.ok) {
+        err_ << "error: " << check.message << '\n';
+        return kExitUsage;
+    }
+
+    ConversionRequest request = singleMode ? singleRequest(path, args.workspaceName)
+                                           : multipleRequest(path, args.workspaceName, args.family);
+    ConsoleProgress projectProgress(singleMode ? "Total complete" : "Current project", err_, errIsTerminal_);
+    ConsoleProgress overallProgress("Total complete", err_, errIsTerminal_);
+    ConsoleTextDisplay results("Results", err_, errIsTerminal_);
+    ConsoleTextDisplay status("Status", err_, errIsTerminal_);
+    ConsoleAlerts alerts(err_);
+    request.projectProgress = &projectProgress;
+    request.results = &results;
+    request.alerts = &alerts;
+    if (!singleMode) {
+        request.overallProgress = &overallProgress;
+        request.status = &status;
+    }
+
+    ConversionSummary summary;
+    {
+        ConversionDriver driver(request);
+        driver.run();
+        summary = driver.summary();
+    }
+    out_ << results.lines() << std::flush;
+
+    const bool succeeded = summary.converted > 0 && summary.failed == 0 && summary.workspaceWritten;
+    return succeeded ? kExitConverted : kExitNotConverted;
+}
+
+}  // namespace z2k

@@ -1,0 +1,247 @@
+#include "conversion/ConversionDriver.h"
+
+#include "conversion/ProjectSearch.h"
+#include "kor/KorProject.h"
+#include "kor/KorWorkspace.h"
+#include "paths/PathParts.h"
+#include "translation/ProjectTranslator.h"
+#include "zat/ZatProject.h"
+
+namespace z2k {
+
+namespace {
+
+constexpr const char* kZatExtension = ".zat";
+constexpr const char* kKorProjectExtension = ".krp";
+constexpr const char* kWorkspaceExtension = ".krs";
+
+constexpr const char* kQuarixFamily = "Quarix RISC engine";
+constexpr const char* kNerakFamily = "Nerak";
+
+// A display that a page does not have stays null and is never reported to.
+void progressSet(ProgressDisplay* bar, int position) {
+    if (bar != nullptr) bar->set(position);
+}
+void progressReset(ProgressDisplay* bar) {
+    if (bar != nullptr) bar->reset();
+}
+void progressStep(ProgressDisplay* bar, int delta) {
+    if (bar != nullptr) bar->step(delta);
+}
+void textClear(TextDisplay* display) {
+    if (display != nullptr) display->clear();
+}
+void textReplace(TextDisplay* display, std::string_view text) {
+    if (display != nullptr) display->replace(text);
+}
+void textAppend(TextDisplay* display, std::string_view line) {
+    if (display != nullptr) display->appendLine(line);
+}
+
+std::string toolChainFor(const std::string& family) {
+    if (family == kQuarixFamily) return "Vantrel Quarix Standard";
+    if (family == kNerakFamily) return "Vantrel Nerak Standard";
+    return {};
+}
+
+}  // namespace
+
+ConversionDriver::ConversionDriver(const ConversionRequest& request)
+    : request_(request),
+      zatProject_(std::make_unique<ZatProject>()),
+      korProject_(std::make_unique<KorProject>()),
+      workspace_(std::make_unique<KorWorkspace>(request.workspacePath + kWorkspaceExtension)),
+      translator_(std::make_unique<ProjectTranslator>(*zatProject_, *korProject_, request.alerts)) {
+    zatProject_->setAlerts(request.alerts);
+}
+
+ConversionDriver::~ConversionDriver() = default;
+
+ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::string& krpPath) {
+    const int mode = static_cast<int>(request_.mode);
+    progressSet(request_.projectProgress, 25);
+    TextDisplay* display = request_.mode == ConversionMode::Single ? request_.results : request_.status;
+
+    zatProject_->setPath(zatPath);
+    zatProject_->setMessageSink(display, mode);
+
+    krpPath = RemoveExtension(zatPath) + kKorProjectExtension;
+    korProject_->setPath(krpPath);
+    korProject_->setMessageSink(display, mode);
+
+    if (zatProject_->read() == 1) {
+        progressReset(request_.projectProgress);
+        return ProjectResult::ReadFailed;
+    }
+
+    progressSet(request_.projectProgress, 50);
+    textReplace(display, "Converting project details...");
+
+    if (translator_->Translate() != 0) {
+        progressReset(request_.projectProgress);
+        // The writer empties the model only after a successful write; the next project of a
+        // multiple conversion must start from an empty one.
+        korProject_->clear();
+        return ProjectResult::TranslateFailed;
+    }
+
+    progressSet(request_.projectProgress, 66);
+
+    if (korProject_->write() == 1) {
+        progressReset(request_.projectProgress);
+        korProject_->clear();
+        return ProjectResult::WriteFailed;
+    }
+
+    progressSet(request_.projectProgress, 100);
+    return ProjectResult::Converted;
+}
+
+int ConversionDriver::writeWorkspace() {
+    workspace_->setDatabaseVersion("1.0");
+    workspace_->setInformation({});
+    workspace_->setScrap({});
+
+    const std::string file = workspace_->filePath();
+    KorWorkspaceDetails details;
+    details.strName = GetFileTitle(file);
+    details.strDirectory = GetParentDirectory(file);
+    details.strFileName = file;
+    // Single mode: the family of the project just converted, as read from its details.
+    details.strCpuFamily = request_.mode == ConversionMode::Single
+                               ? zatProject_->projectDetails().strCPUFamily
+                               : request_.cpuFamily;
+    details.strToolChain = toolChainFor(details.strCpuFamily);
+    workspace_->setDetails(std::move(details));
+
+    workspace_->setProperties({KorVariableRow{"GenerateLogFile", "OFF"}, KorVariableRow{"Log File", ""}});
+
+    KorWorkspace::Rows<KorWorkspaceProject> projects;
+    projects.reserve(convertedProjects_.size());
+    for (const std::string& krp : convertedProjects_) {
+        projects.push_back(KorWorkspaceProject{GetFileTitle(krp), GetParentDirectory(krp), krp});
+    }
+    workspace_->setProjects(std::move(projects));
+
+    if (!convertedProjects_.empty()) workspace_->setLastProject(convertedProjects_.front());
+
+    workspace_->setOpenDocuments({});
+    workspace_->setHelpFiles({});
+    workspace_->setRecentFiles({});
+    workspace_->setVcsProjects({});
+    workspace_->setVcsEnvironment({});
+    workspace_->setVcsDirectoryMapping({});
+
+    const int result = workspace_->write();
+    summary_.workspaceWritten = result == 0;
+    return result;
+}
+
+void ConversionDriver::run() {
+    summary_ = ConversionSummary{};
+    textClear(request_.results);
+    if (request_.mode == ConversionMode::Single) {
+        runSingle();
+    } else {
+        runMultiple();
+    }
+}
+
+void ConversionDriver::runSingle() {
+    std::string path = request_.zatProjectPath;
+    // Only a path without any '.' gets the extension, also when the '.' is in a folder name.
+    if (path.find('.') == std::string::npos) path += kZatExtension;
+
+    summary_.found = 1;
+    summary_.matched = 1;
+    std::string krpPath;
+    const ProjectResult result = convertProject(path, krpPath);
+
+    const char* message = "";
+    switch (result) {
+        case ProjectResult::Converted:
+            convertedProjects_.push_back(krpPath);
+            summary_.converted = 1;
+            message = writeWorkspace() == 0 ? "Project converted successfully." : "Error creating workspace.";
+            break;
+        case ProjectResult::ReadFailed:
+            message = "Error reading ZAT project file.";
+            break;
+        case ProjectResult::TranslateFailed:
+            message = "Error converting project details.";
+            break;
+        case ProjectResult::WriteFailed:
+            message = "Error saving to KOR project file.";
+            break;
+    }
+    if (result != ProjectResult::Converted) summary_.failed = 1;
+    translator_->clearWorkingTables();
+    textReplace(request_.results, message);
+}
+
+void ConversionDriver::runMultiple() {
+    std::vector<std::string> found;
+    int count = 0;
+
+    progressReset(request_.overallProgress);
+    textReplace(request_.results, "Searching for ZAT projects...");
+    textClear(request_.status);
+
+    const std::string directory = GetParentDirectory(request_.workspacePath);
+    ProjectSearch search(request_.alerts);
+    search.find(directory, std::string("*") + kZatExtension, 1, found);
+    summary_.found = static_cast<int>(found.size());
+
+    if (found.empty()) {
+        textAppend(request_.results, "No projects found to convert.");
+        textClear(request_.status);
+        return;
+    }
+
+    const int step = 100 / static_cast<int>(found.size());
+    for (const std::string& path : found) {
+        // A reading pass without messages, only to learn the project's CPU family.
+        zatProject_->setPath(path);
+        zatProject_->setMessageSink(nullptr, 1);
+        zatProject_->read();
+
+        if (zatProject_->projectDetails().strCPUFamily == request_.cpuFamily) {
+            ++summary_.matched;
+            textAppend(request_.results, "Converting project " + path + "...");
+            std::string krpPath;
+            switch (convertProject(path, krpPath)) {
+                case ProjectResult::Converted:
+                    convertedProjects_.push_back(krpPath);
+                    ++count;
+                    textAppend(request_.results, "Project converted.");
+                    break;
+                case ProjectResult::ReadFailed:
+                    textAppend(request_.results, "Error reading ZAT project file " + path);
+                    break;
+                case ProjectResult::TranslateFailed:
+                    textAppend(request_.results, "Error converting project information for " + path);
+                    break;
+                case ProjectResult::WriteFailed:
+                    textAppend(request_.results, "Error saving to KOR project file " + path);
+                    break;
+            }
+            translator_->clearWorkingTables();
+        }
+        progressStep(request_.overallProgress, step);
+    }
+
+    progressSet(request_.overallProgress, 100);
+    summary_.converted = count;
+    summary_.failed = summary_.matched - count;
+
+    if (count == 0) {
+        progressReset(request_.overallProgress);
+        textAppend(request_.results, "No projects found to convert.");
+    } else {
+        textAppend(request_.results, std::to_string(count) + " project(s) converted successfully.");
+        if (writeWorkspace() != 0) textAppend(request_.results, "Error: unable to create workspace file.");
+    }
+    textClear(request_.status);
+}
+
+}  // namespace z2k

@@ -1,0 +1,55 @@
+#pragma once
+// Runs one conversion: one project into a new workspace (single mode), or every project of one
+// CPU family found under a directory into one workspace (multiple mode).
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "conversion/ConversionRequest.h"
+#include "conversion/ConversionSummary.h"
+
+namespace z2k {
+
+class ZatProject;
+class KorProject;
+class KorWorkspace;
+class ProjectTranslator;
+
+// The outcome of converting one project.
+enum class ProjectResult { Converted = 0, ReadFailed = 1, TranslateFailed = 2, WriteFailed = 3 };
+
+class ConversionDriver {
+  public:
+    // The request is not owned and must outlive the driver.
+    explicit ConversionDriver(const ConversionRequest& request);
+    ~ConversionDriver();
+    ConversionDriver(const ConversionDriver&) = delete;
+    ConversionDriver& operator=(const ConversionDriver&) = delete;
+
+    // The whole conversion, single or multiple by the request's mode. Never throws.
+    void run();
+    // One project through reading, translation and writing. krpPath receives the .krp path
+    // beside the .zat before any stage runs.
+    ProjectResult convertProject(const std::string& zatPath, std::string& krpPath);
+    // Fills the workspace from the request, the last project read and the converted projects,
+    // and saves it. 0 = written, non-zero = not written.
+    int writeWorkspace();
+
+    const ConversionSummary& summary() const { return summary_; }
+    // The .krp path of every project converted successfully, in conversion order.
+    const std::vector<std::string>& convertedProjects() const { return convertedProjects_; }
+
+  private:
+    void runSingle();
+    void runMultiple();
+
+    const ConversionRequest& request_;
+    std::unique_ptr<ZatProject> zatProject_;
+    std::unique_ptr<KorProject> korProject_;
+    std::unique_ptr<KorWorkspace> workspace_;
+    std::unique_ptr<ProjectTranslator> translator_;
+    std::vector<std::string> convertedProjects_;
+    ConversionSummary summary_;
+};
+
+}  // namespace z2k

@@ -1,0 +1,29 @@
+#pragma once
+// What a front end hands to the conversion driver for one click of Convert.
+#include <cstdint>
+#include <string>
+
+#include "platform/Displays.h"
+
+namespace z2k {
+
+// 1 = convert one project (the "Single" page), 0 = convert every matching project found under
+// a directory (the "Mulitple" page).
+enum class ConversionMode : std::int32_t { Multiple = 0, Single = 1 };
+
+// Owned by the caller; lives for the whole conversion. The displays are not owned; a display
+// that a page does not have (overallProgress and status in single mode) stays null and is
+// never reported to. A null alerts pointer drops the message boxes.
+struct ConversionRequest {
+    ProgressDisplay* projectProgress = nullptr;  // the project being converted
+    ProgressDisplay* overallProgress = nullptr;  // all found projects (multiple mode only)
+    TextDisplay* results = nullptr;              // the "Results:" box
+    TextDisplay* status = nullptr;               // the "Status:" line (multiple mode only)
+    ConversionMode mode = ConversionMode::Single;
+    std::string zatProjectPath;  // single mode: the .zat path as typed; multiple mode: empty
+    std::string workspacePath;   // directory, '\', workspace name, without extension
+    std::string cpuFamily;       // multiple mode: the family chosen; single mode: empty
+    Alerts* alerts = nullptr;    // message boxes of the search, the reader and the translator
+};
+
+}  // namespace z2k

@@ -1,0 +1,15 @@
+#pragma once
+// What one run of the conversion driver did, for front ends that need an outcome (the command
+// line's exit status). The window does not look at it.
+
+namespace z2k {
+
+struct ConversionSummary {
+    int found = 0;      // projects the search found (single mode: the one project)
+    int matched = 0;    // projects that went through the conversion (single mode: 1)
+    int converted = 0;  // projects converted successfully
+    int failed = 0;     // matched projects whose read, translation or write failed
+    bool workspaceWritten = false;
+};
+
+}  // namespace z2k

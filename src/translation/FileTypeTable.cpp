@@ -1,0 +1,67 @@
+#include "translation/FileTypeTable.h"
+
+#include <array>
+
+#include "translation/FamilyProfile.h"
+
+namespace z2k {
+
+namespace {
+
+constexpr std::array<FileType, 22> kQuarixFileTypes{{
+    {"C source file", "C", "TEXT"},         {"C header file", "H", "TEXT"},
+    {"C list file", "LST", "TEXT"},         {"Preprocessed C source file", "P", "TEXT"},
+    {"C++ source file", "CPP", "TEXT"},     {"C++ header file", "HPP", "TEXT"},
+    {"C++ list file", "LPP", "TEXT"},       {"Preprocessed C++ source file", "PP", "TEXT"},
+    {"Object file", "OBJ", "BIN"},          {"Assembly source file", "SRC", "TEXT"},
+    {"Assembly list file", "LIS", "TEXT"},  {"Expanded assembly source file", "EXP", "TEXT"},
+    {"Linkage symbol file", "FSY", "TEXT"}, {"Assembly include file", "INC", "TEXT"},
+    {"Library file", "LIB", "BIN"},         {"Absolute file", "ABS", "BIN"},
+    {"Relocatable file", "REL", "BIN"},     {"Linkage map file", "MAP", "TEXT"},
+    {"CPU information file", "CPU", "BIN"}, {"S-Record file", "MOT", "TEXT"},
+    {"Library list file", "LSL", "TEXT"},   {"Library section list file", "SCT", "TEXT"},
+}};
+
+constexpr std::array<FileType, 24> kNerakFileTypes{{
+    {"C source file", "C", "TEXT"},
+    {"C header file", "H", "TEXT"},
+    {"C list file", "LST", "TEXT"},
+    {"Preprocessed C source file", "P", "TEXT"},
+    {"C++ source file", "CPP", "TEXT"},
+    {"C++ header file", "HPP", "TEXT"},
+    {"C++ list file", "LPP", "TEXT"},
+    {"Preprocessed C++ source file", "PP", "TEXT"},
+    {"Object file", "OBJ", "BIN"},
+    {"Assembly source file", "SRC", "TEXT"},
+    {"Assembly source file", "MAR", "TEXT"},
+    {"Assembly list file", "LIS", "TEXT"},
+    {"Expanded assembly source file", "EXP", "TEXT"},
+    {"Linkage symbol file", "FSY", "TEXT"},
+    {"Assembly include file", "INC", "TEXT"},
+    {"Library file", "LIB", "BIN"},
+    {"Absolute file", "ABS", "BIN"},
+    {"Relocatable file", "REL", "BIN"},
+    {"Linkage map file", "MAP", "TEXT"},
+    {"CPU information file", "CPU", "BIN"},
+    {"S-Record file", "MOT", "TEXT"},
+    {"Library list file", "LSL", "TEXT"},
+    {"Library section list file", "SCT", "TEXT"},
+    {"Optimized linkage list file", "LOP", "TEXT"},
+}};
+
+}  // namespace
+
+std::span<const FileType> QuarixFileTypes() {
+    return kQuarixFileTypes;
+}
+std::span<const FileType> NerakFileTypes() {
+    return kNerakFileTypes;
+}
+
+std::span<const FileType> FileTypeTable(std::string_view cpuFamily) {
+    if (cpuFamily == kQuarixFamily) return QuarixFileTypes();
+    if (cpuFamily == kNerakFamily) return NerakFileTypes();
+    return {};
+}
+
+}  // namespace z2k

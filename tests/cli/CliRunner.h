@@ -1,0 +1,76 @@
+#pragma once
+// Runs the built zat2kor as a child process and collects what it printed and its exit status.
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/TestSupport.h"
+
+namespace z2k::test {
+
+struct CliRun {
+    int exitCode = -1;  // -1: did not exit normally
+    std::string out;
+    std::string err;
+};
+
+struct CliOptions {
+    std::filesystem::path workingDirectory;  // empty: the test's own
+    bool errOnTerminal = false;              // stderr on a pseudo terminal
+};
+
+// stdout and stderr go to files in a fresh temporary folder (or stderr to a pseudo terminal),
+// so a full pipe can never block the child.
+inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& options = {}) {
+    TempFolder capture;
+    const std::string outPath = (capture.path() / "out").string();
+    const std::string errPath = (capture.path() / "err").string();
+    int master = -1;
+    int slave = -1;
+    if (options.errOnTerminal && openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return {};
+
+    std::vector<char*> argv;
+    std::string program = Z2K_CLI_PATH;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const pid_t child = fork();
+    if (child < 0) return {};
+    if (child == 0) {
+        if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) _exit(120);
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err =
+            options.errOnTerminal ? slave : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(121);
+        if (master >= 0) close(master);
+        execv(argv[0], argv.data());
+        _exit(122);
+    }
+    if (slave >= 0) close(slave);
+    CliRun run;
+    if (master >= 0) {
+        // Read the terminal until the child closed its side.
+        char buffer[4096];
+        for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) run.err.append(buffer, n);
+        close(master);
+        std::string plain;  // the terminal shows each line end as CR LF
+        for (char c : run.err)
+            if (c != '\r') plain += c;
+        run.err = plain;
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child) return {};
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = readBytes(outPath);
+    if (master < 0) run.err = readBytes(errPath);
+    return run;
+}
+
+}  // namespace z2k::test

@@ -1,0 +1,262 @@
+// The command-line front end, run as a child process over projects in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/CliRunner.h"
+#include "conversion/MiniZat.h"
+#include "platform/CodePage.h"
+#include "support/TestSupport.h"
+
+namespace z2k {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CliOptions;
+using test::CliRun;
+using test::MiniZat;
+using test::runCli;
+using Args = std::vector<std::string>;
+
+constexpr const char* kQuarix = "Quarix RISC engine";
+
+class CommandLineTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
+
+    // Writes a project through the test's own D: mapping.
+    void writeZat(const std::string& relative, const MiniZat& zat = MiniZat{}) {
+        fs::create_directories((tmp.path() / relative).parent_path());
+        std::string system = "D:\\" + relative;
+        for (char& c : system)
+            if (c == '/') c = '\\';
+        ASSERT_EQ(zat.write(system), 0);
+    }
+
+    // The command with the temporary folder mapped as D: and the single-byte code page.
+    CliRun run(const std::string& command, const Args& rest, const CliOptions& options = {}) {
+        Args args = {command, "--drive", "D=" + tmp.path().string(), "--code-page", "single"};
+        args.insert(args.end(), rest.begin(), rest.end());
+        return runCli(args, options);
+    }
+
+    std::string host(const std::string& relative) const { return (tmp.path() / relative).string(); }
+    // The Z: form of a host path below the temporary folder.
+    std::string zForm(const std::string& relative) const {
+        std::string text = "Z:" + host(relative);
+        for (char& c : text)
+            if (c == '/') c = '\\';
+        return text;
+    }
+    bool exists(const std::string& relative) const { return fs::exists(tmp.path() / relative); }
+
+    test::TempFolder tmp{'D'};
+};
+
+TEST_F(CommandLineTest, HelpShowsAnExampleOfEachCommand) {
+    for (const Args& args : {Args{"--help"}, Args{"single", "--help"}, Args{"multiple", "--help"}}) {
+        const CliRun result = runCli(args);
+        EXPECT_EQ(result.exitCode, 0) << args[0];
+        EXPECT_NE(result.out.find("  zat2kor single /home/ann/motor/motor.zat motor\n"), std::string::npos);
+        EXPECT_NE(
+            result.out.find("  zat2kor multiple --family \"Quarix RISC engine\" /home/ann/projects all\n"),
+            std::string::npos);
+    }
+}
+
+TEST_F(CommandLineTest, VersionIsPrinted) {
+    const CliRun result = runCli({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, std::string("zat2kor ") + ZAT2KOR_VERSION + "\n");
+}
+
+TEST_F(CommandLineTest, UsageErrorsExitWithTwo) {
+    tmp.write("p/a.zat", "x");
+    const Args cases[] = {
+        {},
+        {"bogus"},
+        {"single"},
+        {"single", "D:\\p\\a.zat"},
+        {"single", "D:\\p\\a.zat", "w", "extra"},
+        {"single", "--code-page", "latin1", "D:\\p\\a.zat", "w"},
+        {"single", "--drive", "D", "D:\\p\\a.zat", "w"},
+        {"single", "--drive", "1=/tmp", "D:\\p\\a.zat", "w"},
+        {"multiple", "D:\\p", "w", "--family", "quarix risc engine"},
+        {"multiple", "D:\\p", "w", "--family", "NONE"},
+        {"single", "D:\\p\\a.zat", "w", "--family", "Nerak"},
+    };
+    for (const Args& args : cases) {
+        std::string joined;
+        for (const auto& a : args) joined += a + " ";
+        SCOPED_TRACE(joined);
+        const CliRun result = runCli(args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_FALSE(result.err.empty());
+        EXPECT_FALSE(exists("p/a.krp"));
+    }
+}
+
+struct CheckCase {
+    const char* command;
+    Args rest;
+    const char* err;
+};
+
+TEST_F(CommandLineTest, FieldChecksPrintTheWindowsMessages) {
+    tmp.write("p/a.zat", "x");
+    const std::string incomplete = "error: Entry fields are incomplete.\n";
+    const std::string notFound = "error: The specified ZAT project cannot be found.\n";
+    const std::string noDirectory = "error: The specified Workspace directory does not exist.\n";
+    const std::string longPath = "D:\\" + std::string(197, 'x');  // 200 characters
+    const CheckCase cases[] = {
+        {"single", {"", "w"}, incomplete.c_str()},
+        {"single", {"D:\\p\\a.zat", ""}, incomplete.c_str()},
+        {"single", {"D:\\p\\none.zat", "w"}, notFound.c_str()},
+        {"single", {"D:\\p", "w"}, notFound.c_str()},
+        {"single", {"D:\\p\\a?.zat", "w"}, notFound.c_str()},
+        {"single", {"E:\\p\\a.zat", "w"}, notFound.c_str()},
+        {"single", {longPath, "w"}, notFound.c_str()},
+        {"single", {longPath + "y", "w"}, "error: ZAT_FILE is longer than 200 characters\n"},
+        {"single",
+         {"D:\\p\\a.zat", std::string(33, 'w')},
+         "error: WORKSPACE_NAME is longer than 32 characters\n"},
+        {"multiple", {"D:\\p", "w"}, incomplete.c_str()},
+        {"multiple", {"", "w", "--family", "Nerak"}, incomplete.c_str()},
+        {"multiple", {"D:\\p", "", "--family", "Nerak"}, incomplete.c_str()},
+        {"multiple", {"D:\\none", "w", "--family", "Nerak"}, noDirectory.c_str()},
+        {"multiple", {"D:\\p\\", "w", "--family", "Nerak"}, noDirectory.c_str()},
+        {"multiple",
+         {longPath + "y", "w", "--family", "Nerak"},
+         "error: DIRECTORY is longer than 200 characters\n"},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + c.rest[0] + " " + c.rest[1]);
+        const CliRun result = run(c.command, c.rest);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST_F(CommandLineTest, SingleConvertsAndPrintsTheResult) {
+    writeZat("p/a.zat");
+    const std::string before = tmp.read("p/a.zat");
+    const CliRun result = run("single", {"D:\\p\\a.zat", "w"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "Project converted successfully.\n");
+    EXPECT_EQ(result.err, "") << "no progress lines when stderr is not a terminal";
+    EXPECT_TRUE(exists("p/a.krp"));
+    EXPECT_NE(tmp.read("p/w.krs").find("\"D:\\p\\w.krs\""), std::string::npos);
+    EXPECT_EQ(tmp.read("p/a.zat"), before);
+}
+
+TEST_F(CommandLineTest, HostPathsAreTurnedIntoTheirZForm) {
+    writeZat("p/a.zat");
+    writeZat("m/b.zat");
+    const CliRun single = runCli({"single", "--code-page", "single", host("p/a.zat"), "w"});
+    EXPECT_EQ(single.exitCode, 0) << single.err;
+    EXPECT_NE(tmp.read("p/w.krs").find("\"" + zForm("p/a.krp") + "\""), std::string::npos);
+
+    // One trailing '/' names the folder itself.
+    const CliRun multiple =
+        runCli({"multiple", "--code-page", "single", host("m") + "/", "ws", "--family", kQuarix});
+    EXPECT_EQ(multiple.exitCode, 0) << multiple.err;
+    EXPECT_EQ(multiple.out, "Searching for ZAT projects...\nConverting project " + zForm("m/b.zat") +
+                                "...\nProject converted.\n1 project(s) converted successfully.\n");
+    EXPECT_TRUE(exists("m/ws.krs"));
+}
+
+TEST_F(CommandLineTest, RelativePathsAreMadeAbsolute) {
+    writeZat("p/a.zat");
+    CliOptions inTmp;
+    inTmp.workingDirectory = tmp.path() / "p";
+    const CliRun result = runCli({"single", "--code-page", "single", "../p/./a.zat", "w"}, inTmp);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(tmp.read("p/w.krs").find("\"" + zForm("p/a.krp") + "\""), std::string::npos);
+
+    const CliRun dot = runCli({"multiple", "--code-page", "single", ".", "ws", "--family", kQuarix}, inTmp);
+    EXPECT_EQ(dot.exitCode, 0) << dot.err;
+    EXPECT_TRUE(exists("p/ws.krs"));
+}
+
+TEST_F(CommandLineTest, ExitStatusFollowsTheOutcome) {
+    tmp.write("bad/a.zat", "not a project\r\n");
+    MiniZat twice;
+    twice.duplicateExtension = true;
+    writeZat("dup/a.zat", twice);
+    writeZat("m/a.zat");
+    writeZat("ok/a.zat");
+    writeZat("ok/b.zat");
+
+    CliRun result = run("single", {"D:\\bad\\a.zat", "w"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Error reading ZAT project file.\n");
+
+    result = run("single", {"D:\\dup\\a.zat", "w"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Error converting project details.\n");
+    EXPECT_EQ(result.err.rfind("error: ", 0), 0u) << result.err;
+
+    result = run("multiple", {"D:\\m", "ws", "--family", "Nerak"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Searching for ZAT projects...\nNo projects found to convert.\n");
+    EXPECT_FALSE(exists("m/ws.krs"));
+
+    tmp.write("ok/ws.krs/keep", "x");  // a folder where the workspace should go
+    tmp.write("ok/ws.krs.bak/keep", "x");
+    result = run("multiple", {"D:\\ok", "ws", "--family", kQuarix});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out.substr(result.out.rfind("successfully.\n")),
+              "successfully.\nError: unable to create workspace file.\n");
+
+    result = run("multiple", {"D:\\ok", "all", "--family", kQuarix});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(
+        result.out,
+        "Searching for ZAT projects...\nConverting project D:\\ok\\a.zat...\nProject converted.\n"
+        "Converting project D:\\ok\\b.zat...\nProject converted.\n2 project(s) converted successfully.\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CommandLineTest, ProgressGoesToATerminal) {
+    writeZat("p/a.zat");
+    writeZat("m/a.zat");
+    CliOptions terminal;
+    terminal.errOnTerminal = true;
+    const CliRun single = run("single", {"D:\\p\\a.zat", "w"}, terminal);
+    EXPECT_EQ(single.exitCode, 0);
+    EXPECT_EQ(single.out, "Project converted successfully.\n");
+    EXPECT_NE(single.err.find("Total complete: 25%\nResults: Reading recordset [DATABASE_VERSION]\n"),
+              std::string::npos)
+        << single.err;
+    EXPECT_NE(single.err.find("Total complete: 66%\n"), std::string::npos);
+    EXPECT_NE(single.err.find("Total complete: 100%\n"), std::string::npos);
+
+    const CliRun multiple = run("multiple", {"D:\\m", "ws", "--family", kQuarix}, terminal);
+    EXPECT_EQ(multiple.exitCode, 0);
+    EXPECT_NE(multiple.err.find("Current project: 50%\nStatus: Converting project details...\n"),
+              std::string::npos)
+        << multiple.err;
+    EXPECT_NE(multiple.err.find("Total complete: 100%\n"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, FieldLimitsCountCharactersOfTheCodePage) {
+    writeZat("p/a.zat");
+    std::string name;
+    for (int i = 0; i < 32; ++i) name += "\x88\x9F";  // 32 double-byte characters in CP932
+    const Args args = {"single",       "--drive", "D=" + tmp.path().string(), "--code-page", "%",
+                       "D:\\p\\a.zat", name};
+    Args single = args;
+    single[4] = "single";
+    Args cp932 = args;
+    cp932[4] = "cp932";
+    EXPECT_EQ(runCli(single).err, "error: WORKSPACE_NAME is longer than 32 characters\n");
+    const CliRun wide = runCli(cp932);
+    EXPECT_NE(wide.exitCode, 2);
+    EXPECT_EQ(wide.err.find("longer than"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace z2k

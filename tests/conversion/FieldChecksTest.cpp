@@ -1,0 +1,88 @@
+#include "conversion/FieldChecks.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/CodePage.h"
+#include "support/TestSupport.h"
+
+namespace z2k {
+namespace {
+
+constexpr const char* kIncomplete = "Entry fields are incomplete.";
+constexpr const char* kNoProject = "The specified ZAT project cannot be found.";
+constexpr const char* kNoDirectory = "The specified Workspace directory does not exist.";
+
+struct SingleCase {
+    const char* projectFile;
+    const char* workspaceName;
+    const char* message;  // empty: every check passes
+    CheckedField field;
+};
+
+struct MultipleCase {
+    const char* directory;
+    const char* workspaceName;
+    const char* family;
+    const char* message;
+    CheckedField field;
+};
+
+class FieldChecksTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setActiveCodePage(CodePage::SingleByte);
+        tmp.write("p/a.zat", "x");
+        tmp.write("p/sub/b.zat", "x");
+    }
+    test::TempFolder tmp{'D'};
+};
+
+TEST_F(FieldChecksTest, SinglePageChecksInOrder) {
+    const SingleCase cases[] = {
+        {"", "w", kIncomplete, CheckedField::ProjectFile},
+        {"", "", kIncomplete, CheckedField::ProjectFile},
+        {"D:\\p\\a.zat", "", kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\p\\none.zat", "", kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\p\\none.zat", "w", kNoProject, CheckedField::None},
+        {"D:\\p", "w", kNoProject, CheckedField::None},            // a directory
+        {"p\\a.zat", "w", kNoProject, CheckedField::None},         // relative
+        {"D:\\p\\a?.zat", "w", kNoProject, CheckedField::None},    // forbidden character
+        {"D:\\p\\.\\a.zat", "w", kNoProject, CheckedField::None},  // not a full path
+        {"E:\\p\\a.zat", "w", kNoProject, CheckedField::None},     // unmapped drive
+        {"D:\\p\\a.zat", "w", "", CheckedField::None},
+        {"D:\\p\\sub\\b.zat", "any name.krs", "", CheckedField::None},
+    };
+    for (const SingleCase& c : cases) {
+        SCOPED_TRACE(std::string(c.projectFile) + " | " + c.workspaceName);
+        const FieldCheck check = checkSingleFields(c.projectFile, c.workspaceName);
+        EXPECT_EQ(check.ok, *c.message == '\0');
+        EXPECT_EQ(check.message, c.message);
+        EXPECT_EQ(check.field, c.field);
+    }
+}
+
+TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
+    const MultipleCase cases[] = {
+        {"", "w", "Nerak", kIncomplete, CheckedField::WorkspaceDirectory},
+        {"", "", "", kIncomplete, CheckedField::WorkspaceDirectory},
+        {"D:\\p", "", "Nerak", kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\none", "", "", kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\p", "w", "", kIncomplete, CheckedField::CpuFamily},
+        {"D:\\none", "w", "", kIncomplete, CheckedField::CpuFamily},
+        {"D:\\none", "w", "Nerak", kNoDirectory, CheckedField::None},
+        {"D:\\p\\", "w", "Nerak", kNoDirectory, CheckedField::None},       // trailing backslash
+        {"D:\\p\\a.zat", "w", "Nerak", kNoDirectory, CheckedField::None},  // a file
+        {"D:\\p", "w", "Quarix RISC engine", "", CheckedField::None},
+        {"D:\\", "w", "Nerak", "", CheckedField::None},  // a drive root keeps its backslash
+    };
+    for (const MultipleCase& c : cases) {
+        SCOPED_TRACE(std::string(c.directory) + " | " + c.workspaceName + " | " + c.family);
+        const FieldCheck check = checkMultipleFields(c.directory, c.workspaceName, c.family);
+        EXPECT_EQ(check.ok, *c.message == '\0');
+        EXPECT_EQ(check.message, c.message);
+        EXPECT_EQ(check.field, c.field);
+    }
+}
+
+}  // namespace
+}  // namespace z2k
