@@ -1,10 +1,10 @@
 #pragma once
 // The Nerak assembler's converter: registers the assembler's options in its constructor.
-#include "options/OptionConverter.h"
+#include "options/AssemblerConverter.h"
 
 namespace z2k {
 
-class NerakAssemblerConverter : public OptionConverter {
+class NerakAssemblerConverter : public AssemblerConverter {
   public:
     NerakAssemblerConverter();
 };

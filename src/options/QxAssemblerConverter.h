@@ -1,10 +1,10 @@
 #pragma once
 // The QX assembler's converter: registers the assembler's options in its constructor.
-#include "options/OptionConverter.h"
+#include "options/AssemblerConverter.h"
 
 namespace z2k {
 
-class QxAssemblerConverter : public OptionConverter {
+class QxAssemblerConverter : public AssemblerConverter {
   public:
     QxAssemblerConverter();
 };
