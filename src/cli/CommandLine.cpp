@@ -2,7 +2,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -10,12 +13,14 @@
 #include "cli/ConsoleAlerts.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/ConsoleTextDisplay.h"
+#include "cli/ReportWriter.h"
 #include "conversion/ConversionDriver.h"
 #include "conversion/FieldChecks.h"
 #include "conversion/RequestForm.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
 #include "platform/TextFile.h"
+#include "translation/ConversionReport.h"
 
 namespace z2k {
 
@@ -38,6 +43,8 @@ struct Arguments {
     std::vector<std::string> drives;
     std::string codePage;
     bool noBackup = false;
+    bool dryRun = false;
+    std::string reportFile;
     std::string path;  // ZAT_FILE or DIRECTORY
     std::string workspaceName;
     std::string family;
@@ -52,6 +59,11 @@ void addCommonOptions(CLI::App& command, Arguments& args) {
         ->type_name("CP");
     command.add_flag("--no-backup", args.noBackup,
                      "Does not keep NAME.krp.bak / NAME.krs.bak of replaced files");
+    command.add_flag("--dry-run", args.dryRun, "Converts and reports but writes no .krp, .krs or .bak file");
+    command
+        .add_option("--report", args.reportFile,
+                    "Writes the options carried over unconverted or dropped to FILE (.json or .txt)")
+        ->type_name("FILE");
 }
 
 // ASCII letters only, whatever the locale says about other bytes.
@@ -89,6 +101,31 @@ bool mapDrives(const std::vector<std::string>& drives, std::ostream& err) {
             return false;
         }
         mapDrive(drive[0], folder.lexically_normal().string());
+    }
+    return true;
+}
+
+// The code page's name as the --code-page option spells it.
+const char* codePageName(CodePage codePage) {
+    switch (codePage) {
+        case CodePage::Cp932:
+            return "cp932";
+        case CodePage::Utf8:
+            return "utf8";
+        default:
+            return "single";
+    }
+}
+
+// Writes the report file (a host path, as typed); false after printing the error.
+bool writeReport(const std::string& file, const std::string& contents, std::ostream& err) {
+    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+    if (stream) stream.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    if (stream) stream.close();
+    if (!stream) {
+        const int error = errno;
+        err << "error: cannot write the report " << file << ": " << std::strerror(error) << '\n';
+        return false;
     }
     return true;
 }
@@ -142,6 +179,12 @@ int CommandLine::run(int argc, char** argv) {
                                                     : CodePage::SingleByte);
     }
     setBackupsEnabled(!args.noBackup);
+    setFileWritesEnabled(!args.dryRun);
+    ReportWriter::Format reportFormat = ReportWriter::Format::Text;
+    if (!args.reportFile.empty() && !ReportWriter::formatOf(args.reportFile, reportFormat)) {
+        err_ << "error: --report FILE must end in .json or .txt\n";
+        return kExitUsage;
+    }
     if (!mapDrives(args.drives, err_)) return kExitUsage;
 
     if (!withinLimit(args.path, kPathFieldLimit, singleMode ? "ZAT_FILE" : "DIRECTORY", err_) ||
@@ -164,6 +207,8 @@ int CommandLine::run(int argc, char** argv) {
     ConsoleTextDisplay results("Results", err_, errIsTerminal_);
     ConsoleTextDisplay status("Status", err_, errIsTerminal_);
     ConsoleAlerts alerts(err_);
+    ConversionReport report;
+    request.report = &report;
     request.projectProgress = &projectProgress;
     request.results = &results;
     request.alerts = &alerts;
@@ -180,7 +225,21 @@ int CommandLine::run(int argc, char** argv) {
     }
     out_ << results.lines() << std::flush;
 
-    const bool succeeded = summary.converted > 0 && summary.failed == 0 && summary.workspaceWritten;
+    bool reportWritten = true;
+    if (!args.reportFile.empty()) {
+        const std::string contents =
+            reportFormat == ReportWriter::Format::Json
+                ? ReportWriter::json(report, codePageName(activeCodePage()), args.dryRun)
+                : ReportWriter::text(report, args.dryRun);
+        reportWritten = writeReport(args.reportFile, contents, err_);
+    } else {
+        // Without a report file, every run says on stderr how many options were carried over
+        // unconverted or dropped, so that nothing is lost without a word.
+        err_ << ReportWriter::summaryLines(report) << std::flush;
+    }
+
+    const bool succeeded =
+        summary.converted > 0 && summary.failed == 0 && summary.workspaceWritten && reportWritten;
     return succeeded ? kExitConverted : kExitNotConverted;
 }
 

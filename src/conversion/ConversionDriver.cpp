@@ -4,6 +4,7 @@
 #include "kor/KorProject.h"
 #include "kor/KorWorkspace.h"
 #include "paths/PathParts.h"
+#include "translation/ConversionReport.h"
 #include "translation/ProjectTranslator.h"
 #include "zat/ZatProject.h"
 
@@ -53,11 +54,27 @@ ConversionDriver::ConversionDriver(const ConversionRequest& request)
       workspace_(std::make_unique<KorWorkspace>(request.workspacePath + kWorkspaceExtension)),
       translator_(std::make_unique<ProjectTranslator>(*zatProject_, *korProject_, request.alerts)) {
     zatProject_->setAlerts(request.alerts);
+    translator_->setReport(request.report);
 }
 
 ConversionDriver::~ConversionDriver() = default;
 
 ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::string& krpPath) {
+    const ProjectResult result = convertStages(zatPath, krpPath);
+    if (ConversionReport* report = request_.report) {
+        // The translator begins the project in the report; a project that was not read has none.
+        if (result == ProjectResult::ReadFailed) report->beginProject(zatPath);
+        const ReportResult reported = result == ProjectResult::Converted    ? ReportResult::Converted
+                                      : result == ProjectResult::ReadFailed ? ReportResult::ReadFailed
+                                      : result == ProjectResult::TranslateFailed
+                                          ? ReportResult::TranslateFailed
+                                          : ReportResult::WriteFailed;
+        report->finishProject(reported, krpPath);
+    }
+    return result;
+}
+
+ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::string& krpPath) {
     const int mode = static_cast<int>(request_.mode);
     progressSet(request_.projectProgress, 25);
     TextDisplay* display = request_.mode == ConversionMode::Single ? request_.results : request_.status;

@@ -40,6 +40,8 @@ class ConversionDriver {
     const std::vector<std::string>& convertedProjects() const { return convertedProjects_; }
 
   private:
+    // Reading, translation and writing of one project, without the report's bookkeeping.
+    ProjectResult convertStages(const std::string& zatPath, std::string& krpPath);
     void runSingle();
     void runMultiple();
 

@@ -7,6 +7,8 @@
 
 namespace z2k {
 
+class ConversionReport;
+
 // 1 = convert one project (the "Single" page), 0 = convert every matching project found under
 // a directory (the "Mulitple" page).
 enum class ConversionMode : std::int32_t { Multiple = 0, Single = 1 };
@@ -24,6 +26,8 @@ struct ConversionRequest {
     std::string workspacePath;   // directory, '\', workspace name, without extension
     std::string cpuFamily;       // multiple mode: the family chosen; single mode: empty
     Alerts* alerts = nullptr;    // message boxes of the search, the reader and the translator
+    // Not owned; when set, receives per project what became of the options and the result.
+    ConversionReport* report = nullptr;
 };
 
 }  // namespace z2k

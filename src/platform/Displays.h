@@ -8,7 +8,7 @@ namespace z2k {
 
 // One text control: the "Results:" box or the "Status:" line.
 class TextDisplay {
-public:
+  public:
     virtual ~TextDisplay() = default;
     virtual void clear() = 0;
     // Clear, then the text becomes the given text.
@@ -19,25 +19,25 @@ public:
 
 // One progress bar, range 0..100.
 class ProgressDisplay {
-public:
+  public:
     virtual ~ProgressDisplay() = default;
-    virtual void reset() = 0;             // position 0
-    virtual void set(int position) = 0;   // position n
-    virtual void step(int delta) = 0;     // position + delta, held within 0..100
+    virtual void reset() = 0;            // position 0
+    virtual void set(int position) = 0;  // position n
+    virtual void step(int delta) = 0;    // position + delta, held within 0..100
 };
 
 enum class AlertIcon { Information, Warning, Error };
 
 // Message boxes.
 class Alerts {
-public:
+  public:
     virtual ~Alerts() = default;
     virtual void show(std::string_view text, std::string_view title, AlertIcon icon) = 0;
 };
 
 // Keeps the text of a TextDisplay with the append-line rule; front ends and recorders share it.
 class TextDisplayBuffer : public TextDisplay {
-public:
+  public:
     void clear() override { text_.clear(); }
     void replace(std::string_view text) override { text_.assign(text); }
     void appendLine(std::string_view line) override {
@@ -46,19 +46,19 @@ public:
     }
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // Holds a progress position within 0..100.
 class ProgressValue : public ProgressDisplay {
-public:
+  public:
     void reset() override { position_ = 0; }
     void set(int position) override { position_ = clamp(position); }
     void step(int delta) override { position_ = clamp(position_ + delta); }
     int position() const { return position_; }
 
-private:
+  private:
     static int clamp(int v) { return v < 0 ? 0 : (v > 100 ? 100 : v); }
     int position_ = 0;
 };

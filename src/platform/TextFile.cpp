@@ -10,12 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/HostPaths.h"
 
 namespace z2k {
 namespace {
 
 bool& backupsFlag() {
+    static bool enabled = true;
+    return enabled;
+}
+
+bool& writesFlag() {
     static bool enabled = true;
     return enabled;
 }
@@ -158,6 +164,7 @@ TextReadResult readTextFile(std::string_view systemPath) {
 }
 
 int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup) {
+    if (!writesFlag()) return checkFileCreatable(systemPath);
     std::optional<std::string> host = systemToHostPath(systemPath);
     if (!host) return ENOENT;
     const std::size_t slash = host->rfind('/');
@@ -194,6 +201,14 @@ bool backupsEnabled() {
 
 void setBackupsEnabled(bool enabled) {
     backupsFlag() = enabled;
+}
+
+bool fileWritesEnabled() {
+    return writesFlag();
+}
+
+void setFileWritesEnabled(bool enabled) {
+    writesFlag() = enabled;
 }
 
 }  // namespace z2k

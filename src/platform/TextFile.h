@@ -32,4 +32,12 @@ namespace z2k {
 // command line's --no-backup turns it off).
 bool backupsEnabled();
 void setBackupsEnabled(bool enabled);
+
+// Process-wide: whether replaceTextFile writes at all (on by default; the command line's
+// --dry-run turns it off). While off, replaceTextFile only checks that the file could be
+// written (the path maps to a host path, is not a folder, and its folder is writable) and
+// returns 0 or the error, without creating, changing or removing any file: no temporary file,
+// no backup. Lock files of the shared lock are not affected.
+bool fileWritesEnabled();
+void setFileWritesEnabled(bool enabled);
 }  // namespace z2k

@@ -12,7 +12,9 @@ TraceSink& traceSink() {
 }
 }  // namespace
 
-void setTraceSink(TraceSink sink) { traceSink() = std::move(sink); }
+void setTraceSink(TraceSink sink) {
+    traceSink() = std::move(sink);
+}
 
 void trace(const char* format, ...) {
     TraceSink& sink = traceSink();

@@ -7,6 +7,7 @@
 #include "options/OptionText.h"
 #include "paths/PathParts.h"
 #include "platform/CodePage.h"
+#include "translation/ConversionReport.h"
 #include "translation/DefaultTables.h"
 #include "translation/FamilyProfile.h"
 #include "translation/FamilyTools.h"
@@ -56,6 +57,7 @@ void ProjectTranslator::clearWorkingTables() {
 
 int ProjectTranslator::Translate() {
     clearWorkingTables();
+    if (report_ != nullptr) report_->beginProject(zat_.path());
 
     BuildProjectDetails();
     BuildProjectFiles();
@@ -406,9 +408,10 @@ void ProjectTranslator::BuildOutputFiles() {
 // --- tool options ----------------------------------------------------------------------------------
 
 int ProjectTranslator::convertOptions(std::string_view toolName, std::string_view zatOptions,
-                                      std::string& korOptions, std::string& cpuDefaults) const {
+                                      std::string& korOptions, std::string& cpuDefaults,
+                                      OptionOutcomes* outcomes) const {
     return ConvertToolOptions(Family(), toolName, zatOptions, zat_.projectDetails().strDirectory,
-                              kProjectDirectoryMarker, korOptions, cpuDefaults);
+                              kProjectDirectoryMarker, korOptions, cpuDefaults, outcomes);
 }
 
 std::string ProjectTranslator::ChooseLinker(const std::string& linkageEditorOptions,
@@ -460,6 +463,13 @@ int ProjectTranslator::BuildOptions() {
     for (const auto& [configuration, tables] : zat_.configurationTables()) {
         KorProject::PhaseMap<KorOptionRow> phases;
         std::string editorSlot, optLinkerSlot, optimizerSlot;  // empty for each configuration
+        // For the report: the outcomes of the row last stored in each link-tool slot.
+        struct PendingLinkRow {
+            std::string tool;
+            std::string file;
+            OptionOutcomes outcomes;
+        };
+        std::unordered_map<const std::string*, PendingLinkRow> pendingLinkRows;
 
         for (const auto& [tool, entries] : tables.options) {
             if (!inBuildOrder(tool)) continue;
@@ -489,15 +499,23 @@ int ProjectTranslator::BuildOptions() {
             for (const ZatOptionRow& row : entries) {
                 std::string file = row.nID == 0 ? DefaultSourceType(tool) : std::string(KorFilePath(row.nID));
                 std::string options;
+                OptionOutcomes outcomes;
                 if (row.strOption.empty()) {
                     options = cpuDefaults;
                 } else {
                     std::string ignored;
-                    if (convertOptions(tool, row.strOption, options, ignored) != 0) return 1;
+                    OptionOutcomes* recorded = report_ != nullptr ? &outcomes : nullptr;
+                    if (convertOptions(tool, row.strOption, options, ignored, recorded) != 0) return 1;
                 }
+                // Only the options that reach the KOR project are reported: a link tool's row
+                // counts once the link tool is chosen, and then only its last row.
+                const std::string_view reportFile = row.nID == 0 ? std::string_view() : KorFilePath(row.nID);
                 if (slot != nullptr) {
                     *slot = std::move(options);
+                    if (report_ != nullptr)
+                        pendingLinkRows[slot] = {tool, std::string(reportFile), std::move(outcomes)};
                 } else {
+                    if (report_ != nullptr) report_->addOutcomes(configuration, tool, reportFile, outcomes);
                     rows.push_back({std::move(file), std::move(options), "", 0});
                 }
             }
@@ -519,8 +537,24 @@ int ProjectTranslator::BuildOptions() {
             if (options == kDefaultMarker) {
                 // A default conversion that fails (no link tool for the family) gives empty options.
                 std::string converted, ignored;
-                if (convertOptions(linkTool, kDefaultMarker, converted, ignored) != 0) converted.clear();
+                OptionOutcomes outcomes;
+                OptionOutcomes* recorded = report_ != nullptr ? &outcomes : nullptr;
+                if (convertOptions(linkTool, kDefaultMarker, converted, ignored, recorded) != 0) {
+                    converted.clear();
+                } else if (report_ != nullptr) {
+                    report_->addOutcomes(configuration, linkTool, {}, outcomes);
+                }
                 options = std::move(converted);
+            } else if (report_ != nullptr) {
+                const std::string* chosen = IsLinkageEditor(family, linkTool) ? &editorSlot
+                                            : IsOptLinker(family, linkTool)   ? &optLinkerSlot
+                                            : IsOptimizer(family, linkTool)   ? &optimizerSlot
+                                                                              : nullptr;
+                auto pending = pendingLinkRows.find(chosen);
+                if (pending != pendingLinkRows.end()) {
+                    report_->addOutcomes(configuration, pending->second.tool, pending->second.file,
+                                         pending->second.outcomes);
+                }
             }
             phases.set(KorLinkerName(family), {KorOptionRow{"", std::move(options), "", 0}});
         }

@@ -24,6 +24,9 @@
 
 namespace z2k {
 
+class ConversionReport;
+class OptionOutcomes;
+
 class ProjectTranslator {
   public:
     // The title of the translator's message boxes: the application's own.
@@ -48,6 +51,9 @@ class ProjectTranslator {
     int Translate();
     // Empties the working tables.
     void clearWorkingTables();
+    // Where Translate() reports what became of the options (not owned; null: no report). Each
+    // Translate() begins a project in it.
+    void setReport(ConversionReport* report) { report_ = report; }
 
     // --- the steps, in the order Translate runs them -------------------------------------------
     void BuildProjectDetails();
@@ -100,12 +106,13 @@ class ProjectTranslator {
     std::string korPhaseName(std::string_view name);
     // ConvertToolOptions for this project: the ZAT project directory becomes "$(PROJDIR)".
     int convertOptions(std::string_view toolName, std::string_view zatOptions, std::string& korOptions,
-                       std::string& cpuDefaults) const;
+                       std::string& cpuDefaults, OptionOutcomes* outcomes = nullptr) const;
     void alert(std::string_view text);
 
     ZatProject& zat_;
     KorProject& kor_;
     Alerts* alerts_;
+    ConversionReport* report_ = nullptr;
 
     KorProjectDetails korDetails_;
     std::vector<ProjectFileEntry> projectFiles_;

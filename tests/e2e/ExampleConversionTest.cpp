@@ -102,7 +102,8 @@ TEST_F(ExampleConversionTest, SingleQuarixProject) {
     const CliRun run = convert({"single", "D:\\quarix\\motor.zat", "motor"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "Project converted successfully.\n");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+              "D:\\quarix\\motor.zat: 8 options carried over unconverted, 0 dropped; see --report\n");
     expectWritten({{"quarix/motor.krp", golden("motor.krp")}, {"quarix/motor.krs", golden("motor.krs")}});
 }
 
@@ -110,7 +111,8 @@ TEST_F(ExampleConversionTest, SingleNerakProject) {
     const CliRun run = convert({"single", "D:\\nerak\\sensor.zat", "sensor.krs"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "Project converted successfully.\n");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+              "D:\\nerak\\sensor.zat: 2 options carried over unconverted, 0 dropped; see --report\n");
     expectWritten({{"nerak/sensor.krp", golden("sensor.krp")}, {"nerak/sensor.krs", golden("sensor.krs")}});
 }
 
@@ -123,7 +125,11 @@ TEST_F(ExampleConversionTest, MultipleQuarixProjectsOfATree) {
               "Converting project D:\\tree\\drives\\axis.zat...\nProject converted.\n"
               "Converting project D:\\tree\\drives\\legacy\\SPINDLE.ZAT...\nProject converted.\n"
               "3 project(s) converted successfully.\n");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+              "D:\\tree\\blinker.zat: 0 options carried over unconverted, 0 dropped; see --report\n"
+              "D:\\tree\\drives\\axis.zat: 0 options carried over unconverted, 0 dropped; see --report\n"
+              "D:\\tree\\drives\\legacy\\SPINDLE.ZAT: 0 options carried over unconverted, 0 dropped; "
+              "see --report\n");
     expectWritten({{"tree/blinker.krp", singleConversion("tree/blinker.zat")},
                    {"tree/drives/axis.krp", singleConversion("tree/drives/axis.zat")},
                    {"tree/drives/legacy/SPINDLE.krp", singleConversion("tree/drives/legacy/SPINDLE.ZAT")},

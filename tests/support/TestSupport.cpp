@@ -57,8 +57,8 @@ TempFolder::~TempFolder() {
             std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add, ignored);
     }
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 
@@ -69,7 +69,9 @@ void TempFolder::write(const std::string& relative, std::string_view bytes) cons
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string TempFolder::read(const std::string& relative) const { return readBytes(path_ / relative); }
+std::string TempFolder::read(const std::string& relative) const {
+    return readBytes(path_ / relative);
+}
 
 std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -11,27 +11,27 @@ namespace z2k::test {
 
 // Records every operation in order ("clear", "replace:TEXT", "append:TEXT") and keeps the text.
 class RecordingTextDisplay : public TextDisplay {
-public:
+  public:
     void clear() override;
     void replace(std::string_view text) override;
     void appendLine(std::string_view line) override;
     const std::string& text() const { return buffer_.text(); }
     std::vector<std::string> events;
 
-private:
+  private:
     TextDisplayBuffer buffer_;
 };
 
 // Records every position the bar takes, in order.
 class RecordingProgress : public ProgressDisplay {
-public:
+  public:
     void reset() override;
     void set(int position) override;
     void step(int delta) override;
     int position() const { return value_.position(); }
     std::vector<int> positions;
 
-private:
+  private:
     ProgressValue value_;
 };
 
@@ -41,7 +41,7 @@ struct RecordedAlert {
     AlertIcon icon;
 };
 class RecordingAlerts : public Alerts {
-public:
+  public:
     void show(std::string_view text, std::string_view title, AlertIcon icon) override;
     std::vector<RecordedAlert> alerts;
 };
@@ -49,7 +49,7 @@ public:
 // A fresh temporary folder, removed with its contents at the end of the test. Optionally mapped
 // as a drive (for example 'D'), so tests can work on D:\ paths wherever they run.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(char drive = '\0');
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -59,7 +59,7 @@ public:
     void write(const std::string& relative, std::string_view bytes) const;
     std::string read(const std::string& relative) const;
 
-private:
+  private:
     std::filesystem::path path_;
     char drive_;
 };

@@ -263,7 +263,7 @@ TEST_F(Version2, CreateCodes) {
     EXPECT_EQ(database.create(d.path("missing\\x.krp")), 1);
     EXPECT_EQ(database.create(d.path("noext")), 0);
     EXPECT_FALSE(std::filesystem::exists(d.folder.path() / "noext.zat"));  // nothing on disk before a save
-    EXPECT_EQ(database.save(), 6);  // created, not opened
+    EXPECT_EQ(database.save(), 6);                                         // created, not opened
     ASSERT_EQ(database.open(d.path("noext")), 0);
     ASSERT_EQ(database.save(), 0);
     EXPECT_EQ(d.read("noext.zat"), crlf(kEmpty));

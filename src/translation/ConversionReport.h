@@ -1,0 +1,62 @@
+#pragma once
+// What a conversion did with the ZAT options: per project, the options carried into an
+// [S|OTHER|...] item and the options a converter rejected and dropped, with where they stood
+// (configuration, ZAT tool, the file of the row), and the counts of converted, carried and
+// dropped options. Filled by the translator from the outcomes the converters record while
+// they convert; only the rows whose options reach the KOR project are counted.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "options/OptionOutcomes.h"
+
+namespace z2k {
+
+// How far a project got; the driver sets it after the project's last stage.
+enum class ReportResult { Pending, Converted, ReadFailed, TranslateFailed, WriteFailed };
+
+struct ReportEntry {
+    std::string configuration;
+    std::string tool;    // the ZAT tool
+    std::string file;    // the KOR path of the file the row belongs to; empty for tool-wide rows
+    std::string option;  // the option as it stood in the ZAT string
+    std::string name;
+    std::string value;
+    OptionOutcome outcome = OptionOutcome::Other;  // Other or Rejected
+};
+
+struct ProjectReport {
+    std::string project;     // the .zat path
+    std::string korProject;  // the .krp path (empty until the driver sets it)
+    ReportResult result = ReportResult::Pending;
+    std::size_t converted = 0;
+    std::size_t other = 0;
+    std::size_t dropped = 0;
+    std::vector<ReportEntry> entries;  // in conversion order
+};
+
+class ConversionReport {
+  public:
+    // Starts the report of a project; the outcomes added from now on belong to it.
+    void beginProject(std::string_view zatPath);
+    // Adds the outcomes of one converted option row of the current project (a project is begun
+    // with an empty path when none was).
+    void addOutcomes(std::string_view configuration, std::string_view tool, std::string_view file,
+                     const OptionOutcomes& outcomes);
+    // Ends the current project with its result and .krp path.
+    void finishProject(ReportResult result, std::string_view krpPath);
+
+    const std::vector<ProjectReport>& projects() const { return projects_; }
+    bool empty() const { return projects_.empty(); }
+    void clear() { projects_.clear(); }
+
+  private:
+    ProjectReport& current();
+    std::vector<ProjectReport> projects_;
+};
+
+// "pending", "converted", "read-failed", "translate-failed", "write-failed".
+const char* ReportResultName(ReportResult result);
+
+}  // namespace z2k
