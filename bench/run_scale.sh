@@ -57,7 +57,7 @@ best_ns() {
     echo "$best"
 }
 
-convert_single() { "$Z2K" single "${convert_args[@]}" "$1" ws >/dev/null; }
+convert_single() { "$Z2K" single "${convert_args[@]}" "$1" ws >/dev/null 2>&1; }
 
 # The floor for one project: read the .zat, write the bytes of the .krp and .krs it gives.
 floor_copy() {
@@ -82,7 +82,7 @@ for size in one four; do
     convert_single "$zat" # warms the page cache and makes the .krp the floor copies
     ns=$(best_ns "$RUNS" convert_single "$zat")
     convert_ns[$size]=$ns
-    /usr/bin/time -f '%M %U %S' -o "$SCRATCH/time.txt" "$Z2K" single "${convert_args[@]}" "$zat" ws >/dev/null
+    /usr/bin/time -f '%M %U %S' -o "$SCRATCH/time.txt" "$Z2K" single "${convert_args[@]}" "$zat" ws >/dev/null 2>&1
     read -r peak_kb user_s sys_s <"$SCRATCH/time.txt"
     cpu_s[$size]=$(awk -v u="$user_s" -v s="$sys_s" 'BEGIN { print u + s }')
     copy_ns=$(best_ns "$RUNS" floor_copy "$dir")
@@ -108,18 +108,18 @@ found=$(wc -l <"$SCRATCH/manifest.txt")
 singles() {
     local relative
     for relative in "${matching[@]}"; do
-        "$Z2K" single "${convert_args[@]}" "D:\\tree\\${relative//\//\\}" single >/dev/null
+        "$Z2K" single "${convert_args[@]}" "D:\\tree\\${relative//\//\\}" single >/dev/null 2>&1
     done
 }
 multiple() {
-    "$Z2K" multiple "${convert_args[@]}" 'D:\tree' all --family "$family" >"$SCRATCH/multiple.out"
+    "$Z2K" multiple "${convert_args[@]}" 'D:\tree' all --family "$family" >"$SCRATCH/multiple.out" 2>/dev/null
 }
 multiple
 converted=$(grep -c '^Project converted\.$' "$SCRATCH/multiple.out" || true)
 singles_ns=$(best_ns "$TREE_RUNS" singles)
 multiple_ns=$(best_ns "$TREE_RUNS" multiple)
 /usr/bin/time -f '%M' -o "$SCRATCH/time.txt" "$Z2K" multiple "${convert_args[@]}" 'D:\tree' all \
-    --family "$family" >/dev/null
+    --family "$family" >/dev/null 2>&1
 echo "multiple mode: $found projects found, ${#matching[@]} of family \"$family\", $converted converted;" \
     "multiple $(seconds "$multiple_ns") s, sum of singles $(seconds "$singles_ns") s," \
     "ratio $(divide "$multiple_ns" "$singles_ns") (goal <= 1.2); peak" \

@@ -6,9 +6,11 @@
 #include "CZatToKorPropertySheet.h"
 #include "DialogFilePickers.h"
 #include "MessageBoxAlerts.h"
+#include "platform/AllocatorTuning.h"
 #include "platform/CodePage.h"
 
 int main(int argc, char** argv) {
+    z2k::keepLargeBlocksInHeap();
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zat2kor")));
     z2k::setActiveCodePage(z2k::codePageFromLocale());

@@ -1,18 +1,19 @@
 #include "options/ConvertToolOptions.h"
 
-#include <memory>
-
 #include "options/ConverterFactory.h"
 #include "options/OptionsTable.h"
 
 namespace z2k {
 
-int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
-                       std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
-                       std::string& cpuDefaults, OptionOutcomes* outcomes) {
+namespace {
+
+// cpuDefaults is nullptr when the caller does not want them.
+int Convert(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
+            std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
+            std::string* cpuDefaults, OptionOutcomes* outcomes) {
     if (!ConverterFactory::IsKnownFamily(cpuFamily)) return kOptionsUnknownFamily;
-    std::unique_ptr<ToolConverter> converter = ConverterFactory::Create(zatToolName);
-    if (!converter) return kOptionsUnknownTool;
+    ToolConverter* converter = ConverterFactory::Shared(zatToolName);
+    if (converter == nullptr) return kOptionsUnknownTool;
 
     const std::string options = converter->RewriteOptionString(zatOptions);
     if (outcomes != nullptr) outcomes->Clear();
@@ -23,9 +24,27 @@ int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName,
     std::string converted = korOptions;
     converter->Convert(table, converted);
 
-    if (converter->HasCpuDefaults()) cpuDefaults = converter->ExtractCpuDefaults(converted);
-    korOptions = "[V|VERSION|1] " + converted;
+    if (cpuDefaults != nullptr && converter->HasCpuDefaults())
+        *cpuDefaults = converter->ExtractCpuDefaults(converted);
+    korOptions.assign("[V|VERSION|1] ");
+    korOptions.append(converted);
     return kOptionsConverted;
+}
+
+}  // namespace
+
+int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
+                       std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
+                       std::string& cpuDefaults, OptionOutcomes* outcomes) {
+    return Convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, &cpuDefaults,
+                   outcomes);
+}
+
+int ConvertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
+                                         std::string_view zatOptions, std::string_view replaceFrom,
+                                         std::string_view replaceWith, std::string& korOptions,
+                                         OptionOutcomes* outcomes) {
+    return Convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr, outcomes);
 }
 
 }  // namespace z2k

@@ -24,4 +24,10 @@ int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName,
                        std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
                        std::string& cpuDefaults, OptionOutcomes* outcomes = nullptr);
 
+// The same conversion for a caller that does not need the CPU defaults (they are not extracted).
+int ConvertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
+                                         std::string_view zatOptions, std::string_view replaceFrom,
+                                         std::string_view replaceWith, std::string& korOptions,
+                                         OptionOutcomes* outcomes = nullptr);
+
 }  // namespace z2k

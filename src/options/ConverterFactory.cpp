@@ -63,4 +63,14 @@ std::unique_ptr<ToolConverter> ConverterFactory::Create(std::string_view zatTool
     return nullptr;
 }
 
+ToolConverter* ConverterFactory::Shared(std::string_view zatToolName) {
+    thread_local std::array<std::unique_ptr<ToolConverter>, kTools.size()> converters;
+    for (std::size_t i = 0; i < kTools.size(); ++i) {
+        if (kTools[i].name != zatToolName) continue;
+        if (!converters[i]) converters[i] = kTools[i].create();
+        return converters[i].get();
+    }
+    return nullptr;
+}
+
 }  // namespace z2k

@@ -15,6 +15,9 @@ class ConverterFactory {
     static bool IsKnownTool(std::string_view zatToolName);
     // A new converter for the tool, or nullptr when the name is not one of the nine.
     static std::unique_ptr<ToolConverter> Create(std::string_view zatToolName);
+    // The converter of the tool that this thread reuses for every conversion (made on first use;
+    // converters keep nothing from one conversion to the next), or nullptr for an unknown name.
+    static ToolConverter* Shared(std::string_view zatToolName);
 };
 
 }  // namespace z2k

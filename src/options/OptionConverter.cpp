@@ -42,7 +42,7 @@ void OptionConverter::Convert(OptionsTable& table, std::string& korOptions) {
                 }
                 result.append("] ");
             }
-            table.Settle(*entry, OptionOutcome::Converted, FormatPairs(pairs));
+            if (table.Outcomes() != nullptr) table.Settle(*entry, OptionOutcome::Converted, FormatPairs(pairs));
             continue;
         }
         const bool other = entry->name == "-other";
@@ -124,7 +124,19 @@ HandlerFunction OptionConverter::Keywords(std::vector<std::pair<std::string, std
 
 // --- values ---
 
+namespace {
+
+// True when the text has fewer than two '"' bytes: then it has fewer than two '"' characters in
+// any code page, and nothing in it is escaped.
+bool HasNoQuotedPart(std::string_view text) {
+    const std::size_t first = text.find('"');
+    return first == std::string_view::npos || first == text.rfind('"');
+}
+
+}  // namespace
+
 std::string OptionConverter::EscapeValue(std::string_view text, std::string_view characters) {
+    if (HasNoQuotedPart(text)) return std::string(text);
     std::string result(text);
     const CodePage page = activeCodePage();
     for (char c : characters) {
@@ -147,6 +159,8 @@ std::string OptionConverter::EscapeValue(std::string_view text, std::string_view
 }
 
 std::string OptionConverter::EscapeList(std::string_view value) {
+    // Splitting at '|' and joining again gives the value back, and no element can change.
+    if (HasNoQuotedPart(value)) return std::string(value);
     std::vector<std::string> elements = SplitList(value);
     for (std::string& element : elements) element = EscapeValue(element);
     return JoinList(elements);

@@ -12,7 +12,7 @@ OptionText::OptionText(std::string_view text) : text_(text) {
     if (page != CodePage::SingleByte)
         for (char c : text) high |= static_cast<unsigned char>(c);
     if (high < 0x80) {
-        starts_.assign(text.size() + 1, true);
+        allStarts_ = true;
         return;
     }
     starts_.assign(text.size() + 1, false);
@@ -24,6 +24,7 @@ OptionText::OptionText(std::string_view text) : text_(text) {
 std::size_t OptionText::Find(std::string_view needle, std::size_t from) const {
     if (needle.empty()) return std::string::npos;
     std::size_t pos = text_.find(needle, from);
+    if (allStarts_) return pos;
     while (pos != std::string::npos) {
         if (starts_[pos] && starts_[pos + needle.size()]) return pos;
         pos = text_.find(needle, pos + 1);

@@ -14,7 +14,9 @@ class OptionText {
     explicit OptionText(std::string_view text);
 
     // True when byte pos starts a character (pos == size counts as a start).
-    bool IsStart(std::size_t pos) const { return pos < starts_.size() && starts_[pos]; }
+    bool IsStart(std::size_t pos) const {
+        return pos <= text_.size() && (allStarts_ || starts_[pos]);
+    }
     // First occurrence of needle at or after from that starts and ends on character boundaries,
     // or npos. An empty needle is never found.
     std::size_t Find(std::string_view needle, std::size_t from = 0) const;
@@ -35,7 +37,8 @@ class OptionText {
 
   private:
     std::string_view text_;
-    std::vector<bool> starts_;
+    bool allStarts_ = false;     // every byte starts a character: starts_ stays empty
+    std::vector<bool> starts_;  // otherwise one flag per byte, and one for the end
 };
 
 }  // namespace z2k

@@ -18,7 +18,7 @@ std::size_t OptionsTable::BucketOf(std::string_view name) {
 }
 
 void OptionsTable::Add(std::string_view name, std::string_view value, std::size_t occurrence) {
-    auto found = index_.find(std::string(name));
+    auto found = index_.find(name);
     if (found != index_.end()) {
         OptionEntry& entry = slots_[found->second].entry;
         entry.value.push_back('|');
@@ -32,17 +32,17 @@ void OptionsTable::Add(std::string_view name, std::string_view value, std::size_
     if (occurrence != std::string::npos) slot.entry.occurrences.push_back(occurrence);
     const std::size_t at = slots_.size();
     slots_.push_back(std::move(slot));
-    index_.emplace(std::string(name), at);
+    index_.emplace(name, at);
     buckets_[BucketOf(name)].push_back(at);
 }
 
 const OptionEntry* OptionsTable::Find(std::string_view name) const {
-    auto found = index_.find(std::string(name));
+    auto found = index_.find(name);
     return found == index_.end() ? nullptr : &slots_[found->second].entry;
 }
 
 bool OptionsTable::Remove(std::string_view name) {
-    auto found = index_.find(std::string(name));
+    auto found = index_.find(name);
     if (found == index_.end()) return false;
     slots_[found->second].present = false;
     index_.erase(found);
@@ -69,12 +69,12 @@ void OptionsTable::Read(std::string_view zatOptions, std::string_view replaceFro
     if (outcomes != nullptr) outcomes_ = outcomes;
     std::string name;
     std::string value;
-    for (const std::string& option : SplitOptions(zatOptions)) {
+    for (std::string& option : SplitOptions(zatOptions)) {
         ParseOption(option, name, value);
         std::string cleaned = ReplaceIgnoreCase(value, replaceFrom, replaceTo);
         if (cleaned.find(',') != std::string::npos) cleaned = CommasToBars(cleaned);
         std::size_t occurrence = std::string::npos;
-        if (outcomes != nullptr) occurrence = outcomes->Add(option, name, cleaned);
+        if (outcomes != nullptr) occurrence = outcomes->Add(std::move(option), name, cleaned);
         Add(name, cleaned, occurrence);
     }
 }
@@ -123,10 +123,52 @@ void OptionsTable::ParseOption(std::string_view option, std::string& name, std::
         value.assign(option.substr(valueStart));
 }
 
+namespace {
+
+char FoldUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsAscii(std::string_view text) {
+    unsigned char high = 0;
+    for (char c : text) high |= static_cast<unsigned char>(c);
+    return high < 0x80;
+}
+
+// ReplaceIgnoreCase for a text whose every byte starts a character: a byte-wise search with
+// ASCII letters folded, and no folded copies.
+std::string ReplaceIgnoreCaseBytes(std::string_view text, std::string_view from, std::string_view to) {
+    const char first = FoldUpper(from.front());
+    auto matchAt = [&](std::size_t pos) {
+        for (std::size_t i = 0; i < from.size(); ++i)
+            if (FoldUpper(text[pos + i]) != FoldUpper(from[i])) return false;
+        return true;
+    };
+    std::string result;
+    std::size_t done = 0;
+    for (std::size_t pos = 0; pos + from.size() <= text.size();) {
+        if (FoldUpper(text[pos]) != first || !matchAt(pos)) {
+            ++pos;
+            continue;
+        }
+        if (done == 0) result.reserve(text.size() + to.size());
+        result.append(text.substr(done, pos - done));
+        result.append(to);
+        pos += from.size();
+        done = pos;
+    }
+    if (done == 0) return std::string(text);  // from is not empty: a match moves done on
+    result.append(text.substr(done));
+    return result;
+}
+
+}  // namespace
+
 std::string OptionsTable::ReplaceIgnoreCase(std::string_view text, std::string_view from,
                                             std::string_view to) {
     if (from.empty() || text.size() < from.size()) return std::string(text);
     const CodePage page = activeCodePage();
+    if (page == CodePage::SingleByte || IsAscii(text)) return ReplaceIgnoreCaseBytes(text, from, to);
     // Upper-casing touches ASCII letters only and never a trail byte, so byte positions match.
     const std::string foldedText = toUpperText(text, page);
     const std::string foldedFrom = toUpperText(from, page);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -75,8 +76,13 @@ class OptionsTable {
         OptionEntry entry;
         bool present = true;
     };
+    // Looks names up by string_view without making a string of them.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
     std::vector<Slot> slots_;  // insertion order
-    std::unordered_map<std::string, std::size_t> index_;
+    std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;
     std::array<std::vector<std::size_t>, kBucketCount> buckets_;
     OptionOutcomes* outcomes_ = nullptr;
 };

@@ -1,9 +1,10 @@
 #include "options/QxCompilerConverter.h"
 
+#include <array>
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
-#include <unordered_map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -259,15 +260,27 @@ QxCompilerConverter::QxCompilerConverter() {
 }
 
 void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) {
-    std::unordered_map<std::string, std::string> items;
+    // The value of each item by its place in the output order; an item the order does not
+    // name is never written.
+    std::array<std::optional<std::string>, std::size(kOutputOrder)> items;
+    auto setItem = [&items](std::string_view name, std::string_view value) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (kOutputOrder[i] != name) continue;
+            items[i].emplace(value);
+            return;
+        }
+    };
+    const bool recording = table.Outcomes() != nullptr;
 
     for (const FixedItem& row : kFixedItems) {
         const OptionEntry* entry = table.Find(row.option);
         if (entry == nullptr) continue;
-        items[std::string(row.item)] = entry->value;
-        OptionPairs pairs;
-        pairs.Add(std::string(row.item), entry->value);
-        table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
+        setItem(row.item, entry->value);
+        if (recording) {
+            OptionPairs pairs;
+            pairs.Add(std::string(row.item), entry->value);
+            table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
+        }
         table.Remove(row.option);
     }
 
@@ -277,8 +290,8 @@ void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) 
         OptionPairs pairs;
         // A rejected option stays in the table and goes to OTHER.
         if (!row.handler(entry->name, entry->value, pairs)) continue;
-        for (std::size_t i = 0; i < pairs.Size(); ++i) items[pairs.names[i]] = pairs.values[i];
-        table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
+        for (std::size_t i = 0; i < pairs.Size(); ++i) setItem(pairs.names[i], pairs.values[i]);
+        if (recording) table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
         table.Remove(row.option);
     }
 
@@ -295,11 +308,10 @@ void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) 
         table.Settle(*entry, OptionOutcome::Other);
     }
 
-    for (std::string_view name : kOutputOrder) {
-        auto found = items.find(std::string(name));
-        if (found == items.end()) continue;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!items[i]) continue;
         if (!korOptions.empty()) korOptions.push_back(' ');
-        korOptions.append(OptionConverter::FormatItem(name, found->second));
+        korOptions.append(OptionConverter::FormatItem(kOutputOrder[i], *items[i]));
     }
     if (!others.empty()) {
         if (!korOptions.empty()) korOptions.push_back(' ');

@@ -64,6 +64,10 @@ char foldLower(char c) {
 template <typename Fold>
 std::string foldText(std::string_view s, CodePage page, Fold fold) {
     std::string out(s);
+    if (page == CodePage::SingleByte) {
+        for (char& c : out) c = fold(c);
+        return out;
+    }
     for (std::size_t pos = 0; pos < out.size();) {
         const std::size_t len = charLength(out, pos, page);
         if (len == 1) out[pos] = fold(out[pos]);
@@ -126,7 +130,7 @@ const char* codePageCodeSet(CodePage page) {
     return "CP1252";
 }
 
-std::size_t charLength(std::string_view s, std::size_t pos, CodePage page) {
+std::size_t multiByteCharLength(std::string_view s, std::size_t pos, CodePage page) {
     if (pos >= s.size()) return 1;
     switch (page) {
         case CodePage::Cp932:
@@ -155,7 +159,19 @@ std::size_t charCount(std::string_view s, CodePage page) {
     return count;
 }
 
+namespace {
+
+// True when every byte equal to c starts a character, so that a plain byte search finds exactly
+// the characters c: always in the single-byte code page, and for an ASCII c in UTF-8 (a valid
+// sequence holds no byte below 0x80). A CP932 trail byte can be 0x40-0x7E ('\\', letters...).
+bool plainSearchFinds(char c, CodePage page) {
+    return page == CodePage::SingleByte || (page == CodePage::Utf8 && static_cast<unsigned char>(c) < 0x80);
+}
+
+}  // namespace
+
 std::size_t findChar(std::string_view s, char c, std::size_t from, CodePage page) {
+    if (plainSearchFinds(c, page)) return from >= s.size() ? std::string_view::npos : s.find(c, from);
     for (std::size_t pos = from; pos < s.size();) {
         const std::size_t len = charLength(s, pos, page);
         if (len == 1 && s[pos] == c) return pos;
@@ -165,6 +181,7 @@ std::size_t findChar(std::string_view s, char c, std::size_t from, CodePage page
 }
 
 std::size_t findLastChar(std::string_view s, char c, CodePage page) {
+    if (plainSearchFinds(c, page)) return s.rfind(c);
     std::size_t found = std::string_view::npos;
     for (std::size_t pos = 0; pos < s.size();) {
         const std::size_t len = charLength(s, pos, page);

@@ -31,9 +31,17 @@ CodePage codePageForCodeSet(std::string_view codeSet);
 // The name of the code set (for iconv) that the code page stands for.
 const char* codePageCodeSet(CodePage page);
 
+// Number of bytes of the multi-byte character that may start at pos (at least 1, never past the
+// end); the out-of-line part of charLength, for a byte above 0x7F in a multi-byte code page.
+std::size_t multiByteCharLength(std::string_view s, std::size_t pos, CodePage page);
+
 // Number of bytes of the character that starts at pos (at least 1, never past the end).
-// pos must be < s.size().
-std::size_t charLength(std::string_view s, std::size_t pos, CodePage page = activeCodePage());
+// pos must be < s.size(). Every byte below 0x80 is a character of its own in every code page
+// (CP932 lead bytes and UTF-8 sequences are all above 0x7F), so that case never leaves the caller.
+inline std::size_t charLength(std::string_view s, std::size_t pos, CodePage page = activeCodePage()) {
+    if (page == CodePage::SingleByte || pos >= s.size() || static_cast<unsigned char>(s[pos]) < 0x80) return 1;
+    return multiByteCharLength(s, pos, page);
+}
 
 // True when byte pos of s is the first byte of a character (scanning from the start).
 // Used where a position must be tested without splitting (for example "the character at byte n").

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,17 +66,29 @@ int writeTextMode(int fd, std::string_view text) {
     return 0;
 }
 
-// Reads a whole open file; 0 or errno.
+// Reads a whole open file; 0 or errno. A regular file is read into a buffer of its size plus
+// one byte (reading that byte tells the end); a file that grows meanwhile, or one that is not
+// regular, makes the buffer grow by half again each time it is full.
 int readAll(int fd, std::string& out) {
-    char buffer[65536];
+    struct stat status;
+    std::size_t expected = 0;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0)
+        expected = static_cast<std::size_t>(status.st_size);
+    std::size_t used = out.size();
+    out.resize(used + expected + 1);
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == out.size()) out.resize(out.size() + std::max<std::size_t>(65536, out.size() / 2));
+        const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
+            out.resize(used);
             return errno;
         }
-        if (n == 0) return 0;
-        out.append(buffer, static_cast<std::size_t>(n));
+        if (n == 0) {
+            out.resize(used);
+            return 0;
+        }
+        used += static_cast<std::size_t>(n);
     }
 }
 
@@ -117,15 +130,30 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string textModeDecode(std::string_view bytes) {
+namespace {
+
+// Text-mode reading in place: the text ends at the first Ctrl-Z and every CR LF becomes LF.
+void decodeInPlace(std::string& bytes) {
     const std::size_t end = bytes.find('\x1a');
-    if (end != std::string_view::npos) bytes = bytes.substr(0, end);
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-        text += bytes[i];
+    if (end != std::string::npos) bytes.resize(end);
+    // Moves the runs between the CR of each CR LF pair down over the dropped CRs.
+    std::size_t kept = 0;
+    std::size_t done = 0;
+    for (std::size_t cr = bytes.find('\r'); cr != std::string::npos; cr = bytes.find('\r', cr + 1)) {
+        if (cr + 1 >= bytes.size() || bytes[cr + 1] != '\n') continue;
+        if (kept != done) std::memmove(bytes.data() + kept, bytes.data() + done, cr - done);
+        kept += cr - done;
+        done = cr + 1;
     }
+    if (kept != done) std::memmove(bytes.data() + kept, bytes.data() + done, bytes.size() - done);
+    bytes.resize(kept + (bytes.size() - done));
+}
+
+}  // namespace
+
+std::string textModeDecode(std::string_view bytes) {
+    std::string text(bytes);
+    decodeInPlace(text);
     return text;
 }
 
@@ -158,7 +186,8 @@ TextReadResult readTextFile(std::string_view systemPath) {
         result.error = error;
         return result;
     }
-    result.text = textModeDecode(bytes);
+    decodeInPlace(bytes);
+    result.text = std::move(bytes);
     result.ok = true;
     return result;
 }

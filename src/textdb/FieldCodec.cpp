@@ -6,15 +6,15 @@ namespace z2k {
 
 void FieldCodec::appendText(std::string& line, std::string_view value) {
     line.push_back('"');
-    for (char c : value) {
-        if (c == '^') {
-            line += "^^";
-        } else if (c == '"') {
-            line += "^\"";
-        } else {
-            line.push_back(c);
-        }
+    // The runs between the characters that take a '^' before them are copied whole.
+    std::size_t done = 0;
+    for (std::size_t pos = value.find_first_of("^\""); pos != std::string_view::npos;
+         pos = value.find_first_of("^\"", pos + 1)) {
+        line.append(value.substr(done, pos - done));
+        line.push_back('^');
+        done = pos;
     }
+    line.append(value.substr(done));
     line += "\" ";
 }
 

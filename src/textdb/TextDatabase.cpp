@@ -278,13 +278,23 @@ int TextDatabase::save() {
             size += segment.end - segment.begin + 1;
     for (const std::string& name : state.created)
         if (state.closedNames.count(name) == 0) size += name.size() + 3;
-    std::string text;
+    // The closed tables are the bulk of the text: the text is built in their buffer, the version
+    // lines moved in before them, so that megabytes are neither copied nor taken afresh.
+    std::string head(kHeaderLine);
+    head += "2.";
+    head += std::to_string(state.minor);
+    head += '\n';
+    const std::size_t closedSize = state.closedText.size();
+    std::string text = std::move(state.closedText);
+    state.closedText.clear();
+    // A save that fails keeps the closed tables for the next one.
+    auto keepClosedTables = [&] {
+        text.erase(0, head.size());
+        text.resize(closedSize);
+        state.closedText = std::move(text);
+    };
     text.reserve(size);
-    text += kHeaderLine;
-    text += "2.";
-    text += std::to_string(state.minor);
-    text += '\n';
-    text += state.closedText;
+    text.insert(0, head);
     for (const SectionIndex::Segment& segment : state.index.segments()) {
         if (segment.named && state.closedNames.count(segment.name) != 0) continue;
         text.append(state.text, segment.begin, segment.end - segment.begin);
@@ -299,9 +309,15 @@ int TextDatabase::save() {
     text += kEndLine;
 
     auto lock = SharedLock::acquireWrite(state.path, lockWait_);
-    if (!lock) return 4;
+    if (!lock) {
+        keepClosedTables();
+        return 4;
+    }
     int error = replaceTextFile(state.path, text, backupsEnabled() && writtenPath_ != state.path);
-    if (error != 0) return 1;
+    if (error != 0) {
+        keepClosedTables();
+        return 1;
+    }
     state.status = fileStatus(state.path);
     SharedLock::releaseWrite(std::move(lock));
     writtenPath_ = state.path;

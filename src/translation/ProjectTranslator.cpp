@@ -408,10 +408,14 @@ void ProjectTranslator::BuildOutputFiles() {
 // --- tool options ----------------------------------------------------------------------------------
 
 int ProjectTranslator::convertOptions(std::string_view toolName, std::string_view zatOptions,
-                                      std::string& korOptions, std::string& cpuDefaults,
+                                      std::string& korOptions, std::string* cpuDefaults,
                                       OptionOutcomes* outcomes) const {
-    return ConvertToolOptions(Family(), toolName, zatOptions, zat_.projectDetails().strDirectory,
-                              kProjectDirectoryMarker, korOptions, cpuDefaults, outcomes);
+    const std::string& directory = zat_.projectDetails().strDirectory;
+    if (cpuDefaults == nullptr)
+        return ConvertToolOptionsWithoutCpuDefaults(Family(), toolName, zatOptions, directory,
+                                                    kProjectDirectoryMarker, korOptions, outcomes);
+    return ConvertToolOptions(Family(), toolName, zatOptions, directory, kProjectDirectoryMarker, korOptions,
+                              *cpuDefaults, outcomes);
 }
 
 std::string ProjectTranslator::ChooseLinker(const std::string& linkageEditorOptions,
@@ -490,7 +494,7 @@ int ProjectTranslator::BuildOptions() {
                 std::string ignored;
                 convertOptions(tool,
                                entries.empty() ? std::string(kDefaultMarker) : entries.front().strOption,
-                               ignored, cpuDefaults);
+                               ignored, &cpuDefaults);
             }
             std::string* slot = IsLinkageEditor(family, tool) ? &editorSlot
                                 : IsOptLinker(family, tool)   ? &optLinkerSlot
@@ -503,9 +507,8 @@ int ProjectTranslator::BuildOptions() {
                 if (row.strOption.empty()) {
                     options = cpuDefaults;
                 } else {
-                    std::string ignored;
                     OptionOutcomes* recorded = report_ != nullptr ? &outcomes : nullptr;
-                    if (convertOptions(tool, row.strOption, options, ignored, recorded) != 0) return 1;
+                    if (convertOptions(tool, row.strOption, options, nullptr, recorded) != 0) return 1;
                 }
                 // Only the options that reach the KOR project are reported: a link tool's row
                 // counts once the link tool is chosen, and then only its last row.
@@ -536,10 +539,10 @@ int ProjectTranslator::BuildOptions() {
             std::string options = ChooseLinker(editorSlot, optLinkerSlot, optimizerSlot, linkTool);
             if (options == kDefaultMarker) {
                 // A default conversion that fails (no link tool for the family) gives empty options.
-                std::string converted, ignored;
+                std::string converted;
                 OptionOutcomes outcomes;
                 OptionOutcomes* recorded = report_ != nullptr ? &outcomes : nullptr;
-                if (convertOptions(linkTool, kDefaultMarker, converted, ignored, recorded) != 0) {
+                if (convertOptions(linkTool, kDefaultMarker, converted, nullptr, recorded) != 0) {
                     converted.clear();
                 } else if (report_ != nullptr) {
                     report_->addOutcomes(configuration, linkTool, {}, outcomes);

@@ -105,8 +105,9 @@ class ProjectTranslator {
     // mapped (and may map to nothing).
     std::string korPhaseName(std::string_view name);
     // ConvertToolOptions for this project: the ZAT project directory becomes "$(PROJDIR)".
+    // The CPU defaults are extracted only when cpuDefaults is given.
     int convertOptions(std::string_view toolName, std::string_view zatOptions, std::string& korOptions,
-                       std::string& cpuDefaults, OptionOutcomes* outcomes = nullptr) const;
+                       std::string* cpuDefaults, OptionOutcomes* outcomes = nullptr) const;
     void alert(std::string_view text);
 
     ZatProject& zat_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,36 @@ TEST(CodePage, SeparatorInsideDoubleByteCharacterIsNotFound) {
     EXPECT_FALSE(isCharStart(name, 2, CodePage::Cp932));
     EXPECT_TRUE(isCharStart(name, 3, CodePage::Cp932));
     EXPECT_TRUE(isCharStart(name, 2, CodePage::SingleByte));
+}
+
+TEST(CodePage, FindingACharacterAgreesWithAScanByCharacters) {
+    const std::string texts[] = {
+        "a\\b\\c",        "\x95\x5c\\x",      "x\\\x95\x5c",    "\xe3\x81\\\x5c",
+        "\xc3\xa9\\\xc3", "\xe8\\\x41",       "\x81",              "",
+        "\"\x83\"\"",       "\xc3\xa9.\xa9.",  "|\x95|\x96\x7c|",
+    };
+    const char characters[] = {'\\', '"', '|', '.', 'A', '\xa9', '\x5c'};
+    for (CodePage page : {CodePage::SingleByte, CodePage::Cp932, CodePage::Utf8}) {
+        for (const std::string& text : texts) {
+            for (char c : characters) {
+                std::vector<std::size_t> positions;
+                forEachChar(
+                    text,
+                    [&](std::size_t pos, std::size_t len) {
+                        if (len == 1 && text[pos] == c) positions.push_back(pos);
+                    },
+                    page);
+                const std::size_t last = positions.empty() ? std::string::npos : positions.back();
+                EXPECT_EQ(findLastChar(text, c, page), last) << text << " " << c;
+                for (std::size_t from = 0; from <= text.size(); ++from) {
+                    if (!isCharStart(text, from, page) && from != text.size()) continue;
+                    auto next = std::lower_bound(positions.begin(), positions.end(), from);
+                    EXPECT_EQ(findChar(text, c, from, page), next == positions.end() ? std::string::npos : *next)
+                        << text << " " << c << " from " << from;
+                }
+            }
+        }
+    }
 }
 
 TEST(CodePage, CaseFoldingTouchesOnlyAsciiLettersOutsideDoubleByteCharacters) {

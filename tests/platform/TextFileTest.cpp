@@ -53,6 +53,27 @@ TEST_F(TextFile, ReadingRealFilesInTextMode) {
     }
 }
 
+TEST_F(TextFile, ReadsLargeFilesAndFilesWithoutASize) {
+    test::TempFolder folder('D');
+    std::string bytes;
+    std::string text;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string line = "line " + std::to_string(i) + (i % 7 == 0 ? "\r" : "");
+        bytes += line + "\r\n";
+        text += line + "\n";
+    }
+    folder.write("big.zat", bytes);
+    const TextReadResult big = readTextFile("D:\\big.zat");
+    ASSERT_TRUE(big.ok);
+    EXPECT_EQ(big.text, text);
+
+    // A file of the proc file system says it has no size: it is read until its end all the same.
+    mapDrive('P', "/proc/self");
+    const TextReadResult status = readTextFile("P:\\status");
+    ASSERT_TRUE(status.ok);
+    EXPECT_NE(status.text.find("Name:"), std::string::npos);
+}
+
 TEST_F(TextFile, ReadFailures) {
     test::TempFolder folder('D');
     folder.write("dir/x", "");

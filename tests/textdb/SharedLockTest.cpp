@@ -252,6 +252,13 @@ TEST_F(SharedLockTest, DatabaseOperationsWaitOrReportFour) {
     TextDatabase two(TextDatabase::Version2);
     two.setLockWait(0);
     ASSERT_EQ(two.open(d.path("db.krp")), 0);
+    NotesRecord notes(two);
+    ASSERT_EQ(two.createTable(notes), 0);
+    ASSERT_EQ(notes.open(), 0);
+    ASSERT_EQ(notes.addNew(), 0);
+    notes.strText = "kept";
+    notes.update();
+    ASSERT_EQ(notes.close(), 0);
 
     Children children;
     int w1 = children.start(writer(d.path("DB.ZAT"), "W1"));
@@ -266,7 +273,9 @@ TEST_F(SharedLockTest, DatabaseOperationsWaitOrReportFour) {
     EXPECT_EQ(children.finish(w1), 0);
     EXPECT_EQ(children.finish(w2), 0);
     EXPECT_EQ(t.open(), 0);
+    // The save that could not take the lock lost nothing: the retry writes the closed table.
     EXPECT_EQ(two.save(), 0);
+    EXPECT_EQ(d.read("db.krp"), crlf("[ZATDBVersion]\n2.0\n[NOTES]\n\"kept\" \n[END]\n"));
 }
 
 TEST_F(SharedLockTest, LockFileNames) {
