@@ -1,14 +1,32 @@
 #include "platform/AllocatorTuning.h"
 
 #include <malloc.h>
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <cstdlib>
 
 namespace z2k {
 
 void keepLargeBlocksInHeap() {
-    constexpr int kLargeBlock = 256 * 1024 * 1024;
-    // Both are hints: an allocator that does not know them (or a sanitizer's) ignores them.
-    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
-    mallopt(M_TRIM_THRESHOLD, kLargeBlock);
+    constexpr std::size_t kMiB = 1024 * 1024;
+    constexpr std::size_t kHugePage = 2 * kMiB;
+    // The heap's first stretch, marked for huge pages. It is only address space: a page becomes
+    // resident when it is first used, as for any heap.
+    constexpr std::size_t kMarked = 256 * kMiB;
+
+    // Blocks up to twice that size come from the heap, and the heap is not trimmed below it.
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(2 * kMarked));
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * kMarked));
+
+    // The heap grows by the block, which is marked and freed at once: its space stays in the heap
+    // (it is not trimmed) and serves the allocations that follow. A heap that grows past it gets
+    // ordinary pages for the rest.
+    void* block = std::malloc(kMarked + kHugePage);
+    if (block == nullptr) return;
+    const auto start = (reinterpret_cast<std::uintptr_t>(block) + kHugePage - 1) & ~(kHugePage - 1);
+    madvise(reinterpret_cast<void*>(start), kMarked, MADV_HUGEPAGE);
+    std::free(block);
 }
 
 }  // namespace z2k
