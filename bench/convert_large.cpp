@@ -19,6 +19,7 @@
 
 #include "conversion/ConversionDriver.h"
 #include "kor/KorProject.h"
+#include "platform/AllocatorTuning.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
 #include "platform/TextFile.h"
@@ -232,4 +233,12 @@ BENCHMARK(BM_TreeSingles)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterati
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// The allocator settings of the front ends, so that the figures are those of the converter.
+int main(int argc, char** argv) {
+    keepLargeBlocksInHeap();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
