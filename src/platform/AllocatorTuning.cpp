@@ -6,9 +6,21 @@
 #include <cstdint>
 #include <cstdlib>
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define Z2K_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define Z2K_ADDRESS_SANITIZER 1
+#endif
+
 namespace z2k {
 
+// Under the address sanitizer this does nothing: its allocator has its own rules, and it would
+// write the shadow of the whole marking block.
 void keepLargeBlocksInHeap() {
+#ifndef Z2K_ADDRESS_SANITIZER
     constexpr std::size_t kMiB = 1024 * 1024;
     constexpr std::size_t kHugePage = 2 * kMiB;
     // The heap's first stretch, marked for huge pages. It is only address space: a page becomes
@@ -27,6 +39,7 @@ void keepLargeBlocksInHeap() {
     const auto start = (reinterpret_cast<std::uintptr_t>(block) + kHugePage - 1) & ~(kHugePage - 1);
     madvise(reinterpret_cast<void*>(start), kMarked, MADV_HUGEPAGE);
     std::free(block);
+#endif
 }
 
 }  // namespace z2k
