@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/CodePage.h"
+
 namespace z2k {
 
 namespace {
@@ -64,13 +66,8 @@ void appendCount(std::string& out, const char* name, std::size_t value, bool las
 
 bool equalsAsciiIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (foldLowerAscii(a[i]) != foldLowerAscii(b[i])) return false;
     return true;
 }
 

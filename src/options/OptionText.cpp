@@ -8,10 +8,7 @@ OptionText::OptionText(std::string_view text) : text_(text) {
     const CodePage page = activeCodePage();
     // Every byte starts a character in a single-byte code page, and in every code page when no
     // byte is above 0x7F (CP932 lead bytes and UTF-8 sequences all are).
-    unsigned char high = 0;
-    if (page != CodePage::SingleByte)
-        for (char c : text) high |= static_cast<unsigned char>(c);
-    if (high < 0x80) {
+    if (page == CodePage::SingleByte || isAsciiText(text)) {
         allStarts_ = true;
         return;
     }

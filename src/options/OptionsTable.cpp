@@ -125,29 +125,19 @@ void OptionsTable::ParseOption(std::string_view option, std::string& name, std::
 
 namespace {
 
-char FoldUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsAscii(std::string_view text) {
-    unsigned char high = 0;
-    for (char c : text) high |= static_cast<unsigned char>(c);
-    return high < 0x80;
-}
-
 // ReplaceIgnoreCase for a text whose every byte starts a character: a byte-wise search with
 // ASCII letters folded, and no folded copies.
 std::string ReplaceIgnoreCaseBytes(std::string_view text, std::string_view from, std::string_view to) {
-    const char first = FoldUpper(from.front());
+    const char first = foldUpperAscii(from.front());
     auto matchAt = [&](std::size_t pos) {
         for (std::size_t i = 0; i < from.size(); ++i)
-            if (FoldUpper(text[pos + i]) != FoldUpper(from[i])) return false;
+            if (foldUpperAscii(text[pos + i]) != foldUpperAscii(from[i])) return false;
         return true;
     };
     std::string result;
     std::size_t done = 0;
     for (std::size_t pos = 0; pos + from.size() <= text.size();) {
-        if (FoldUpper(text[pos]) != first || !matchAt(pos)) {
+        if (foldUpperAscii(text[pos]) != first || !matchAt(pos)) {
             ++pos;
             continue;
         }
@@ -168,7 +158,7 @@ std::string OptionsTable::ReplaceIgnoreCase(std::string_view text, std::string_v
                                             std::string_view to) {
     if (from.empty() || text.size() < from.size()) return std::string(text);
     const CodePage page = activeCodePage();
-    if (page == CodePage::SingleByte || IsAscii(text)) return ReplaceIgnoreCaseBytes(text, from, to);
+    if (page == CodePage::SingleByte || isAsciiText(text)) return ReplaceIgnoreCaseBytes(text, from, to);
     // Upper-casing touches ASCII letters only and never a trail byte, so byte positions match.
     const std::string foldedText = toUpperText(text, page);
     const std::string foldedFrom = toUpperText(from, page);

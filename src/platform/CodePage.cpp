@@ -54,13 +54,6 @@ std::size_t utf8Length(std::string_view s, std::size_t pos) {
     return 1;
 }
 
-char foldUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-char foldLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 template <typename Fold>
 std::string foldText(std::string_view s, CodePage page, Fold fold) {
     std::string out(s);
@@ -80,7 +73,7 @@ bool sameCodeSetName(std::string_view a, const char* b) {
     std::string_view bv(b);
     if (a.size() != bv.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (foldUpper(a[i]) != foldUpper(bv[i])) return false;
+        if (foldUpperAscii(a[i]) != foldUpperAscii(bv[i])) return false;
     }
     return true;
 }
@@ -192,11 +185,11 @@ std::size_t findLastChar(std::string_view s, char c, CodePage page) {
 }
 
 std::string toUpperText(std::string_view s, CodePage page) {
-    return foldText(s, page, foldUpper);
+    return foldText(s, page, foldUpperAscii);
 }
 
 std::string toLowerText(std::string_view s, CodePage page) {
-    return foldText(s, page, foldLower);
+    return foldText(s, page, foldLowerAscii);
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b, CodePage page) {

@@ -64,6 +64,21 @@ std::size_t charCount(std::string_view s, CodePage page = activeCodePage());
 std::size_t findChar(std::string_view s, char c, std::size_t from = 0, CodePage page = activeCodePage());
 std::size_t findLastChar(std::string_view s, char c, CodePage page = activeCodePage());
 
+// True when no byte of s is above 0x7F: then every byte is a character of its own in every code page.
+inline bool isAsciiText(std::string_view s) {
+    unsigned char high = 0;
+    for (char c : s) high |= static_cast<unsigned char>(c);
+    return high < 0x80;
+}
+
+// An ASCII letter in the other case; every other byte as it is.
+inline char foldUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char foldLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // ASCII-only case handling that never touches a trail byte.
 std::string toUpperText(std::string_view s, CodePage page = activeCodePage());
 std::string toLowerText(std::string_view s, CodePage page = activeCodePage());

@@ -54,7 +54,6 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, CodePage pag
     if (pattern == "*" || pattern == "*.*") return true;
     std::size_t p = 0, n = 0;
     std::size_t starP = std::string_view::npos, starN = 0;
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     while (n < name.size()) {
         if (p < pattern.size()) {
             const std::size_t pl = charLength(pattern, p, page);
@@ -68,7 +67,7 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, CodePage pag
             if (pl == 1 && pattern[p] == '?') {
                 same = true;
             } else if (pl == nl) {
-                same = (pl == 1) ? lower(pattern[p]) == lower(name[n])
+                same = (pl == 1) ? foldLowerAscii(pattern[p]) == foldLowerAscii(name[n])
                                  : pattern.substr(p, pl) == name.substr(n, nl);
             }
             if (same) {
