@@ -19,8 +19,10 @@ namespace z2k {
 
 // Under the address sanitizer this does nothing: its allocator has its own rules, and it would
 // write the shadow of the whole marking block.
-void keepLargeBlocksInHeap() {
-#ifndef Z2K_ADDRESS_SANITIZER
+bool keepLargeBlocksInHeap() {
+#ifdef Z2K_ADDRESS_SANITIZER
+    return false;
+#else
     constexpr std::size_t kMiB = 1024 * 1024;
     constexpr std::size_t kHugePage = 2 * kMiB;
     // The heap's first stretch, marked for huge pages. It is only address space: a page becomes
@@ -35,10 +37,11 @@ void keepLargeBlocksInHeap() {
     // (it is not trimmed) and serves the allocations that follow. A heap that grows past it gets
     // ordinary pages for the rest.
     void* block = std::malloc(kMarked + kHugePage);
-    if (block == nullptr) return;
+    if (block == nullptr) return true;
     const auto start = (reinterpret_cast<std::uintptr_t>(block) + kHugePage - 1) & ~(kHugePage - 1);
     madvise(reinterpret_cast<void*>(start), kMarked, MADV_HUGEPAGE);
     std::free(block);
+    return true;
 #endif
 }
 

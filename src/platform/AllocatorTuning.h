@@ -12,7 +12,8 @@ namespace z2k {
 // that to programs), so that its pages come 2 MiB at a time: a large conversion then takes a few
 // hundred page faults instead of tens of thousands. Every setting is a hint; where one is not
 // supported (another allocator, a sanitizer's, huge pages turned off) it changes nothing.
-// Called once by the front ends, before any conversion.
-void keepLargeBlocksInHeap();
+// Called once by the front ends, before any conversion. Returns false when it left the allocator
+// as it was: under the address sanitizer, whose allocator has its own rules.
+bool keepLargeBlocksInHeap();
 
 }  // namespace z2k
