@@ -73,4 +73,17 @@ inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& opt
     return run;
 }
 
+// The command (its first word the mode) with the folder mapped as D: and the single-byte code page.
+inline std::vector<std::string> onDriveD(const std::filesystem::path& folder, std::vector<std::string> command) {
+    const std::vector<std::string> mapping = {"--drive", "D=" + folder.string(), "--code-page", "single"};
+    command.insert(command.begin() + (command.empty() ? 0 : 1), mapping.begin(), mapping.end());
+    return command;
+}
+
+// Copies the bundled examples into the folder, over any earlier copy.
+inline void copyExamples(const std::filesystem::path& folder) {
+    std::filesystem::copy(Z2K_EXAMPLES_DIR, folder,
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}
+
 }  // namespace z2k::test

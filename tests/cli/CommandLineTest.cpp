@@ -37,7 +37,7 @@ class CommandLineTest : public ::testing::Test {
 
     // The command with the temporary folder mapped as D: and the single-byte code page.
     CliRun run(const std::string& command, const Args& rest, const CliOptions& options = {}) {
-        Args args = {command, "--drive", "D=" + tmp.path().string(), "--code-page", "single"};
+        Args args = test::onDriveD(tmp.path(), {command});
         args.insert(args.end(), rest.begin(), rest.end());
         return runCli(args, options);
     }

@@ -109,15 +109,10 @@ std::size_t occurrences(const std::string& word, const std::string& value) {
 
 class ReportTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        fs::copy(Z2K_EXAMPLES_DIR, tmp.path(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    }
+    void SetUp() override { test::copyExamples(tmp.path()); }
 
     CliRun run(const Args& rest, const CliOptions& options = {}) {
-        Args args = {rest.front(), "--drive", "D=" + tmp.path().string(), "--code-page", "single"};
-        args.insert(args.end(), rest.begin() + 1, rest.end());
-        return runCli(args, options);
+        return runCli(test::onDriveD(tmp.path(), rest), options);
     }
 
     std::string reportPath(const std::string& name) const { return (reports.path() / name).string(); }
@@ -164,8 +159,7 @@ TEST_F(ReportTest, ListsExactlyTheOptionsTheWrittenProjectsCarryAsOther) {
          ""},
     };
     for (const Case& c : cases) {
-        fs::copy(Z2K_EXAMPLES_DIR, tmp.path(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        test::copyExamples(tmp.path());
         if (!c.extraProject.empty()) tmp.write(c.extraProject, tmp.read("quarix/motor.zat"));
         for (const auto& [from, to] : c.sensorEdits) edit("nerak/sensor.zat", from, to);
         Args args = c.args;

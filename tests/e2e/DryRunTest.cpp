@@ -40,12 +40,8 @@ class DryRunTest : public ::testing::Test {
   protected:
     // A fresh copy of the examples mapped as D:.
     struct Copy {
-        Copy() { fs::copy(Z2K_EXAMPLES_DIR, folder.path(), fs::copy_options::recursive); }
-        CliRun run(const Args& command) const {
-            Args args = {command.front(), "--drive", "D=" + folder.path().string(), "--code-page", "single"};
-            args.insert(args.end(), command.begin() + 1, command.end());
-            return runCli(args);
-        }
+        Copy() { test::copyExamples(folder.path()); }
+        CliRun run(const Args& command) const { return runCli(test::onDriveD(folder.path(), command)); }
         test::TempFolder folder;  // the child maps it as D:
     };
 

@@ -25,7 +25,7 @@ const fs::path kGolden = fs::path(Z2K_TEST_DATA_DIR) / "golden";
 class ExampleConversionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::copy(Z2K_EXAMPLES_DIR, tmp.path(), fs::copy_options::recursive);
+        test::copyExamples(tmp.path());
         before = snapshot();
         ASSERT_FALSE(before.empty());
     }
@@ -41,23 +41,17 @@ class ExampleConversionTest : public ::testing::Test {
         return files;
     }
 
-    CliRun convert(std::vector<std::string> args) {
-        const std::vector<std::string> common = {"--drive", "D=" + tmp.path().string(), "--code-page",
-                                                 "single"};
-        args.insert(args.begin() + 1, common.begin(), common.end());
-        return runCli(args);
-    }
+    CliRun convert(const std::vector<std::string>& args) { return runCli(test::onDriveD(tmp.path(), args)); }
 
     // The .krp that a single-mode conversion of the same project, in a fresh copy mapped the
     // same way, writes: a project converted after others must not carry anything of them.
     std::string singleConversion(const std::string& zatRelative) {
         test::TempFolder fresh;
-        fs::copy(Z2K_EXAMPLES_DIR, fresh.path(), fs::copy_options::recursive);
+        test::copyExamples(fresh.path());
         std::string zat = "D:\\" + zatRelative;
         for (char& c : zat)
             if (c == '/') c = '\\';
-        const CliRun run = runCli(
-            {"single", "--drive", "D=" + fresh.path().string(), "--code-page", "single", zat, "alone"});
+        const CliRun run = runCli(test::onDriveD(fresh.path(), {"single", zat, "alone"}));
         EXPECT_EQ(run.exitCode, 0) << zatRelative;
         const std::string krp = zatRelative.substr(0, zatRelative.rfind('.')) + ".krp";
         return fresh.read(krp);

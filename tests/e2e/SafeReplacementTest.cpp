@@ -35,14 +35,12 @@ class SafeReplacementTest : public ::testing::Test {
   protected:
     void SetUp() override {
         setActiveCodePage(CodePage::SingleByte);
-        fs::copy(Z2K_EXAMPLES_DIR, tmp.path(), fs::copy_options::recursive);
+        test::copyExamples(tmp.path());
     }
     void TearDown() override { setBackupsEnabled(true); }
 
     Args command(const Args& extra = {}) const {
-        Args args = {"single",      "--drive", "D=" + tmp.path().string(),
-                     "--code-page", "single",  "D:\\quarix\\motor.zat",
-                     "motor"};
+        Args args = test::onDriveD(tmp.path(), {"single", "D:\\quarix\\motor.zat", "motor"});
         args.insert(args.end(), extra.begin(), extra.end());
         return args;
     }
