@@ -64,13 +64,6 @@ void appendCount(std::string& out, const char* name, std::size_t value, bool las
     if (!last) out += ", ";
 }
 
-bool equalsAsciiIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldLowerAscii(a[i]) != foldLowerAscii(b[i])) return false;
-    return true;
-}
-
 }  // namespace
 
 bool ReportWriter::formatOf(std::string_view fileName, Format& format) {
@@ -79,11 +72,11 @@ bool ReportWriter::formatOf(std::string_view fileName, Format& format) {
     const std::size_t dot = leaf.find_last_of('.');
     if (dot == std::string_view::npos || dot == 0) return false;
     const std::string_view extension = leaf.substr(dot);
-    if (equalsAsciiIgnoringCase(extension, ".json")) {
+    if (equalsIgnoreCase(extension, ".json", CodePage::SingleByte)) {
         format = Format::Json;
         return true;
     }
-    if (equalsAsciiIgnoringCase(extension, ".txt")) {
+    if (equalsIgnoreCase(extension, ".txt", CodePage::SingleByte)) {
         format = Format::Text;
         return true;
     }

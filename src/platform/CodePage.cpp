@@ -69,13 +69,8 @@ std::string foldText(std::string_view s, CodePage page, Fold fold) {
     return out;
 }
 
-bool sameCodeSetName(std::string_view a, const char* b) {
-    std::string_view bv(b);
-    if (a.size() != bv.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (foldUpperAscii(a[i]) != foldUpperAscii(bv[i])) return false;
-    }
-    return true;
+bool sameCodeSetName(std::string_view a, std::string_view b) {
+    return equalsIgnoreCase(a, b, CodePage::SingleByte);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ inline bool isAsciiText(std::string_view s) {
     return high < 0x80;
 }
 
-// An ASCII letter in the other case; every other byte as it is.
+// An ASCII letter in upper (lower) case; every other byte as it is.
 inline char foldUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
