@@ -82,7 +82,8 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     zatProject_->setPath(zatPath);
     zatProject_->setMessageSink(display, mode);
 
-    krpPath = RemoveExtension(zatPath) + kKorProjectExtension;
+    // A dot in a folder name must not move the .krp out of the project's folder.
+    krpPath = removeNameExtension(zatPath) + kKorProjectExtension;
     korProject_->setPath(krpPath);
     korProject_->setMessageSink(display, mode);
 

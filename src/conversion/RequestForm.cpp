@@ -18,7 +18,9 @@ std::string withSeparator(std::string text) {
 std::string singleWorkspacePath(std::string_view projectFile, std::string_view workspaceName) {
     std::string path = withSeparator(GetParentDirectory(projectFile));
     path += workspaceName;
-    return RemoveExtension(path);
+    // Only the workspace name's own extension goes: a dot in the project's folder name is no
+    // extension, and the workspace stays in that folder.
+    return removeNameExtension(path);
 }
 
 std::string multipleWorkspacePath(std::string_view workspaceDirectory, std::string_view workspaceName) {

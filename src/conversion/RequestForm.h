@@ -10,7 +10,7 @@ namespace z2k {
 
 // Single page: the workspace lies beside the project. The parent directory of the project
 // file, one '\' unless it already ends in one, the workspace name, and the whole text taken
-// without its extension (the cut is at the last '.' of the whole text).
+// without the extension of the workspace name (a '.' in a folder name is no extension).
 std::string singleWorkspacePath(std::string_view projectFile, std::string_view workspaceName);
 // Multiple page: the directory, one '\' unless it already ends in one, the workspace name
 // (no extension removed).

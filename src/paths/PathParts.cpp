@@ -37,6 +37,13 @@ std::string GetFileTitle(std::string_view path) {
     return RemoveExtension(GetFileName(path));
 }
 
+std::string removeNameExtension(std::string_view path) {
+    const std::string name = GetFileName(path);
+    const std::size_t dot = findLastChar(name, '.');
+    if (dot == std::string::npos) return std::string(path);
+    return std::string(path.substr(0, path.size() - name.size() + dot));
+}
+
 bool ParseDrivePath(std::string_view path, std::string& drive, std::string& remainder) {
     // The first three characters must be single bytes for the test to hold, so at least three
     // bytes with a letter and ':' in front are at least three characters.

@@ -15,6 +15,10 @@ std::string RemoveExtension(std::string_view path);
 std::string GetFileName(std::string_view path);
 // RemoveExtension(GetFileName(path)).
 std::string GetFileTitle(std::string_view path);
+// The path without the extension of its file name: only a '.' after the last '\' (or, without
+// one, after the first ':') starts it, so a dot in a folder name never moves a file formed from
+// the result out of its folder. The path unchanged when the file name has no '.'.
+std::string removeNameExtension(std::string_view path);
 
 // X:\... : drive receives the letter, remainder the text after "X:\" (left as it was when the
 // path has fewer than 4 characters). False when the path is not of that form.

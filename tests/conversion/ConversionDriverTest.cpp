@@ -163,15 +163,34 @@ TEST_F(ConversionDriverTest, SinglePathWithoutAnyDotGetsTheZatExtension) {
     EXPECT_TRUE(exists("p/w.krs"));
 }
 
-TEST_F(ConversionDriverTest, SinglePathWithADotOnlyInAFolderIsUsedAsTyped) {
-    // No ".zat" is added; the database layer opens D:\p.d\a.zat all the same. The .krp path and
-    // the workspace path are cut at the last '.', here inside the folder name.
-    writeZat("p.d/a.zat");
-    runSingle("D:\\p.d\\a", "w");
-    EXPECT_EQ(results.text(), "Project converted successfully.");
-    EXPECT_TRUE(exists("p.krp"));
-    EXPECT_TRUE(exists("p.krs"));
-    EXPECT_FALSE(exists("p.d/a.krp"));
+TEST_F(ConversionDriverTest, SingleWritesOnlyBesideTheProjectWhateverDotsItsFoldersHold) {
+    struct Case {
+        const char* zat;
+        const char* typed;
+        const char* workspace;
+        Lines written;
+    };
+    const Case cases[] = {
+        {"fw-v1.2/motor.zat", "D:\\fw-v1.2\\motor.zat", "motor", {"fw-v1.2/motor.krp", "fw-v1.2/motor.krs"}},
+        {".hidden/x/a.zat", "D:\\.hidden\\x\\a.zat", "w", {".hidden/x/a.krp", ".hidden/x/w.krs"}},
+        // Used as typed, without ".zat" added; the database layer opens motor.zat all the same.
+        {"dot/proj.v2/motor.zat", "D:\\dot\\proj.v2\\motor", "w.krs", {"dot/proj.v2/motor.krp", "dot/proj.v2/w.krs"}},
+    };
+    Lines expected;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        writeZat(c.zat);
+        runSingle(c.typed, c.workspace);
+        EXPECT_EQ(results.text(), "Project converted successfully.");
+        expected.push_back(c.zat);
+        expected.insert(expected.end(), c.written.begin(), c.written.end());
+        std::sort(expected.begin(), expected.end());
+        Lines files;
+        for (const auto& entry : fs::recursive_directory_iterator(tmp.path()))
+            if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), tmp.path()).string());
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(files, expected);
+    }
 }
 
 TEST_F(ConversionDriverTest, SingleReadFailure) {

@@ -25,8 +25,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, SingleWorkspacePath,
                                            PathCase{"C:\\p\\a.zat", "w.krs", "C:\\p\\w"},
                                            PathCase{"C:\\p\\a.zat", "w.x.krs", "C:\\p\\w.x"},
                                            PathCase{"C:\\a.zat", "w", "C:\\w"},
-                                           // The cut is at the last '.' of the whole text.
-                                           PathCase{"C:\\p.d\\a.zat", "w", "C:\\p"},
+                                           // A dot in a folder name is no extension.
+                                           PathCase{"C:\\p.d\\a.zat", "w", "C:\\p.d\\w"},
+                                           PathCase{"C:\\.h\\x\\a.zat", "w", "C:\\.h\\x\\w"},
                                            PathCase{"C:\\p.d\\a.zat", "w.krs", "C:\\p.d\\w"},
                                            PathCase{"\\\\host\\share\\a.zat", "w", "\\\\host\\share\\w"}));
 
