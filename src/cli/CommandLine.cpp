@@ -207,11 +207,14 @@ int CommandLine::run(int argc, char** argv) {
     ConsoleTextDisplay results("Results", err_, errIsTerminal_);
     ConsoleTextDisplay status("Status", err_, errIsTerminal_);
     ConsoleAlerts alerts(err_);
+    // Each failure's detail line, always shown, as "error: TEXT" like a message box.
+    ConsoleTextDisplay problems("error", err_, true);
     ConversionReport report;
     request.report = &report;
     request.projectProgress = &projectProgress;
     request.results = &results;
     request.alerts = &alerts;
+    request.problems = &problems;
     if (!singleMode) {
         request.overallProgress = &overallProgress;
         request.status = &status;

@@ -5,6 +5,7 @@
 #include "kor/KorWorkspace.h"
 #include "paths/PathParts.h"
 #include "translation/ConversionReport.h"
+#include "textdb/TextDatabase.h"
 #include "translation/ProjectTranslator.h"
 #include "zat/ZatProject.h"
 
@@ -105,11 +106,15 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 
     progressSet(request_.projectProgress, 66);
 
-    if (korProject_->write() == 1) {
+    // The .krp must replace neither a file this run reads nor another project's .krp of this run.
+    const std::string clash = runFiles_.conflict(krpPath);
+    if (!clash.empty()) textAppend(request_.problems, clash);
+    if (!clash.empty() || korProject_->write() == 1) {
         progressReset(request_.projectProgress);
         korProject_->clear();
         return ProjectResult::WriteFailed;
     }
+    runFiles_.addProject(krpPath, zatPath);
 
     progressSet(request_.projectProgress, 100);
     return ProjectResult::Converted;
@@ -150,7 +155,9 @@ int ConversionDriver::writeWorkspace() {
     workspace_->setVcsEnvironment({});
     workspace_->setVcsDirectoryMapping({});
 
-    const int result = workspace_->write();
+    const std::string clash = runFiles_.conflict(file);
+    if (!clash.empty()) textAppend(request_.problems, clash);
+    const int result = clash.empty() ? workspace_->write() : 1;
     summary_.workspaceWritten = result == 0;
     return result;
 }
@@ -169,6 +176,8 @@ void ConversionDriver::runSingle() {
     std::string path = request_.zatProjectPath;
     // Only a path without any '.' gets the extension, also when the '.' is in a folder name.
     if (path.find('.') == std::string::npos) path += kZatExtension;
+    // The file the database layer opens for that path.
+    runFiles_.addInput(TextDatabase::databaseFileName(path));
 
     summary_.found = 1;
     summary_.matched = 1;
@@ -209,6 +218,7 @@ void ConversionDriver::runMultiple() {
     ProjectSearch search(request_.alerts);
     search.find(directory, std::string("*") + kZatExtension, 1, found);
     summary_.found = static_cast<int>(found.size());
+    for (const std::string& path : found) runFiles_.addInput(path);
 
     if (found.empty()) {
         textAppend(request_.results, "No projects found to convert.");

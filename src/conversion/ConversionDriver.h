@@ -7,6 +7,7 @@
 
 #include "conversion/ConversionRequest.h"
 #include "conversion/ConversionSummary.h"
+#include "conversion/RunFiles.h"
 
 namespace z2k {
 
@@ -51,6 +52,8 @@ class ConversionDriver {
     std::unique_ptr<KorWorkspace> workspace_;
     std::unique_ptr<ProjectTranslator> translator_;
     std::vector<std::string> convertedProjects_;
+    // What the run read and wrote, so that nothing it writes replaces either.
+    RunFiles runFiles_;
     ConversionSummary summary_;
 };
 

@@ -21,6 +21,7 @@ struct ConversionRequest {
     ProgressDisplay* overallProgress = nullptr;  // all found projects (multiple mode only)
     TextDisplay* results = nullptr;              // the "Results:" box
     TextDisplay* status = nullptr;               // the "Status:" line (multiple mode only)
+    TextDisplay* problems = nullptr;  // the path and the system's reason of each failure, one line each
     ConversionMode mode = ConversionMode::Single;
     std::string zatProjectPath;  // single mode: the .zat path as typed; multiple mode: empty
     std::string workspacePath;   // directory, '\', workspace name, without extension

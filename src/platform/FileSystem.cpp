@@ -201,6 +201,13 @@ FileStatus fileStatus(std::string_view systemPath) {
     return status;
 }
 
+std::optional<FileIdentity> fileIdentity(std::string_view systemPath) {
+    std::optional<std::string> host = systemToHostPath(systemPath);
+    struct stat st;
+    if (!host || stat(host->c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 int checkFileCreatable(std::string_view systemPath) {
     std::optional<std::string> host = systemToHostPath(systemPath);
     if (!host || host->empty()) return ENOENT;

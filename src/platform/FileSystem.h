@@ -1,6 +1,8 @@
 #pragma once
 // File attributes, directory enumeration and file status over system paths.
+#include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,16 @@ struct FileStatus {
     std::int64_t modifiedNanoseconds = 0;
 };
 FileStatus fileStatus(std::string_view systemPath);
+
+// The host file a system path leads to (links followed), by device and inode: two paths name one
+// file when these agree, whatever their drive letters, letter case or links.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+// Nothing when the path is unmapped or leads to no file.
+std::optional<FileIdentity> fileIdentity(std::string_view systemPath);
 
 // Whether a file could be created or replaced at the path: the path is mapped, its folder exists
 // and can be written, and the path does not name a folder. Returns 0 or the errno that creating

@@ -19,6 +19,7 @@ using test::CliRun;
 using test::MiniZat;
 using test::runCli;
 using Args = std::vector<std::string>;
+using Lines = std::vector<std::string>;
 
 constexpr const char* kQuarix = "Quarix RISC engine";
 
@@ -221,6 +222,52 @@ TEST_F(CommandLineTest, ExitStatusFollowsTheOutcome) {
     EXPECT_EQ(result.err,
               "D:\\ok\\a.zat: 0 options carried over unconverted, 0 dropped; see --report\n"
               "D:\\ok\\b.zat: 0 options carried over unconverted, 0 dropped; see --report\n");
+}
+
+TEST_F(CommandLineTest, NoFileOfTheRunIsWrittenOverAndNoTwoProjectsShareOne) {
+    struct Case {
+        Lines projects;  // ZAT projects written first; the first must come out unchanged
+        Args args;
+        std::string out;
+        std::string problem;
+        const char* hardLink = nullptr;  // a second name of the first project
+    };
+    const std::string converted = "Project converted.\n";
+    const Case cases[] = {
+        {{"p/motor.krp"}, {"single", "--no-backup", "D:\\p\\motor.krp", "ws"}, "Error saving to KOR project file.\n",
+         "D:\\p\\motor.krp would replace D:\\p\\motor.krp, an input of this run"},
+        {{"o/other.krs"}, {"single", "D:\\o\\other.krs", "other"}, "Error creating workspace.\n",
+         "D:\\o\\other.krs would replace D:\\o\\other.krs, an input of this run"},
+        // Replacing the old w.krs would move it to w.krs.bak, the project being read.
+        {{"b/w.krs.bak", "b/w.krs"}, {"single", "D:\\b\\w.krs.bak", "w"}, "Error creating workspace.\n",
+         "D:\\b\\w.krs.bak would replace D:\\b\\w.krs.bak, an input of this run"},
+        {{"m/a.zat", "m/a.ZAT"}, {"multiple", "D:\\m", "ws", "--family", kQuarix},
+         "Searching for ZAT projects...\nConverting project D:\\m\\a.ZAT...\n" + converted +
+             "Converting project D:\\m\\a.zat...\nError saving to KOR project file D:\\m\\a.zat\n"
+             "1 project(s) converted successfully.\n",
+         "D:\\m\\a.krp would replace the KOR project of D:\\m\\a.ZAT, converted earlier in this run"},
+        {{"h/a.zat", "h/b.zat"}, {"multiple", "D:\\h", "ws", "--family", kQuarix},
+         "Searching for ZAT projects...\nConverting project D:\\h\\a.zat...\n" + converted +
+             "Converting project D:\\h\\b.zat...\nError saving to KOR project file D:\\h\\b.zat\n"
+             "1 project(s) converted successfully.\n",
+         "D:\\h\\b.krp would replace D:\\h\\a.zat, an input of this run", "h/b.krp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.projects[0]);
+        for (const std::string& project : c.projects) writeZat(project);
+        if (c.hardLink != nullptr) fs::create_hard_link(tmp.path() / c.projects[0], tmp.path() / c.hardLink);
+        const std::string before = tmp.read(c.projects[0]);
+        const CliRun result = run(c.args[0], Args(c.args.begin() + 1, c.args.end()));
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_NE(result.err.find("error: " + c.problem + "\n"), std::string::npos) << result.err;
+        EXPECT_EQ(tmp.read(c.projects[0]), before);
+    }
+    // The workspace lists the one a.krp once.
+    const std::string workspace = tmp.read("m/ws.krs");
+    const std::size_t listed = workspace.find("\"a\" \"D:\\m\"");
+    EXPECT_NE(listed, std::string::npos);
+    EXPECT_EQ(listed, workspace.rfind("\"a\" \"D:\\m\""));
 }
 
 TEST_F(CommandLineTest, ProgressGoesToATerminal) {

@@ -11,6 +11,7 @@
 #include "conversion/MiniZat.h"
 #include "conversion/RequestForm.h"
 #include "platform/CodePage.h"
+#include "platform/HostPaths.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -191,6 +192,23 @@ TEST_F(ConversionDriverTest, SingleWritesOnlyBesideTheProjectWhateverDotsItsFold
         std::sort(files.begin(), files.end());
         EXPECT_EQ(files, expected);
     }
+}
+
+TEST_F(ConversionDriverTest, TheWorkspaceNeverReplacesTheProjectThroughAnotherDriveLetter) {
+    writeZat("p/w.krs");  // a ZAT project with the workspace's name
+    const std::string before = tmp.read("p/w.krs");
+    RecordingTextDisplay problems;
+    mapDrive('E', tmp.path().string());  // a second name of the folder D: stands for
+    request = singleRequest("D:\\p\\w.krs", "w");
+    request.workspacePath = "E:\\p\\w";
+    request.results = &results;
+    request.problems = &problems;
+    ConversionDriver(request).run();
+    unmapDrive('E');
+    EXPECT_EQ(results.text(), "Error creating workspace.");
+    EXPECT_EQ(problems.events, (Lines{"append:E:\\p\\w.krs would replace D:\\p\\w.krs, an input of this run"}));
+    EXPECT_EQ(tmp.read("p/w.krs"), before);
+    EXPECT_FALSE(exists("p/w.krs.bak"));
 }
 
 TEST_F(ConversionDriverTest, SingleReadFailure) {
