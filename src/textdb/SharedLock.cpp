@@ -1,6 +1,11 @@
 #include "textdb/SharedLock.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/CodePage.h"
 #include "platform/LockFile.h"
@@ -9,49 +14,42 @@ namespace z2k {
 
 namespace {
 
-// Lock file names stay well inside the host's 255-byte limit for one name.
-constexpr std::size_t kLongestName = 200;
-
-std::uint64_t fnv1a(std::string_view bytes, std::uint64_t basis) {
-    std::uint64_t hash = basis;
-    for (unsigned char c : bytes) {
+// FNV-1a over the key, then a finaliser, so that similar paths spread over all lock files.
+std::uint64_t digest(std::string_view key) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (unsigned char c : key) {
         hash ^= c;
         hash *= 0x100000001b3ULL;
     }
+    hash ^= hash >> 30;
+    hash *= 0xbf58476d1ce4e5b9ULL;
+    hash ^= hash >> 27;
+    hash *= 0x94d049bb133111ebULL;
+    hash ^= hash >> 31;
     return hash;
 }
 
-std::uint64_t mix(std::uint64_t x) {
-    x ^= x >> 30;
-    x *= 0xbf58476d1ce4e5b9ULL;
-    x ^= x >> 27;
-    x *= 0x94d049bb133111ebULL;
-    x ^= x >> 31;
-    return x;
+std::string waitText(std::uint32_t milliseconds) {
+    if (milliseconds % 1000 == 0) return std::to_string(milliseconds / 1000) + " s";
+    return std::to_string(milliseconds) + " ms";
 }
 
-// A 128-bit digest of the key. Two keys that meet in it share one lock, which only makes one of
-// them wait longer than it had to: the database layer never holds two locks at once.
-std::string digest(std::string_view key) {
-    std::uint64_t first = fnv1a(key, 0xcbf29ce484222325ULL);
-    std::uint64_t second = 0x9e3779b97f4a7c15ULL ^ key.size();
-    for (unsigned char c : key) second = mix(second + c);
-    char text[40];
-    std::snprintf(text, sizeof text, "%016llx%016llx", static_cast<unsigned long long>(mix(first)),
-                  static_cast<unsigned long long>(second));
-    return text;
-}
-
-std::unique_ptr<LockFile> openLockFile(std::string_view path) {
-    std::string folder = SharedLock::lockFolder();
-    if (!LockFile::ensureSharedFolder(folder)) return nullptr;
-    return LockFile::open(folder + "/" + SharedLock::lockFileName(path));
+void fail(FileFailure* failure, std::string path, std::string reason) {
+    if (failure != nullptr) *failure = FileFailure{std::move(path), std::move(reason)};
 }
 
 }  // namespace
 
 std::string SharedLock::lockFolder() {
-    return "/tmp/zat2kor-locks";
+    // A relative runtime folder would change with the current folder: it is ignored, as the
+    // variable's own rules ask.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && runtime[0] == '/') {
+        std::string folder(runtime);
+        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        return (folder == "/" ? "" : folder) + "/zat2kor";
+    }
+    return "/tmp/zat2kor-" + std::to_string(::getuid());
 }
 
 std::string SharedLock::lockFileName(std::string_view path) {
@@ -59,17 +57,8 @@ std::string SharedLock::lockFileName(std::string_view path) {
     std::string key = toLowerText(path);
     for (char& c : key)
         if (c == '\\') c = '_';
-    std::string name = "db-";
-    for (unsigned char c : key) {
-        if (c == '/' || c == '%' || c < 0x20 || c == 0x7F) {
-            char escaped[4];
-            std::snprintf(escaped, sizeof escaped, "%%%02x", c);
-            name += escaped;
-        } else {
-            name.push_back(static_cast<char>(c));
-        }
-    }
-    if (name.size() > kLongestName) name = "db-digest-" + digest(key);
+    char name[16];
+    std::snprintf(name, sizeof name, "lock-%03x", static_cast<unsigned>(digest(key) % kLockFileCount));
     return name;
 }
 
@@ -79,16 +68,57 @@ SharedLock::~SharedLock() {
     if (file_) file_->unlock();
 }
 
-std::unique_ptr<SharedLock> SharedLock::acquireRead(std::string_view path, std::uint32_t waitMilliseconds) {
-    auto file = openLockFile(path);
-    if (!file || !file->lock(false, waitMilliseconds)) return nullptr;
+std::unique_ptr<SharedLock> SharedLock::acquire(std::string_view path, bool exclusive,
+                                                const LockPolicy& policy, FileFailure* failure) {
+    const std::string folder = lockFolder();
+    if (std::string problem = LockFile::checkPrivateFolder(folder); !problem.empty()) {
+        fail(failure, folder, std::move(problem));
+        return nullptr;
+    }
+    const std::string hostPath = folder + "/" + lockFileName(path);
+    std::string problem;
+    std::unique_ptr<LockFile> file = LockFile::open(hostPath, problem);
+    if (!file) {
+        fail(failure, hostPath, std::move(problem));
+        return nullptr;
+    }
+    std::function<void()> onLongWait;
+    if (policy.longWaitNotice) {
+        onLongWait = [&] {
+            policy.longWaitNotice("Waiting for " + std::string(path) + ": another process holds its lock (" +
+                                  hostPath + ")");
+        };
+    }
+    const int error = file->lock(exclusive, policy.waitMilliseconds, onLongWait);
+    if (error == ETIMEDOUT) {
+        fail(failure, std::string(path),
+             "another process holds its lock (" + hostPath + "); gave up waiting after " +
+                 waitText(policy.waitMilliseconds));
+        return nullptr;
+    }
+    if (error != 0) {
+        fail(failure, hostPath, std::string("the lock cannot be taken: ") + std::strerror(error));
+        return nullptr;
+    }
     return std::unique_ptr<SharedLock>(new SharedLock(std::move(file)));
 }
 
+std::unique_ptr<SharedLock> SharedLock::acquireRead(std::string_view path, const LockPolicy& policy,
+                                                    FileFailure* failure) {
+    return acquire(path, false, policy, failure);
+}
+
+std::unique_ptr<SharedLock> SharedLock::acquireWrite(std::string_view path, const LockPolicy& policy,
+                                                     FileFailure* failure) {
+    return acquire(path, true, policy, failure);
+}
+
+std::unique_ptr<SharedLock> SharedLock::acquireRead(std::string_view path, std::uint32_t waitMilliseconds) {
+    return acquire(path, false, LockPolicy{waitMilliseconds, {}}, nullptr);
+}
+
 std::unique_ptr<SharedLock> SharedLock::acquireWrite(std::string_view path, std::uint32_t waitMilliseconds) {
-    auto file = openLockFile(path);
-    if (!file || !file->lock(true, waitMilliseconds)) return nullptr;
-    return std::unique_ptr<SharedLock>(new SharedLock(std::move(file)));
+    return acquire(path, true, LockPolicy{waitMilliseconds, {}}, nullptr);
 }
 
 void SharedLock::releaseRead(std::unique_ptr<SharedLock> lock) {

@@ -1,11 +1,16 @@
 #pragma once
 // The cross-process reader/writer lock over one database file: readers overlap, a writer is
-// alone. Every process that names the same file, in any letter case, shares one lock. It is
-// built on open-file-description locks over one lock file per key in the fixed folder
-// /tmp/zat2kor-locks (created with mode 1777 when missing; lock files are created 0666 and
-// opened without following links). The key is the path lower-cased with every backslash
-// turned into an underscore; a key too long for a file name is replaced by a digest of it, so
-// every path is guarded. The kernel releases the lock when its holder dies.
+// alone. Every process of the running user that names the same file, in any letter case, shares
+// one lock; between users no lock is shared (the atomic replace of a saved file alone keeps each
+// file whole for them).
+//
+// It is built on open-file-description locks over lock files in a folder private to the user:
+// $XDG_RUNTIME_DIR/zat2kor when that variable holds an absolute path, else /tmp/zat2kor-UID
+// (UID the real user id), created 0700 when missing and refused unless it is a real folder of
+// the user that nobody else may write. The key (the path lower-cased, every backslash an
+// underscore) is digested to pick one of 4,096 lock files, so the folder never grows past that;
+// two keys that share a file only wait for each other, which is harmless because the database
+// layer never holds two locks at once. The kernel releases the lock when its holder dies.
 //
 // Never ask for the write lock of a file while holding a read lock of the same file: the wait
 // would never end.
@@ -14,17 +19,25 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileFailure.h"
+#include "textdb/LockPolicy.h"
+
 namespace z2k {
 
 class LockFile;
 
-// The wait time that means no time-out.
-inline constexpr std::uint32_t kInfiniteLockWait = 0xFFFFFFFF;
-
 class SharedLock {
   public:
-    // The lock for reading or writing, or nothing when the wait ran out or the lock file could
-    // not be opened (the database layer reports code 4, lock not obtained).
+    // The number of lock files the folder can hold.
+    static constexpr unsigned kLockFileCount = 4096;
+
+    // The lock for reading or writing, or nothing when the wait ran out or the lock folder or
+    // lock file cannot be used (the database layer reports code 4, lock not obtained); failure,
+    // when given, then receives the path and the reason.
+    static std::unique_ptr<SharedLock> acquireRead(std::string_view path, const LockPolicy& policy,
+                                                   FileFailure* failure = nullptr);
+    static std::unique_ptr<SharedLock> acquireWrite(std::string_view path, const LockPolicy& policy,
+                                                    FileFailure* failure = nullptr);
     static std::unique_ptr<SharedLock> acquireRead(std::string_view path,
                                                    std::uint32_t waitMilliseconds = kInfiniteLockWait);
     static std::unique_ptr<SharedLock> acquireWrite(std::string_view path,
@@ -37,13 +50,15 @@ class SharedLock {
     SharedLock(const SharedLock&) = delete;
     SharedLock& operator=(const SharedLock&) = delete;
 
-    // The folder of the lock files.
+    // The host folder of the lock files, as the environment names it now.
     static std::string lockFolder();
     // The lock file name (without folder) that guards a path.
     static std::string lockFileName(std::string_view path);
 
   private:
     explicit SharedLock(std::unique_ptr<LockFile> file);
+    static std::unique_ptr<SharedLock> acquire(std::string_view path, bool exclusive,
+                                               const LockPolicy& policy, FileFailure* failure);
     std::unique_ptr<LockFile> file_;
 };
 

@@ -1,5 +1,6 @@
 #include "textdb/TextDatabase.h"
 
+#include <cerrno>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -49,33 +50,42 @@ struct TextDatabase::State {
 
 namespace {
 
-// Reads and checks the file at state.path and indexes its sections. The check's codes of the
-// version; the caller holds the read lock.
-// Checks the loaded text of a database and indexes its sections.
-int parseText(TextDatabase::State& state, bool version1) {
+// Checks the loaded text of a database and indexes its sections. The check's codes of the
+// version; reason says what is wrong.
+int parseText(TextDatabase::State& state, bool version1, std::string& reason) {
     const std::string_view text = state.text;
 
     std::size_t end = SectionIndex::lineEnd(text, 0, version1);
-    if (text.substr(0, end) != kHeaderLine) return version1 ? 2 : 3;
+    if (text.substr(0, end) != kHeaderLine) {
+        reason = "not a text database: the first line is not [ZATDBVersion]";
+        return version1 ? 2 : 3;
+    }
     std::size_t pos = end;
     end = SectionIndex::lineEnd(text, pos, version1);
     std::string_view versionLine = text.substr(pos, end - pos);
     std::size_t dot = versionLine.find('.');
+    reason = "the version line is not a version " + std::string(version1 ? "1" : "2") + " number";
     if (dot == std::string_view::npos) return version1 ? 3 : 2;
     if (toInteger(versionLine.substr(0, dot)) != (version1 ? 1 : 2)) return 3;
     state.minor = toInteger(versionLine.substr(dot + 1));
 
     state.index.build(text, end, version1);
+    reason = "the database has no [END] line";
     if (version1 && !state.index.hasEndMarker()) return 2;
+    reason.clear();
     return 0;
 }
 
-int loadFile(TextDatabase::State& state, bool version1) {
+// Reads and checks the file at state.path; the caller holds the read lock.
+int loadFile(TextDatabase::State& state, bool version1, std::string& reason) {
     state.status = fileStatus(state.path);
     TextReadResult read = readTextFile(state.path);
-    if (!read.ok) return 1;
+    if (!read.ok) {
+        reason = errorDescription(read.error != 0 ? read.error : EIO);
+        return 1;
+    }
     state.text = std::move(read.text);
-    return parseText(state, version1);
+    return parseText(state, version1, reason);
 }
 
 bool fileChanged(const FileStatus& before, const FileStatus& now) {
@@ -102,11 +112,20 @@ int TextDatabase::minorVersion() const {
 }
 
 void TextDatabase::setLockWait(std::uint32_t milliseconds) {
-    lockWait_ = milliseconds;
+    lockPolicy_.waitMilliseconds = milliseconds;
 }
 
 std::uint32_t TextDatabase::lockWait() const {
-    return lockWait_;
+    return lockPolicy_.waitMilliseconds;
+}
+
+void TextDatabase::setLockPolicy(LockPolicy policy) {
+    lockPolicy_ = std::move(policy);
+}
+
+int TextDatabase::failed(int code, std::string path, std::string reason) {
+    lastFailure_ = FileFailure{std::move(path), std::move(reason)};
+    return code;
 }
 
 std::string TextDatabase::databaseFileName(std::string_view path) {
@@ -123,9 +142,10 @@ std::string TextDatabase::databaseFileName(std::string_view path) {
 }
 
 int TextDatabase::create(std::string_view path) {
-    if (version_ != Version2 || path.empty()) return 1;
+    if (version_ != Version2) return failed(1, std::string(path), "a version 1 database cannot be created");
+    if (path.empty()) return failed(1, "", "no file name was given");
     std::string file = databaseFileName(path);
-    auto lock = SharedLock::acquireWrite(file, lockWait_);
+    auto lock = SharedLock::acquireWrite(file, lockPolicy_, &lastFailure_);
     if (!lock) return 4;
     // The new, empty database is kept in memory and reaches the disk with the first save, in one
     // replace of the whole file: a reader meanwhile sees the earlier file, and a write that fails
@@ -133,7 +153,7 @@ int TextDatabase::create(std::string_view path) {
     // is checked here.
     int error = checkFileCreatable(file);
     SharedLock::releaseWrite(std::move(lock));
-    if (error != 0) return 1;
+    if (error != 0) return failed(1, file, errorDescription(error));
     createdPath_ = std::move(file);
     return 0;
 }
@@ -144,16 +164,18 @@ int TextDatabase::open(std::string_view path) {
     state->path = databaseFileName(path);
     if (version_ == Version2 && state->path == createdPath_) {
         state->text = std::string(kHeaderLine) + "2.0\n" + std::string(kEndLine);
-        int code = parseText(*state, false);
-        if (code != 0) return code;
+        std::string reason;
+        int code = parseText(*state, false, reason);
+        if (code != 0) return failed(code, state->path, std::move(reason));
         state_ = std::move(state);
         return 0;
     }
-    auto lock = SharedLock::acquireRead(state->path, lockWait_);
+    auto lock = SharedLock::acquireRead(state->path, lockPolicy_, &lastFailure_);
     if (!lock) return 4;
-    int code = loadFile(*state, version_ == Version1);
+    std::string reason;
+    int code = loadFile(*state, version_ == Version1, reason);
     SharedLock::releaseRead(std::move(lock));
-    if (code != 0) return code;
+    if (code != 0) return failed(code, state->path, std::move(reason));
     state_ = std::move(state);
     return 0;
 }
@@ -167,13 +189,14 @@ int TextDatabase::createTable(const Recordset& recordset) {
 }
 
 int TextDatabase::createTable(std::string_view tableName) {
-    if (version_ != Version2 || !state_) return 6;
+    if (version_ != Version2 || !state_) return failed(6, path(), "no version 2 database is open");
     std::string name(tableName);
     // A name holding a line feed could never be found again.
     if (name == "END" || name == "ZATDBVersion" || name.size() > kLongestTableName ||
         name.find('\n') != std::string::npos)
-        return 7;
-    if (state_->index.contains(name) || state_->createdNames.count(name) != 0) return 7;
+        return failed(7, state_->path, "[" + name + "] cannot be the name of a recordset");
+    if (state_->index.contains(name) || state_->createdNames.count(name) != 0)
+        return failed(7, state_->path, "the recordset [" + name + "] is there already");
     state_->createdNames.insert(name);
     state_->created.push_back(std::move(name));
     return 0;
@@ -182,13 +205,14 @@ int TextDatabase::createTable(std::string_view tableName) {
 int TextDatabase::tableExists(std::string_view tableName) {
     if (!state_) return -1;
     if (version_ == Version1 && fileChanged(state_->status, fileStatus(state_->path))) {
-        auto lock = SharedLock::acquireRead(state_->path, lockWait_);
+        auto lock = SharedLock::acquireRead(state_->path, lockPolicy_, &lastFailure_);
         if (!lock) return -1;
         State fresh;
         fresh.path = state_->path;
-        int code = loadFile(fresh, true);
+        std::string reason;
+        int code = loadFile(fresh, true, reason);
         SharedLock::releaseRead(std::move(lock));
-        if (code != 0) return -1;
+        if (code != 0) return failed(-1, fresh.path, std::move(reason));
         *state_ = std::move(fresh);
     }
     std::string name(tableName);
@@ -197,31 +221,33 @@ int TextDatabase::tableExists(std::string_view tableName) {
 
 int TextDatabase::openTable(Recordset& recordset) {
     const bool version1 = version_ == Version1;
-    if (recordset.open_) return version1 ? 5 : 10;
-    if (!state_) return 6;
+    const std::string& table = recordset.tableName();
+    if (recordset.open_)
+        return failed(version1 ? 5 : 10, path(), "the recordset [" + table + "] is open already");
+    if (!state_) return failed(6, "", "no database is open for the recordset [" + table + "]");
 
     std::unique_ptr<SharedLock> lock;
     if (version1) {
-        lock = SharedLock::acquireRead(state_->path, lockWait_);
+        lock = SharedLock::acquireRead(state_->path, lockPolicy_, &lastFailure_);
         if (!lock) return 4;
         // The section index made when the database was opened stays good while the file keeps
         // its size and modification time.
         if (fileChanged(state_->status, fileStatus(state_->path))) {
             State fresh;
             fresh.path = state_->path;
-            int code = loadFile(fresh, true);
-            if (code == 1) return 6;
-            if (code != 0) return 7;
+            std::string reason;
+            int code = loadFile(fresh, true, reason);
+            if (code != 0) return failed(code == 1 ? 6 : 7, fresh.path, std::move(reason));
             *state_ = std::move(fresh);
         }
-    } else if (state_->closedNames.count(recordset.tableName()) != 0) {
-        return 12;
+    } else if (state_->closedNames.count(table) != 0) {
+        return failed(12, state_->path, "the recordset [" + table + "] was written already");
     }
 
     recordset.clearRows();
     std::size_t start = state_->index.find(recordset.tableName());
     if (start == std::string::npos) {
-        if (version1) return 2;
+        if (version1) return failed(2, state_->path, "the project has no recordset [" + table + "]");
         // Version 2: a table without a section, or one created since the load, has no records.
     } else if (!recordset.fields_.empty()) {
         // (A layout without fields has no first field to meet the end of the table with: it
@@ -241,7 +267,7 @@ int TextDatabase::openTable(Recordset& recordset) {
             if (result == RecordReader::Result::EndOfTable) break;
             if (result == RecordReader::Result::Error) {
                 recordset.clearRows();
-                return version1 ? 3 : 9;
+                return failed(version1 ? 3 : 9, state_->path, "a record of [" + table + "] cannot be read");
             }
             recordset.rows_.push_back(std::move(row));
         }
@@ -267,7 +293,8 @@ int TextDatabase::closeTable(Recordset& recordset) {
 }
 
 int TextDatabase::save() {
-    if (version_ != Version2 || !state_) return 6;
+    if (version_ != Version2 || !state_)
+        return failed(6, path(), "no version 2 database is open to be saved");
     State& state = *state_;
 
     // The exact size first: growing the text while it is built would hold up to three times its
@@ -308,7 +335,7 @@ int TextDatabase::save() {
     }
     text += kEndLine;
 
-    auto lock = SharedLock::acquireWrite(state.path, lockWait_);
+    auto lock = SharedLock::acquireWrite(state.path, lockPolicy_, &lastFailure_);
     if (!lock) {
         keepClosedTables();
         return 4;
@@ -316,7 +343,7 @@ int TextDatabase::save() {
     int error = replaceTextFile(state.path, text, backupsEnabled() && writtenPath_ != state.path);
     if (error != 0) {
         keepClosedTables();
-        return 1;
+        return failed(1, state.path, errorDescription(error));
     }
     state.status = fileStatus(state.path);
     SharedLock::releaseWrite(std::move(lock));

@@ -28,6 +28,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileFailure.h"
+#include "textdb/LockPolicy.h"
+
 namespace z2k {
 
 class Recordset;
@@ -83,6 +86,12 @@ class TextDatabase {
     // The lock wait time in milliseconds; initially 0xFFFFFFFF, no time-out (kInfiniteLockWait).
     void setLockWait(std::uint32_t milliseconds);
     std::uint32_t lockWait() const;
+    // The wait time and whom to tell about a long wait, together.
+    void setLockPolicy(LockPolicy policy);
+
+    // The path and the reason of the last operation that failed on the file (a recordset open
+    // included); empty when none failed since this object was made.
+    const FileFailure& lastFailure() const { return lastFailure_; }
 
     // The file-name rule: ".zat" is appended to a path whose last component has no extension,
     // "zat" to a path that ends in a full stop; any other path is returned as given.
@@ -94,10 +103,13 @@ class TextDatabase {
     friend class Recordset;
     int openTable(Recordset& recordset);
     int closeTable(Recordset& recordset);
+    // Records the failure and gives back the code, for "return failed(...)".
+    int failed(int code, std::string path, std::string reason);
 
     Version version_;
     std::unique_ptr<State> state_;
-    std::uint32_t lockWait_ = 0xFFFFFFFF;
+    LockPolicy lockPolicy_;
+    FileFailure lastFailure_;
     // The file this object last created or saved (no backup is kept of it).
     std::string writtenPath_;
     // A database created by this object and not yet saved: it lives in memory only, so that the

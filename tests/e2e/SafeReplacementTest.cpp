@@ -126,6 +126,9 @@ TEST_F(SafeReplacementTest, TheWindowsRequestKeepsBackupsToo) {
 // Runs zat2kor as a child that gave up root for the user nobody.
 CliRun runAsNobody(const Args& args) {
     test::TempFolder capture;
+    // The user nobody keeps its locks in a folder of its own: it may not use root's.
+    test::TempFolder runtime;
+    if (chown(runtime.path().c_str(), kNobody, kNobody) != 0) return {};
     const std::string outPath = (capture.path() / "out").string();
     const std::string errPath = (capture.path() / "err").string();
     std::vector<std::string> copies = args;
@@ -142,6 +145,7 @@ CliRun runAsNobody(const Args& args) {
         const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(121);
         if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(123);
+        setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
         execv(argv[0], argv.data());
         _exit(122);
     }

@@ -5,9 +5,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,18 +136,33 @@ std::string uniquePath(const std::string& name) {
     return "D:\\LockTest" + std::to_string(::getpid()) + "\\" + name;
 }
 
-// Removes the lock files of this process's own paths: nobody else can be using them.
+namespace fs = std::filesystem;
+
+// Each test has a runtime folder of its own, so its lock folder is fresh and shared with nobody.
 class SharedLockTest : public testing::Test {
   protected:
-    void TearDown() override {
-        std::string prefix = SharedLock::lockFileName(uniquePath(""));
-        std::error_code ignored;
-        for (const auto& entry : std::filesystem::directory_iterator(SharedLock::lockFolder(), ignored)) {
-            if (entry.path().filename().string().rfind(prefix, 0) == 0)
-                std::filesystem::remove(entry.path(), ignored);
+    SharedLockTest() {
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR")) oldRuntime_ = old;
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    }
+    ~SharedLockTest() override {
+        if (oldRuntime_) {
+            ::setenv("XDG_RUNTIME_DIR", oldRuntime_->c_str(), 1);
+        } else {
+            ::unsetenv("XDG_RUNTIME_DIR");
         }
     }
+    TempFolder runtime;
+    const fs::path folder = runtime.path() / "zat2kor";
+
+  private:
+    std::optional<std::string> oldRuntime_;
 };
+
+// Runs a shell command as the unprivileged user nobody.
+int runAsNobody(const std::string& command) {
+    return std::system(("setpriv --reuid=nobody --regid=nogroup --clear-groups " + command).c_str());
+}
 
 auto reader(const std::string& path, const std::string& name) {
     return [path, name](const auto& say, const auto& waitForCommand) {
@@ -208,7 +228,9 @@ TEST_F(SharedLockTest, ReaderOfSameFileInOtherLetterCaseWaitsForWriter) {
     int w = children.start(writer(path, "W"));
     ASSERT_TRUE(children.waitFor("W got"));
     EXPECT_EQ(SharedLock::acquireRead(otherCase, 0), nullptr);
-    auto otherFile = SharedLock::acquireRead(uniquePath("Dir\\Other.zat"), 0);
+    std::string other = uniquePath("Dir\\Other.zat");
+    while (SharedLock::lockFileName(other) == SharedLock::lockFileName(path)) other += "x";
+    auto otherFile = SharedLock::acquireRead(other, 0);
     EXPECT_NE(otherFile, nullptr);
     otherFile.reset();
 
@@ -278,60 +300,91 @@ TEST_F(SharedLockTest, DatabaseOperationsWaitOrReportFour) {
     EXPECT_EQ(d.read("db.krp"), crlf("[ZATDBVersion]\n2.0\n[NOTES]\n\"kept\" \n[END]\n"));
 }
 
-TEST_F(SharedLockTest, LockFileNames) {
-    setActiveCodePage(CodePage::SingleByte);
-    EXPECT_EQ(SharedLock::lockFileName("D:\\Dir\\Proj.ZAT"), "db-d:_dir_proj.zat");
-    EXPECT_EQ(SharedLock::lockFileName("d:\\dir\\proj.zat"), SharedLock::lockFileName("D:\\DIR\\PROJ.ZAT"));
-    EXPECT_EQ(SharedLock::lockFileName("a/b%c\n"), "db-a%2fb%25c%0a");
-    EXPECT_EQ(SharedLock::lockFileName("."), "db-.");
-
-    std::string longPath = "D:\\" + std::string(300, 'x');
-    std::string longName = SharedLock::lockFileName(longPath);
-    EXPECT_LE(longName.size(), 255u);
-    EXPECT_EQ(longName, SharedLock::lockFileName("d:\\" + std::string(300, 'X')));
-    EXPECT_NE(longName, SharedLock::lockFileName(longPath + "y"));
-    EXPECT_NE(longName, SharedLock::lockFileName("D:\\" + std::string(299, 'x') + "y"));
+TEST_F(SharedLockTest, AnyNumberOfPathsUsesAtMostTheFixedSetOfLockFiles) {
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_NE(SharedLock::acquireWrite(uniquePath(std::to_string(i)), 0), nullptr);
+    auto files = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    EXPECT_GT(files, 2000);  // spread over the set, not crowded into a few
+    EXPECT_LE(files, SharedLock::kLockFileCount);
+    EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 
-TEST_F(SharedLockTest, LongPathsAreGuardedToo) {
-    std::string path = uniquePath(std::string(400, 'n') + ".zat");
-    Children children;
-    int w = children.start(writer(path, "W"));
-    ASSERT_TRUE(children.waitFor("W got"));
-    EXPECT_EQ(SharedLock::acquireRead(path, 0), nullptr);
-    children.command(w);
-    EXPECT_EQ(children.finish(w), 0);
+// A lock folder that is not a real folder of this user, closed to everybody else, is refused and
+// named, and nothing is created through it.
+TEST_F(SharedLockTest, UnsafeLockFolderIsRefusedAndNamed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as a second user";
+    TempFolder elsewhere;
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        std::string reason;
+    } cases[] = {
+        {"link", [&] { fs::create_directory_symlink(elsewhere.path(), folder); }, "is a symbolic link"},
+        {"file", [&] { std::ofstream(folder) << "x"; }, "is not a folder"},
+        {"group-writable",
+         [&] {
+             fs::create_directory(folder);
+             ::chmod(folder.c_str(), 0770);
+         },
+         "can be written by group or others (mode 0770)"},
+        {"other user's",
+         [&] {
+             ::chmod(runtime.path().c_str(), 01777);
+             ASSERT_EQ(runAsNobody("mkdir -m 0700 " + folder.string()), 0);
+         },
+         "is owned by user 65534"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(folder);
+        c.make();
+        FileFailure failure;
+        EXPECT_EQ(SharedLock::acquireRead(uniquePath("a.zat"), LockPolicy{}, &failure), nullptr);
+        EXPECT_EQ(failure.path, folder.string());
+        EXPECT_NE(failure.reason.find(c.reason), std::string::npos) << failure.reason;
+        TextDatabase database(TextDatabase::Version2);
+        EXPECT_EQ(database.create(uniquePath("a.krp")), 4);
+        EXPECT_EQ(database.lastFailure().text(), failure.text());
+        EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+    }
 }
 
-TEST_F(SharedLockTest, UnopenableLockFileGivesFour) {
-    std::string path = uniquePath("Linked.zat");
-    auto file = std::filesystem::path(SharedLock::lockFolder()) / SharedLock::lockFileName(path);
-    // Make sure the folder exists, then put a link where the lock file belongs.
-    SharedLock::acquireRead(uniquePath("Other.zat"), 0).reset();
-    std::filesystem::remove(file);
-    std::filesystem::create_symlink("/dev/null", file);
-    EXPECT_EQ(SharedLock::acquireRead(path, 0), nullptr);
-    EXPECT_EQ(SharedLock::acquireWrite(path, 0), nullptr);
-    TextDatabase database(TextDatabase::Version2);
-    EXPECT_EQ(database.open(path), 4);
-    EXPECT_EQ(database.create(path), 4);
-    std::filesystem::remove(file);
-    EXPECT_NE(SharedLock::acquireRead(path, 0), nullptr);
-}
-
-TEST_F(SharedLockTest, LockFolderIsShared) {
-    SharedLock::acquireRead(uniquePath("Any.zat"), 0).reset();
-    auto status = std::filesystem::status(SharedLock::lockFolder());
-    EXPECT_EQ(status.type(), std::filesystem::file_type::directory);
-    auto perms = status.permissions();
-    EXPECT_EQ(perms & std::filesystem::perms::all, std::filesystem::perms::all);
-    EXPECT_NE(perms & std::filesystem::perms::sticky_bit, std::filesystem::perms::none);
-    auto lockFile =
-        std::filesystem::path(SharedLock::lockFolder()) / SharedLock::lockFileName(uniquePath("Any.zat"));
-    auto filePerms = std::filesystem::status(lockFile).permissions() & std::filesystem::perms::all;
-    EXPECT_EQ(filePerms, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                             std::filesystem::perms::group_read | std::filesystem::perms::group_write |
-                             std::filesystem::perms::others_read | std::filesystem::perms::others_write);
+// A lock file planted in place of the real one is refused and the file it leads to keeps its mode.
+TEST_F(SharedLockTest, PlantedLockFileIsRefusedAndItsTargetUntouched) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a file to a second user";
+    const std::string path = uniquePath("a.zat");
+    SharedLock::acquireRead(path, 0).reset();
+    const fs::path lockFile = folder / SharedLock::lockFileName(path);
+    TempFolder elsewhere;
+    const fs::path target = elsewhere.path() / "target";
+    const struct {
+        const char* name;
+        std::function<void()> plant;
+        std::string reason;
+    } cases[] = {
+        {"symbolic link", [&] { fs::create_symlink(target, lockFile); }, "the lock file is a symbolic link"},
+        {"hard link", [&] { fs::create_hard_link(target, lockFile); }, "the lock file has 2 links"},
+        {"other user's",
+         [&] {
+             std::ofstream(lockFile) << "";
+             ASSERT_EQ(::chown(lockFile.c_str(), 65534, 65534), 0);
+         },
+         "is owned by user 65534"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(lockFile);
+        std::ofstream(target) << "data";
+        ::chmod(target.c_str(), 0600);
+        c.plant();
+        FileFailure failure;
+        EXPECT_EQ(SharedLock::acquireWrite(path, LockPolicy{}, &failure), nullptr);
+        EXPECT_EQ(failure.text(), lockFile.string() + ": " + failure.reason);
+        EXPECT_NE(failure.reason.find(c.reason), std::string::npos) << failure.reason;
+        EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(readBytes(target), "data");
+    }
 }
 
 }  // namespace

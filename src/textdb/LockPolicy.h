@@ -1,0 +1,22 @@
+#pragma once
+// How long the database layer waits for the cross-process lock of a file, and whom it tells
+// when a wait grows long. Made by the front end and handed down through the readers and writers
+// to every TextDatabase.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace z2k {
+
+// The wait time that means no time-out.
+inline constexpr std::uint32_t kInfiniteLockWait = 0xFFFFFFFF;
+
+struct LockPolicy {
+    // Give up after this long (the lock is then not obtained, code 4).
+    std::uint32_t waitMilliseconds = kInfiniteLockWait;
+    // Told once per wait, with a line that names the file waited for, when the lock was not
+    // granted within two seconds; the wait goes on.
+    std::function<void(const std::string& notice)> longWaitNotice;
+};
+
+}  // namespace z2k
