@@ -87,6 +87,12 @@ ConversionRequest CPropertyPageMulti::request() {
     formed.overallProgress = totalDisplay_.get();
     formed.results = resultsDisplay_.get();
     formed.status = statusDisplay_.get();
+    // The path and the reason of a failure follow its line in the results; a long wait for a lock
+    // is announced on the status line.
+    formed.problems = resultsDisplay_.get();
+    formed.lock.longWaitNotice = [display = statusDisplay_.get()](const std::string& notice) {
+        display->replace(notice);
+    };
     return formed;
 }
 

@@ -40,6 +40,12 @@ ConversionRequest CZatToKorPropertyPage::request() {
                                              qStringToCodePage(workspaceName_->text()));
     formed.projectProgress = progressDisplay_.get();
     formed.results = resultsDisplay_.get();
+    // The one-line results control shows the failure message and, after it, the path and the
+    // reason; a long wait for a lock is announced there too, until the next message replaces it.
+    formed.problems = resultsDisplay_.get();
+    formed.lock.longWaitNotice = [display = resultsDisplay_.get()](const std::string& notice) {
+        display->replace(notice);
+    };
     return formed;
 }
 

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -45,6 +46,7 @@ struct Arguments {
     bool noBackup = false;
     bool dryRun = false;
     std::string reportFile;
+    double lockTimeout = -1;  // seconds; negative: wait as long as it takes
     std::string path;  // ZAT_FILE or DIRECTORY
     std::string workspaceName;
     std::string family;
@@ -64,6 +66,12 @@ void addCommonOptions(CLI::App& command, Arguments& args) {
         .add_option("--report", args.reportFile,
                     "Writes the options carried over unconverted or dropped to FILE (.json or .txt)")
         ->type_name("FILE");
+    // The largest wait below the value that means "no limit".
+    command
+        .add_option("--lock-timeout", args.lockTimeout,
+                    "Gives up on a file whose lock another process holds after SECONDS (default: waits)")
+        ->check(CLI::Range(0.0, (kInfiniteLockWait - 1) / 1000.0))
+        ->type_name("SECONDS");
 }
 
 // ASCII letters only, whatever the locale says about other bytes.
@@ -215,6 +223,11 @@ int CommandLine::run(int argc, char** argv) {
     request.results = &results;
     request.alerts = &alerts;
     request.problems = &problems;
+    if (args.lockTimeout >= 0)
+        request.lock.waitMilliseconds = static_cast<std::uint32_t>(std::llround(args.lockTimeout * 1000));
+    request.lock.longWaitNotice = [this](const std::string& notice) {
+        err_ << "note: " << notice << '\n' << std::flush;
+    };
     if (!singleMode) {
         request.overallProgress = &overallProgress;
         request.status = &status;

@@ -55,7 +55,14 @@ ConversionDriver::ConversionDriver(const ConversionRequest& request)
       workspace_(std::make_unique<KorWorkspace>(request.workspacePath + kWorkspaceExtension)),
       translator_(std::make_unique<ProjectTranslator>(*zatProject_, *korProject_, request.alerts)) {
     zatProject_->setAlerts(request.alerts);
+    zatProject_->setLockPolicy(request.lock);
+    korProject_->setLockPolicy(request.lock);
+    workspace_->setLockPolicy(request.lock);
     translator_->setReport(request.report);
+}
+
+void ConversionDriver::reportProblem(const std::string& line) {
+    if (!line.empty()) textAppend(request_.problems, line);
 }
 
 ConversionDriver::~ConversionDriver() = default;
@@ -88,8 +95,10 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     korProject_->setPath(krpPath);
     korProject_->setMessageSink(display, mode);
 
+    projectProblem_.clear();
     if (zatProject_->read() == 1) {
         progressReset(request_.projectProgress);
+        projectProblem_ = zatProject_->lastFailure().text();
         return ProjectResult::ReadFailed;
     }
 
@@ -108,9 +117,9 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 
     // The .krp must replace neither a file this run reads nor another project's .krp of this run.
     const std::string clash = runFiles_.conflict(krpPath);
-    if (!clash.empty()) textAppend(request_.problems, clash);
     if (!clash.empty() || korProject_->write() == 1) {
         progressReset(request_.projectProgress);
+        projectProblem_ = clash.empty() ? korProject_->lastFailure().text() : clash;
         korProject_->clear();
         return ProjectResult::WriteFailed;
     }
@@ -156,8 +165,10 @@ int ConversionDriver::writeWorkspace() {
     workspace_->setVcsDirectoryMapping({});
 
     const std::string clash = runFiles_.conflict(file);
-    if (!clash.empty()) textAppend(request_.problems, clash);
     const int result = clash.empty() ? workspace_->write() : 1;
+    workspaceProblem_ = result == 0     ? std::string()
+                        : clash.empty() ? workspace_->lastFailure().text()
+                                        : clash;
     summary_.workspaceWritten = result == 0;
     return result;
 }
@@ -185,11 +196,17 @@ void ConversionDriver::runSingle() {
     const ProjectResult result = convertProject(path, krpPath);
 
     const char* message = "";
+    std::string problem = projectProblem_;
     switch (result) {
         case ProjectResult::Converted:
             convertedProjects_.push_back(krpPath);
             summary_.converted = 1;
-            message = writeWorkspace() == 0 ? "Project converted successfully." : "Error creating workspace.";
+            if (writeWorkspace() == 0) {
+                message = "Project converted successfully.";
+            } else {
+                message = "Error creating workspace.";
+                problem = workspaceProblem_;
+            }
             break;
         case ProjectResult::ReadFailed:
             message = "Error reading ZAT project file.";
@@ -204,6 +221,7 @@ void ConversionDriver::runSingle() {
     if (result != ProjectResult::Converted) summary_.failed = 1;
     translator_->clearWorkingTables();
     textReplace(request_.results, message);
+    reportProblem(problem);
 }
 
 void ConversionDriver::runMultiple() {
@@ -231,7 +249,7 @@ void ConversionDriver::runMultiple() {
         // A reading pass without messages, only to learn the project's CPU family.
         zatProject_->setPath(path);
         zatProject_->setMessageSink(nullptr, 1);
-        zatProject_->read();
+        const bool read = zatProject_->read() == 0;
 
         if (zatProject_->projectDetails().strCPUFamily == request_.cpuFamily) {
             ++summary_.matched;
@@ -253,7 +271,12 @@ void ConversionDriver::runMultiple() {
                     textAppend(request_.results, "Error saving to KOR project file " + path);
                     break;
             }
+            reportProblem(projectProblem_);
             translator_->clearWorkingTables();
+        } else if (!read) {
+            // A project whose family could not be learned is skipped without a results line, but
+            // never without a word on why it could not be read.
+            reportProblem(zatProject_->lastFailure().text());
         }
         progressStep(request_.overallProgress, step);
     }
@@ -264,10 +287,15 @@ void ConversionDriver::runMultiple() {
 
     if (count == 0) {
         progressReset(request_.overallProgress);
-        textAppend(request_.results, "No projects found to convert.");
+        // Projects that matched and failed were found: saying none was found would hide them.
+        textAppend(request_.results,
+                   summary_.matched == 0 ? "No projects found to convert." : "No project was converted.");
     } else {
         textAppend(request_.results, std::to_string(count) + " project(s) converted successfully.");
-        if (writeWorkspace() != 0) textAppend(request_.results, "Error: unable to create workspace file.");
+        if (writeWorkspace() != 0) {
+            textAppend(request_.results, "Error: unable to create workspace file.");
+            reportProblem(workspaceProblem_);
+        }
     }
     textClear(request_.status);
 }

@@ -45,6 +45,8 @@ class ConversionDriver {
     ProjectResult convertStages(const std::string& zatPath, std::string& krpPath);
     void runSingle();
     void runMultiple();
+    // Appends a line to the problems display, unless it is empty.
+    void reportProblem(const std::string& line);
 
     const ConversionRequest& request_;
     std::unique_ptr<ZatProject> zatProject_;
@@ -55,6 +57,11 @@ class ConversionDriver {
     // What the run read and wrote, so that nothing it writes replaces either.
     RunFiles runFiles_;
     ConversionSummary summary_;
+    // Why the last project that was not converted failed, and why the last workspace was not
+    // written: the path and the reason, shown after the failure's message (empty after a
+    // translation failure, whose message box says why).
+    std::string projectProblem_;
+    std::string workspaceProblem_;
 };
 
 }  // namespace z2k

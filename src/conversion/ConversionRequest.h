@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Displays.h"
+#include "textdb/LockPolicy.h"
 
 namespace z2k {
 
@@ -29,6 +30,8 @@ struct ConversionRequest {
     Alerts* alerts = nullptr;    // message boxes of the search, the reader and the translator
     // Not owned; when set, receives per project what became of the options and the result.
     ConversionReport* report = nullptr;
+    // How long every file's lock is waited for, and where a long wait is announced.
+    LockPolicy lock;
 };
 
 }  // namespace z2k

@@ -23,10 +23,22 @@ std::string composedName(std::string_view prefix, std::string_view configuration
 }  // namespace
 
 int KorProject::write() {
-    if (path_.empty()) return 1;
+    failure_ = FileFailure{};
+    if (path_.empty()) {
+        failure_ = FileFailure{"", "no KOR project file was named"};
+        return 1;
+    }
     TextDatabase database(TextDatabase::Version2);
-    if (database.create(path_) != 0) return 1;
-    if (database.open(path_) != 0) return 1;
+    database.setLockPolicy(lockPolicy_);
+    // Every failing step below gives the database's own reason; a recordset operation that has
+    // none fails in memory only.
+    auto failed = [&] {
+        failure_ = database.lastFailure();
+        if (failure_.empty()) failure_ = FileFailure{path_, "a recordset could not be written"};
+        return 1;
+    };
+    if (database.create(path_) != 0) return failed();
+    if (database.open(path_) != 0) return failed();
 
     auto show = [this](std::string_view text) {
         if (sink_ != nullptr) sink_->replace(text);
@@ -88,7 +100,7 @@ int KorProject::write() {
         &syntaxFileGroups,
     };
     for (const Recordset* recordset : created)
-        if (database.createTable(*recordset) != 0) return 1;
+        if (database.createTable(*recordset) != 0) return failed();
 
     // Writing order: INFORMATION after EXCLUDED_FILES. The messages are the system's own texts,
     // three of them spelled differently from the tables they announce.
@@ -126,7 +138,7 @@ int KorProject::write() {
         write("Writing recordset [SYNTAX_COLOURING_ATTRIBUTES]", syntaxAttributes, syntaxAttributes_) &&
         write("Writing recordset [SYNTAX_COLOURING_CATAGORIES]", syntaxCategories, syntaxCategories_) &&
         write("Writing recordset [SYNTAX_COLOURING_FILE_GROUP]", syntaxFileGroups, syntaxFileGroups_);
-    if (!ok) return 1;
+    if (!ok) return failed();
 
     // The composed recordsets, in the iteration order of the maps.
     auto composed = [&](const std::string& name, const auto& rows) {
@@ -134,20 +146,20 @@ int KorProject::write() {
         return KorTableWriter::writeComposed(database, name, rows);
     };
     for (const auto& [group, rows] : buildFileOrder_)
-        if (!composed("BUILD_FILE_ORDER_" + group, rows)) return 1;
+        if (!composed("BUILD_FILE_ORDER_" + group, rows)) return failed();
     for (const auto& [phase, rows] : environment_)
-        if (!composed("ENVIRONMENT_" + phase, rows)) return 1;
+        if (!composed("ENVIRONMENT_" + phase, rows)) return failed();
     for (const auto& [configuration, phases] : dependencies_)
         for (const auto& [phase, rows] : phases)
-            if (!composed(composedName("DEPENDENCIES_", configuration, phase), rows)) return 1;
+            if (!composed(composedName("DEPENDENCIES_", configuration, phase), rows)) return failed();
     for (const auto& [configuration, phases] : outputFiles_)
         for (const auto& [phase, rows] : phases)
-            if (!composed(composedName("OUTPUT_FILES_", configuration, phase), rows)) return 1;
+            if (!composed(composedName("OUTPUT_FILES_", configuration, phase), rows)) return failed();
     for (const auto& [configuration, phases] : options_)
         for (const auto& [phase, rows] : phases)
-            if (!composed(composedName("OPTIONS_", configuration, phase), rows)) return 1;
+            if (!composed(composedName("OPTIONS_", configuration, phase), rows)) return failed();
 
-    if (database.save() != 0) return 1;
+    if (database.save() != 0) return failed();
     database.close();
     clear();
     return 0;

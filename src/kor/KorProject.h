@@ -15,7 +15,9 @@
 
 #include "kor/KorRecords.h"
 #include "platform/Displays.h"
+#include "platform/FileFailure.h"
 #include "platform/OrderedMap.h"
+#include "textdb/LockPolicy.h"
 
 namespace z2k {
 
@@ -41,8 +43,12 @@ class KorProject {
         mode_ = mode;
     }
     int messageMode() const { return mode_; }
+    // How long to wait for the file's lock, and whom to tell about a long wait.
+    void setLockPolicy(LockPolicy policy) { lockPolicy_ = std::move(policy); }
     // 0 = written (the model is cleared), 1 = not written.
     int write();
+    // After a write that returned 1: the path and the reason it failed.
+    const FileFailure& lastFailure() const { return failure_; }
     // Empties every text, record, list and map (the path and the sink stay).
     void clear();
 
@@ -141,6 +147,8 @@ class KorProject {
     std::string path_;
     TextDisplay* sink_ = nullptr;
     int mode_ = 1;
+    LockPolicy lockPolicy_;
+    FileFailure failure_;
 
     std::string databaseVersion_;
     KorProjectDetails projectDetails_;

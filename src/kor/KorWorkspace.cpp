@@ -17,11 +17,22 @@ std::string KorWorkspace::filePath() const {
 }
 
 int KorWorkspace::write() {
-    if (path_.empty()) return 1;
+    failure_ = FileFailure{};
+    if (path_.empty()) {
+        failure_ = FileFailure{"", "no KOR workspace file was named"};
+        return 1;
+    }
     const std::string file = filePath();
     TextDatabase database(TextDatabase::Version2);
-    if (database.create(file) != 0) return 1;
-    if (database.open(file) != 0) return 1;
+    database.setLockPolicy(lockPolicy_);
+    // A recordset operation without a reason of the database's own fails in memory only.
+    auto failed = [&] {
+        failure_ = database.lastFailure();
+        if (failure_.empty()) failure_ = FileFailure{file, "a recordset could not be written"};
+        return 1;
+    };
+    if (database.create(file) != 0) return failed();
+    if (database.open(file) != 0) return failed();
 
     KorRecordset<KorTextRow> databaseVersion(database, "DATABASE_VERSION");
     KorRecordset<KorWorkspaceDetails> details(database, "WORKSPACE_DETAILS");
@@ -41,7 +52,7 @@ int KorWorkspace::write() {
         &databaseVersion,   &details,       &properties, &projects,    &lastProject, &information, &scrap,
         &projectDependency, &openDocuments, &helpFiles,  &recentFiles, &vcs,         &vcsProjects};
     for (const Recordset* recordset : created)
-        if (database.createTable(*recordset) != 0) return 1;
+        if (database.createTable(*recordset) != 0) return failed();
 
     using Texts = std::vector<KorTextRow>;
     // The writing order differs from the creation order; it is the order of the saved file.
@@ -58,14 +69,14 @@ int KorWorkspace::write() {
               KorTableWriter::writeRows(recentFiles, recentFiles_) &&
               KorTableWriter::writeRows(vcs, Rows<KorVcs>{vcs_}) &&
               KorTableWriter::writeRows(vcsProjects, vcsProjects_);
-    if (!ok) return 1;
+    if (!ok) return failed();
 
     for (const auto& [key, rows] : vcsEnvironment_)
-        if (!KorTableWriter::writeComposed(database, "VCS_ENVIRONMENT_" + key, rows)) return 1;
+        if (!KorTableWriter::writeComposed(database, "VCS_ENVIRONMENT_" + key, rows)) return failed();
     for (const auto& [key, rows] : vcsDirectoryMapping_)
-        if (!KorTableWriter::writeComposed(database, "VCS_DIRECTORY_MAPPING_" + key, rows)) return 1;
+        if (!KorTableWriter::writeComposed(database, "VCS_DIRECTORY_MAPPING_" + key, rows)) return failed();
 
-    if (database.save() != 0) return 1;
+    if (database.save() != 0) return failed();
     database.close();
     return 0;
 }

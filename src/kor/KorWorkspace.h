@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "kor/KorRecords.h"
+#include "platform/FileFailure.h"
 #include "platform/OrderedMap.h"
+#include "textdb/LockPolicy.h"
 
 namespace z2k {
 
@@ -28,8 +30,12 @@ class KorWorkspace {
     // The file written: the parent directory of path(), one "\" unless it already ends in one,
     // the file title of path() and ".krs". Empty when path() is empty.
     std::string filePath() const;
+    // How long to wait for the file's lock, and whom to tell about a long wait.
+    void setLockPolicy(LockPolicy policy) { lockPolicy_ = std::move(policy); }
     // 0 = written, 1 = not written. The model is kept either way.
     int write();
+    // After a write that returned 1: the path and the reason it failed.
+    const FileFailure& lastFailure() const { return failure_; }
     // Back to the constructed state (the path stays).
     void clear();
 
@@ -71,6 +77,8 @@ class KorWorkspace {
 
   private:
     std::string path_;
+    LockPolicy lockPolicy_;
+    FileFailure failure_;
 
     std::string databaseVersion_;
     std::string information_;

@@ -5,7 +5,11 @@
 namespace z2k {
 
 int ZatProject::read() {
-    if (path_.empty()) return 1;
+    failure_ = FileFailure{};
+    if (path_.empty()) {
+        failure_ = FileFailure{"", "no ZAT project file was named"};
+        return 1;
+    }
     clear();
     ZatProjectReader reader(*this);
     return reader.run();

@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "platform/Displays.h"
+#include "platform/FileFailure.h"
 #include "platform/OrderedMap.h"
+#include "textdb/LockPolicy.h"
 #include "zat/ZatRecords.h"
 
 namespace z2k {
@@ -48,8 +50,12 @@ class ZatProject {
     int messageMode() const { return mode_; }
     // Where "ERROR READING OPTIONS TABLE" is shown; nullptr drops it.
     void setAlerts(Alerts* alerts) { alerts_ = alerts; }
+    // How long to wait for the file's lock, and whom to tell about a long wait.
+    void setLockPolicy(LockPolicy policy) { lockPolicy_ = std::move(policy); }
     // 0 = read, 1 = not read. An empty path returns 1 without touching the model.
     int read();
+    // After a read that returned 1: the path and the reason it failed.
+    const FileFailure& lastFailure() const { return failure_; }
     // Empties the model (the path and the sinks stay).
     void clear();
 
@@ -108,6 +114,8 @@ class ZatProject {
     TextDisplay* sink_ = nullptr;
     int mode_ = 1;
     Alerts* alerts_ = nullptr;
+    LockPolicy lockPolicy_;
+    FileFailure failure_;
 
     std::string databaseVersion_;
     ZatProjectDetails projectDetails_;

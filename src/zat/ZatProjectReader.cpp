@@ -23,7 +23,15 @@ std::string composedName(std::string_view prefix, std::string_view configuration
 }  // namespace
 
 ZatProjectReader::ZatProjectReader(ZatProject& project)
-    : project_(project), database_(TextDatabase::Version1) {}
+    : project_(project), database_(TextDatabase::Version1) {
+    database_.setLockPolicy(project_.lockPolicy_);
+}
+
+bool ZatProjectReader::fail(std::string reason) {
+    project_.failure_ =
+        reason.empty() ? database_.lastFailure() : FileFailure{project_.path_, std::move(reason)};
+    return false;
+}
 
 void ZatProjectReader::message(std::string_view recordset) {
     if (project_.sink_ == nullptr) return;
@@ -37,27 +45,27 @@ template <typename Row>
 bool ZatProjectReader::readSingle(std::string_view name, Row& target) {
     message(name);
     ZatRecordset<Row> recordset(database_, std::string(name));
-    if (recordset.open(0) != 0) return false;
+    if (recordset.open(0) != 0) return fail();
     if (recordset.isEOF()) {
         recordset.close();
-        return false;
+        return fail("the recordset [" + std::string(name) + "] holds no record");
     }
     target = recordset.row;
     recordset.moveNext();
     if (!recordset.isEOF()) {
         recordset.close();
-        return false;
+        return fail("the recordset [" + std::string(name) + "] holds more than one record");
     }
-    return recordset.close() == 0;
+    return recordset.close() == 0 || fail();
 }
 
 // Every record, appended to rows in file order. No message: callers send it.
 template <typename Row>
 bool ZatProjectReader::readList(const std::string& name, std::vector<Row>& rows) {
     ZatRecordset<Row> recordset(database_, name);
-    if (recordset.open(0) != 0) return false;
+    if (recordset.open(0) != 0) return fail();
     for (; !recordset.isEOF(); recordset.moveNext()) rows.push_back(recordset.row);
-    return recordset.close() == 0;
+    return recordset.close() == 0 || fail();
 }
 
 // An options recordset that cannot be opened or closed shows the alert once; the rows read so
@@ -70,7 +78,10 @@ bool ZatProjectReader::readOptions(const std::string& name, std::vector<ZatOptio
 }
 
 int ZatProjectReader::run() {
-    if (database_.open(project_.path_) != 0) return 1;
+    if (database_.open(project_.path_) != 0) {
+        fail();
+        return 1;
+    }
     bool ok = readTables();
     database_.close();
     return ok ? 0 : 1;

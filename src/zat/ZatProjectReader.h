@@ -20,6 +20,8 @@ class ZatProjectReader {
 
   private:
     void message(std::string_view recordset);
+    // Keeps why the read stopped (the database's own reason when none is given); false.
+    bool fail(std::string reason = {});
     template <typename Row>
     bool readSingle(std::string_view name, Row& target);
     template <typename Row>

@@ -114,7 +114,8 @@ void BrowseTest::browsedHostPathsPassTheChecks() {
     h.sheet->singlePage()->workspaceNameEdit()->setText(QStringLiteral("ws"));
     h.sheet->convertButton()->click();
     QCOMPARE(h.alerts.alerts.size(), std::size_t{0});
-    QCOMPARE(h.sheet->singlePage()->resultsEdit()->text(), QStringLiteral("Error reading ZAT project file."));
+    QVERIFY(h.sheet->singlePage()->resultsEdit()->text().startsWith(
+        QStringLiteral("Error reading ZAT project file. ")));
 
     // Multiple page: a chosen host folder (with a trailing '/') passes; nothing is found in it.
     QVERIFY(h.showPage(1));

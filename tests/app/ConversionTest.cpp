@@ -135,7 +135,10 @@ void ConversionTest::singleConversionThatCannotRead() {
     page->workspaceNameEdit()->setText(QStringLiteral("ws"));
     std::vector<Moment>* moments = watch(page->totalProgressBar(), *h.sheet);
     h.sheet->convertButton()->click();
-    QCOMPARE(page->resultsEdit()->text(), QStringLiteral("Error reading ZAT project file."));
+    // The one-line results control shows the message, then the path and the reason.
+    QCOMPARE(page->resultsEdit()->text(),
+             QStringLiteral("Error reading ZAT project file. D:\\p\\broken.zat: not a text database: the "
+                            "first line is not [ZATDBVersion]"));
     QCOMPARE(positions(*moments), (std::vector<int>{25, 0}));
     expectBusyThroughout(*moments);
     expectIdle(*h.sheet);

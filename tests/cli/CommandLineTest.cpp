@@ -1,7 +1,9 @@
 // The command-line front end, run as a child process over projects in a temporary folder.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "conversion/MiniZat.h"
 #include "platform/CodePage.h"
 #include "support/TestSupport.h"
+#include "textdb/SharedLock.h"
 
 namespace z2k {
 namespace {
@@ -268,6 +271,85 @@ TEST_F(CommandLineTest, NoFileOfTheRunIsWrittenOverAndNoTwoProjectsShareOne) {
     const std::size_t listed = workspace.find("\"a\" \"D:\\m\"");
     EXPECT_NE(listed, std::string::npos);
     EXPECT_EQ(listed, workspace.rfind("\"a\" \"D:\\m\""));
+}
+
+// Each failure keeps its message on stdout and says on stderr which file failed and why.
+TEST_F(CommandLineTest, FailuresSayThePathAndTheReason) {
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+    test::TempFolder open;
+    const std::string held = SharedLock::lockFolder() + "/" + SharedLock::lockFileName("D:\\l\\a.zat");
+    std::unique_ptr<SharedLock> holder;
+    MiniZat noSystemPhases;
+    noSystemPhases.omitSystemPhases = true;
+    const struct {
+        std::function<void()> setup;
+        Args args;
+        std::string out;
+        std::vector<std::string> err;
+    } cases[] = {
+        {[&] { tmp.write("r/a.zat", "not a project\r\n"); },
+         {"single", "D:\\r\\a.zat", "w"},
+         "Error reading ZAT project file.\n",
+         {"error: D:\\r\\a.zat: not a text database: the first line is not [ZATDBVersion]\n"}},
+        {[&] { writeZat("s/a.zat", noSystemPhases); },
+         {"single", "D:\\s\\a.zat", "w"},
+         "Error reading ZAT project file.\n",
+         {"error: D:\\s\\a.zat: the project has no recordset [SYSTEM_PHASES]\n"}},
+        {[&] {
+             writeZat("w/a.zat");
+             tmp.write("w/a.krp/keep", "x");
+         },
+         {"single", "D:\\w\\a.zat", "w"},
+         "Error saving to KOR project file.\n",
+         {"error: D:\\w\\a.krp: Is a directory\n"}},
+        {[&] {
+             writeZat("k/a.zat");
+             tmp.write("k/w.krs/keep", "x");
+         },
+         {"single", "D:\\k\\a.zat", "w"},
+         "Error creating workspace.\n",
+         {"error: D:\\k\\w.krs: Is a directory\n"}},
+        {[&] {
+             writeZat("m/a.zat");
+             tmp.write("m/a.krp/keep", "x");
+         },
+         {"multiple", "D:\\m", "ws", "--family", kQuarix},
+         "Searching for ZAT projects...\nConverting project D:\\m\\a.zat...\n"
+         "Error saving to KOR project file D:\\m\\a.zat\nNo project was converted.\n",
+         {"error: D:\\m\\a.krp: Is a directory\n"}},
+        {[&] {
+             writeZat("l/a.zat");
+             holder = SharedLock::acquireWrite("D:\\l\\a.zat");
+         },
+         {"single", "--lock-timeout", "2.5", "D:\\l\\a.zat", "w"},
+         "Error reading ZAT project file.\n",
+         {"note: Waiting for D:\\l\\a.zat: another process holds its lock (" + held + ")\n",
+          "error: D:\\l\\a.zat: another process holds its lock (" + held +
+              "); gave up waiting after 2500 ms\n"}},
+        {[&] {
+             writeZat("f/a.zat");
+             fs::create_directory(open.path() / "zat2kor");
+             fs::permissions(open.path() / "zat2kor", fs::perms::all);
+             ::setenv("XDG_RUNTIME_DIR", open.path().c_str(), 1);
+         },
+         {"single", "D:\\f\\a.zat", "w"},
+         "Error reading ZAT project file.\n",
+         {"error: " + open.path().string() +
+          "/zat2kor: the lock folder can be written by group or others (mode 0777)\n"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.out + c.err.front());
+        c.setup();
+        const CliRun result = run(c.args.front(), Args(c.args.begin() + 1, c.args.end()));
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, c.out);
+        std::size_t notes = 0;
+        for (std::size_t at = 0; (at = result.err.find("note: ", at)) != std::string::npos; ++at) ++notes;
+        EXPECT_EQ(notes, c.err.front().starts_with("note: ") ? 1u : 0u) << result.err;
+        for (const std::string& line : c.err)
+            EXPECT_NE(result.err.find(line), std::string::npos) << result.err;
+    }
 }
 
 TEST_F(CommandLineTest, ProgressGoesToATerminal) {
