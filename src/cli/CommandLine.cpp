@@ -15,6 +15,7 @@
 #include "cli/ConsoleProgress.h"
 #include "cli/ConsoleTextDisplay.h"
 #include "cli/ReportWriter.h"
+#include "cli/StopSignals.h"
 #include "conversion/ConversionDriver.h"
 #include "conversion/FieldChecks.h"
 #include "conversion/RequestForm.h"
@@ -228,6 +229,7 @@ int CommandLine::run(int argc, char** argv) {
     request.lock.longWaitNotice = [this](const std::string& notice) {
         err_ << "note: " << notice << '\n' << std::flush;
     };
+    request.cancel = &StopSignals::stopRequested();
     if (!singleMode) {
         request.overallProgress = &overallProgress;
         request.status = &status;
@@ -240,6 +242,13 @@ int CommandLine::run(int argc, char** argv) {
         summary = driver.summary();
     }
     out_ << results.lines() << std::flush;
+    // A reader of stdout that went away, a full disk or a closed stdout loses the results but
+    // not the run: the report is still written and the exit status says so.
+    const bool resultsShown = static_cast<bool>(out_);
+    if (!resultsShown) {
+        const int error = errno;
+        err_ << "error: cannot write the results to stdout: " << std::strerror(error) << '\n' << std::flush;
+    }
 
     bool reportWritten = true;
     if (!args.reportFile.empty()) {
@@ -254,8 +263,12 @@ int CommandLine::run(int argc, char** argv) {
         err_ << ReportWriter::summaryLines(report) << std::flush;
     }
 
-    const bool succeeded =
-        summary.converted > 0 && summary.failed == 0 && summary.workspaceWritten && reportWritten;
+    if (StopSignals::signal() != 0) {
+        err_ << "zat2kor: stopped by " << StopSignals::signalName() << '\n' << std::flush;
+        return 128 + StopSignals::signal();
+    }
+    const bool succeeded = summary.converted > 0 && summary.failed == 0 && summary.workspaceWritten &&
+                           reportWritten && resultsShown;
     return succeeded ? kExitConverted : kExitNotConverted;
 }
 

@@ -40,6 +40,10 @@ void textAppend(TextDisplay* display, std::string_view line) {
     if (display != nullptr) display->appendLine(line);
 }
 
+bool cancelRequested(const ConversionRequest& request) {
+    return request.cancel != nullptr && request.cancel->load();
+}
+
 std::string toolChainFor(const std::string& family) {
     if (family == kQuarixFamily) return "Vantrel Quarix Standard";
     if (family == kNerakFamily) return "Vantrel Nerak Standard";
@@ -245,13 +249,17 @@ void ConversionDriver::runMultiple() {
     }
 
     const int step = 100 / static_cast<int>(found.size());
+    std::size_t looked = 0;  // projects the loop went through to the end
     for (const std::string& path : found) {
+        if (cancelRequested(request_)) break;
         // A reading pass without messages, only to learn the project's CPU family.
         zatProject_->setPath(path);
         zatProject_->setMessageSink(nullptr, 1);
         const bool read = zatProject_->read() == 0;
 
         if (zatProject_->projectDetails().strCPUFamily == request_.cpuFamily) {
+            // The family pass may have waited long for a lock: a stop asked for meanwhile comes first.
+            if (cancelRequested(request_)) break;
             ++summary_.matched;
             textAppend(request_.results, "Converting project " + path + "...");
             std::string krpPath;
@@ -279,9 +287,17 @@ void ConversionDriver::runMultiple() {
             reportProblem(zatProject_->lastFailure().text());
         }
         progressStep(request_.overallProgress, step);
+        ++looked;
     }
 
-    progressSet(request_.overallProgress, 100);
+    summary_.cancelled = looked < found.size();
+    if (summary_.cancelled) {
+        textAppend(request_.results, "Conversion stopped early; " + std::to_string(found.size() - looked) +
+                                         " of " + std::to_string(found.size()) +
+                                         " project(s) found were skipped.");
+    } else {
+        progressSet(request_.overallProgress, 100);
+    }
     summary_.converted = count;
     summary_.failed = summary_.matched - count;
 

@@ -1,5 +1,6 @@
 #pragma once
 // What a front end hands to the conversion driver for one click of Convert.
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -32,6 +33,10 @@ struct ConversionRequest {
     ConversionReport* report = nullptr;
     // How long every file's lock is waited for, and where a long wait is announced.
     LockPolicy lock;
+    // Not owned; when set and true, a multiple conversion stops before its next project (never
+    // inside one) and ends as usual with the projects converted so far. May be set from a
+    // signal handler or another thread.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 }  // namespace z2k

@@ -10,6 +10,7 @@ struct ConversionSummary {
     int converted = 0;  // projects converted successfully
     int failed = 0;     // matched projects whose read, translation or write failed
     bool workspaceWritten = false;
+    bool cancelled = false;  // the request's cancel flag stopped the run before its last project
 };
 
 }  // namespace z2k

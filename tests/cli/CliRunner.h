@@ -5,7 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,9 +22,15 @@ struct CliRun {
     std::string err;
 };
 
+enum class CliStdout { Captured, Closed, BrokenPipe, DevFull };
+
 struct CliOptions {
     std::filesystem::path workingDirectory;  // empty: the test's own
     bool errOnTerminal = false;              // stderr on a pseudo terminal
+    CliStdout out = CliStdout::Captured;
+    std::vector<std::string> environment;  // "NAME=VALUE" sets, "NAME" unsets
+    // With errOnTerminal: called with the child and what it printed so far, after each read.
+    std::function<void(pid_t, const std::string&)> onErr;
 };
 
 // stdout and stderr go to files in a fresh temporary folder (or stderr to a pseudo terminal),
@@ -33,6 +42,8 @@ inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& opt
     int master = -1;
     int slave = -1;
     if (options.errOnTerminal && openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return {};
+    int gone[2] = {-1, -1};  // a pipe whose reader is closed before the child writes
+    if (options.out == CliStdout::BrokenPipe && pipe(gone) != 0) return {};
 
     std::vector<char*> argv;
     std::string program = Z2K_CLI_PATH;
@@ -45,20 +56,40 @@ inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& opt
     if (child < 0) return {};
     if (child == 0) {
         if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) _exit(120);
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        for (const std::string& entry : options.environment) {
+            const std::size_t equals = entry.find('=');
+            if (equals == std::string::npos)
+                unsetenv(entry.c_str());
+            else
+                setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
+        }
+        const int out = options.out == CliStdout::BrokenPipe ? gone[1]
+                        : options.out == CliStdout::DevFull
+                            ? open("/dev/full", O_WRONLY)
+                            : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err =
             options.errOnTerminal ? slave : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(121);
+        if (options.out == CliStdout::Closed) close(STDOUT_FILENO);
+        if (gone[0] >= 0) close(gone[0]);
         if (master >= 0) close(master);
+        signal(SIGPIPE, SIG_DFL);
         execv(argv[0], argv.data());
         _exit(122);
     }
     if (slave >= 0) close(slave);
+    if (gone[0] >= 0) {
+        close(gone[0]);
+        close(gone[1]);
+    }
     CliRun run;
     if (master >= 0) {
         // Read the terminal until the child closed its side.
         char buffer[4096];
-        for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) run.err.append(buffer, n);
+        for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) {
+            run.err.append(buffer, n);
+            if (options.onErr) options.onErr(child, run.err);
+        }
         close(master);
         std::string plain;  // the terminal shows each line end as CR LF
         for (char c : run.err)

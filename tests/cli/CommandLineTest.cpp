@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <csignal>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/CliRunner.h"
@@ -19,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::CliOptions;
 using test::CliRun;
+using test::CliStdout;
 using test::MiniZat;
 using test::runCli;
 using Args = std::vector<std::string>;
@@ -388,6 +392,59 @@ TEST_F(CommandLineTest, FieldLimitsCountCharactersOfTheCodePage) {
     const CliRun wide = runCli(cp932);
     EXPECT_NE(wide.exitCode, 2);
     EXPECT_EQ(wide.err.find("longer than"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, ALostStdoutIsReportedAndTheRunStillEnds) {
+    writeZat("m/a.zat");
+    const std::vector<std::pair<CliStdout, std::string>> cases = {
+        {CliStdout::BrokenPipe, "Broken pipe"},
+        {CliStdout::DevFull, "No space left on device"},
+        {CliStdout::Closed, "Bad file descriptor"},
+    };
+    for (const auto& [out, reason] : cases) {
+        fs::remove(tmp.path() / "m" / "r.json");
+        fs::remove(tmp.path() / "m" / "ws.krs");
+        CliOptions options;
+        options.out = out;
+        const CliRun result =
+            run("multiple", {"D:\\m", "ws", "--family", kQuarix, "--report", host("m/r.json")}, options);
+        EXPECT_EQ(result.exitCode, 1) << reason;
+        EXPECT_EQ(result.err, "error: cannot write the results to stdout: " + reason + "\n");
+        EXPECT_TRUE(exists("m/r.json") && exists("m/ws.krs")) << reason;
+    }
+}
+
+TEST_F(CommandLineTest, AStopSignalEndsTheRunBetweenProjectsWithItsRecord) {
+    for (const auto& [stop, exitCode] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        const std::string dir = "s" + std::to_string(stop);
+        for (const char* name : {"/a.zat", "/b.zat", "/c.zat"}) writeZat(dir + name);
+        // The second project stays locked until the signal was sent: the run cannot pass it before.
+        std::unique_ptr<SharedLock> lock = SharedLock::acquireWrite("D:\\" + dir + "\\b.zat");
+        ASSERT_NE(lock, nullptr);
+        CliOptions terminal;
+        terminal.errOnTerminal = true;
+        terminal.onErr = [&, stop = stop](pid_t child, const std::string& err) {
+            if (!lock || err.find("Converting project") == std::string::npos) return;
+            kill(child, stop);
+            lock.reset();
+        };
+        const CliRun result =
+            run("multiple", {"D:\\" + dir, "ws", "--family", kQuarix, "--report", host(dir + "/r.json")},
+                terminal);
+        EXPECT_EQ(result.exitCode, exitCode) << result.err;
+        EXPECT_EQ(result.out,
+                  "Searching for ZAT projects...\nConverting project D:\\" + dir +
+                      "\\a.zat...\nProject converted.\nConversion stopped early; 2 of 3 project(s) found "
+                      "were skipped.\n1 project(s) converted successfully.\n");
+        EXPECT_TRUE(exists(dir + "/r.json") && !exists(dir + "/b.krp")) << dir;
+        const std::string workspace = tmp.read(dir + "/ws.krs");
+        EXPECT_NE(workspace.find("a.krp"), std::string::npos);
+        EXPECT_EQ(workspace.find("b.krp"), std::string::npos);
+        // The project converted before the stop is whole: a conversion of its own gives the same bytes.
+        const std::string converted = tmp.read(dir + "/a.krp");
+        EXPECT_EQ(run("single", {"--no-backup", "D:\\" + dir + "\\a.zat", "w"}).exitCode, 0);
+        EXPECT_TRUE(tmp.read(dir + "/a.krp") == converted) << dir;
+    }
 }
 
 }  // namespace
