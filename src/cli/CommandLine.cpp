@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -86,15 +87,31 @@ bool isSystemForm(const std::string& typed) {
     return typed.size() >= 2 && isDriveLetter(typed[0]) && typed[1] == ':';
 }
 
-// What the user typed, in system form: a host path (absolute, or relative to the current
-// folder) becomes its Z: form; a path in system form is kept as typed, with every rule.
-std::string typedToSystem(const std::string& typed) {
-    if (typed.empty() || isSystemForm(typed)) return typed;
-    if (typed[0] == '/') return typedPathToSystem(typed);
-    std::error_code error;
-    const std::filesystem::path current = std::filesystem::current_path(error);
-    if (error) return typed;
-    return typedPathToSystem((current / typed).lexically_normal().string());
+// What the user typed, in system form and in the code page: a host path (absolute, or relative
+// to the current folder) becomes its Z: form, its names converted on the way; a path in system
+// form is kept as typed, with every rule (inCodePage: the typed text converted from the locale's
+// code set). Nothing when the host path cannot be converted.
+std::optional<std::string> typedToSystem(const std::string& typed, const std::string& inCodePage) {
+    if (typed.empty() || isSystemForm(typed)) return inCodePage;
+    std::string host = typed;
+    if (typed[0] != '/') {
+        std::error_code error;
+        const std::filesystem::path current = std::filesystem::current_path(error);
+        if (error) return typed;
+        host = (current / typed).lexically_normal().string();
+    }
+    std::string system = typedPathToSystem(host);
+    // The host path comes back as it was only when its names have no form in the code page.
+    if (system.rfind("Z:\\", 0) != 0) return std::nullopt;
+    return system;
+}
+
+// The refusal of typed text that has no form in the code page.
+void reportUnconvertible(const char* what, const std::string& typed, const char* codePage,
+                         std::ostream& err) {
+    const std::string& codeSet = localeCodeSet();
+    err << "error: " << what << " \"" << typed << "\" cannot be converted from the locale's code set "
+        << (codeSet.empty() ? "(none)" : codeSet) << " to the code page " << codePage << '\n';
 }
 
 bool mapDrives(const std::vector<std::string>& drives, std::ostream& err) {
@@ -196,12 +213,25 @@ int CommandLine::run(int argc, char** argv) {
     }
     if (!mapDrives(args.drives, err_)) return kExitUsage;
 
-    if (!withinLimit(args.path, kPathFieldLimit, singleMode ? "ZAT_FILE" : "DIRECTORY", err_) ||
+    // Typed text is in the locale's code set; the field rules and the files hold code-page text.
+    // (The family is one of two ASCII names and the report and drive folders are host paths.)
+    const char* pathName = singleMode ? "ZAT_FILE" : "DIRECTORY";
+    const std::optional<std::string> pathText = hostNameToCodePage(args.path);
+    const std::optional<std::string> typedPath =
+        pathText ? typedToSystem(args.path, *pathText) : std::nullopt;
+    const std::optional<std::string> workspaceName = hostNameToCodePage(args.workspaceName);
+    if (!typedPath || !workspaceName) {
+        reportUnconvertible(typedPath ? "WORKSPACE_NAME" : pathName,
+                            typedPath ? args.workspaceName : args.path, codePageName(activeCodePage()), err_);
+        return kExitUsage;
+    }
+    args.workspaceName = *workspaceName;
+    if (!withinLimit(*pathText, kPathFieldLimit, pathName, err_) ||
         !withinLimit(args.workspaceName, kWorkspaceNameFieldLimit, "WORKSPACE_NAME", err_)) {
         return kExitUsage;
     }
 
-    const std::string path = typedToSystem(args.path);
+    const std::string& path = *typedPath;
     const FieldCheck check = singleMode ? checkSingleFields(path, args.workspaceName)
                                         : checkMultipleFields(path, args.workspaceName, args.family);
     if (!check.ok) {

@@ -388,10 +388,44 @@ TEST_F(CommandLineTest, FieldLimitsCountCharactersOfTheCodePage) {
     single[4] = "single";
     Args cp932 = args;
     cp932[4] = "cp932";
-    EXPECT_EQ(runCli(single).err, "error: WORKSPACE_NAME is longer than 32 characters\n");
-    const CliRun wide = runCli(cp932);
+    CliOptions plainLocale;  // typed bytes pass unconverted
+    plainLocale.environment = {"LC_ALL=C"};
+    EXPECT_EQ(runCli(single, plainLocale).err, "error: WORKSPACE_NAME is longer than 32 characters\n");
+    const CliRun wide = runCli(cp932, plainLocale);
     EXPECT_NE(wide.exitCode, 2);
     EXPECT_EQ(wide.err.find("longer than"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, TypedTextIsConvertedFromTheLocaleToTheCodePage) {
+    // 表 is E8 A1 A8 in UTF-8 and 95 5C in CP932, where its second byte is a backslash.
+    const std::string kanji = "\xE8\xA1\xA8";
+    writeZat("p/motor.zat");
+    fs::rename(tmp.path() / "p", tmp.path() / kanji);
+    CliOptions utf8;
+    utf8.environment = {"LC_ALL=C.UTF-8"};
+    const std::string cannot =
+        " cannot be converted from the locale's code set UTF-8 to the code page cp932\n";
+    struct Case {
+        std::string path, name, err;  // err: the refusal, empty when it converts
+    };
+    const std::vector<Case> cases = {
+        {"D:\\" + kanji + "\\motor.zat", kanji, ""},
+        {host(kanji + "/motor.zat"), "w", ""},
+        {"D:\\" + kanji + "\\motor.zat", "\xF0\x9F\x98\x80",
+         "error: WORKSPACE_NAME \"\xF0\x9F\x98\x80\"" + cannot},
+        {"D:\\\x95\\motor.zat", "w", "error: ZAT_FILE \"D:\\\x95\\motor.zat\"" + cannot},
+    };
+    for (const Case& c : cases) {
+        const CliRun result = runCli(
+            {"single", "--drive", "D=" + tmp.path().string(), "--code-page", "cp932", c.path, c.name}, utf8);
+        EXPECT_EQ(result.exitCode, c.err.empty() ? 0 : 2) << c.path << ' ' << result.err;
+        if (!c.err.empty()) {
+            EXPECT_EQ(result.err, c.err);
+        }
+    }
+    EXPECT_NE(tmp.read(kanji + "/" + kanji + ".krs").find("\"D:\\\x95\x5C\\\x95\x5C.krs\""),
+              std::string::npos);
+    EXPECT_NE(tmp.read(kanji + "/w.krs").find("\\\x95\x5C\\motor.krp\""), std::string::npos);
 }
 
 TEST_F(CommandLineTest, ALostStdoutIsReportedAndTheRunStillEnds) {
