@@ -199,6 +199,10 @@ int CommandLine::run(int argc, char** argv) {
     const bool singleMode = single->parsed();
     if (args.codePage.empty()) {
         setActiveCodePage(codePageFromLocale());
+        if (!localeWasSet()) {
+            err_ << "warning: the locale named by the environment cannot be set; the code page is "
+                 << codePageName(activeCodePage()) << " (choose another with --code-page)\n";
+        }
     } else {
         setActiveCodePage(args.codePage == "cp932"  ? CodePage::Cp932
                           : args.codePage == "utf8" ? CodePage::Utf8

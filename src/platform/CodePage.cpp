@@ -85,13 +85,32 @@ void setActiveCodePage(CodePage page) {
     activePage() = page;
 }
 
-const std::string& localeCodeSet() {
-    static const std::string codeSet = [] {
-        std::setlocale(LC_CTYPE, "");
+namespace {
+
+struct ProcessLocale {
+    bool set = false;
+    std::string codeSet;
+};
+
+const ProcessLocale& processLocale() {
+    static const ProcessLocale locale = [] {
+        ProcessLocale read;
+        read.set = std::setlocale(LC_CTYPE, "") != nullptr;
         const char* name = nl_langinfo(CODESET);
-        return std::string(name ? name : "");
+        read.codeSet = name ? name : "";
+        return read;
     }();
-    return codeSet;
+    return locale;
+}
+
+}  // namespace
+
+const std::string& localeCodeSet() {
+    return processLocale().codeSet;
+}
+
+bool localeWasSet() {
+    return processLocale().set;
 }
 
 CodePage codePageForCodeSet(std::string_view codeSet) {

@@ -25,6 +25,9 @@ CodePage codePageFromLocale();
 // The code set of the process locale (nl_langinfo(CODESET) after setlocale(LC_CTYPE, "")),
 // read once. Host file names are in this code set.
 const std::string& localeCodeSet();
+// False when the environment names a locale that cannot be set (not installed): then the code
+// set is the plain C locale's and the code page falls back to single-byte without a word.
+bool localeWasSet();
 // The code page that a code set name stands for (UTF-8, Shift_JIS/CP932, else single-byte).
 CodePage codePageForCodeSet(std::string_view codeSet);
 

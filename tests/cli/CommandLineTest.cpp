@@ -481,5 +481,21 @@ TEST_F(CommandLineTest, AStopSignalEndsTheRunBetweenProjectsWithItsRecord) {
     }
 }
 
+TEST_F(CommandLineTest, ALocaleThatCannotBeSetIsNamedOnce) {
+    writeZat("p/a.zat");
+    CliOptions missing;
+    missing.environment = {"LC_ALL", "LC_CTYPE", "LANG=xx_XX.SJIS"};
+    const std::string warning =
+        "warning: the locale named by the environment cannot be set; the code page is single (choose another "
+        "with --code-page)\n";
+    const CliRun fallback =
+        runCli({"single", "--drive", "D=" + tmp.path().string(), "D:\\p\\a.zat", "w"}, missing);
+    EXPECT_EQ(fallback.exitCode, 0);
+    EXPECT_EQ(fallback.err.substr(0, warning.size()), warning);
+    EXPECT_EQ(fallback.err.find("warning", 1), std::string::npos);
+    // A code page chosen on the command line needs no word.
+    EXPECT_EQ(run("single", {"D:\\p\\a.zat", "w"}, missing).err.find("warning"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace z2k
