@@ -98,6 +98,7 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     krpPath = removeNameExtension(zatPath) + kKorProjectExtension;
     korProject_->setPath(krpPath);
     korProject_->setMessageSink(display, mode);
+    korProject_->setNoticeSink(request_.problems);
 
     projectProblem_.clear();
     if (zatProject_->read() == 1) {

@@ -30,6 +30,7 @@ int KorProject::write() {
     }
     TextDatabase database(TextDatabase::Version2);
     database.setLockPolicy(lockPolicy_);
+    database.setNoticeSink(noticeSink_);
     // Every failing step below gives the database's own reason; a recordset operation that has
     // none fails in memory only.
     auto failed = [&] {

@@ -45,6 +45,8 @@ class KorProject {
     int messageMode() const { return mode_; }
     // How long to wait for the file's lock, and whom to tell about a long wait.
     void setLockPolicy(LockPolicy policy) { lockPolicy_ = std::move(policy); }
+    // Receives the notices of the save (a backup kept under a shortened name); nullptr drops them.
+    void setNoticeSink(TextDisplay* sink) { noticeSink_ = sink; }
     // 0 = written (the model is cleared), 1 = not written.
     int write();
     // After a write that returned 1: the path and the reason it failed.
@@ -149,6 +151,7 @@ class KorProject {
     int mode_ = 1;
     LockPolicy lockPolicy_;
     FileFailure failure_;
+    TextDisplay* noticeSink_ = nullptr;
 
     std::string databaseVersion_;
     KorProjectDetails projectDetails_;

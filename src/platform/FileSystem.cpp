@@ -118,6 +118,7 @@ AttributeResult getFileAttributes(std::string_view systemPath) {
 }
 
 std::string errorDescription(int error) {
+    if (error == kErrorNotRegularFile) return "Not a regular file";
     return std::strerror(error);
 }
 

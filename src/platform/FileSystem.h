@@ -24,7 +24,12 @@ struct AttributeResult {
 };
 AttributeResult getFileAttributes(std::string_view systemPath);
 
-// The system's own description of an error code (strerror).
+// An error of this system beside the errno values: a file to be read is a FIFO, a device or
+// anything else but a regular file.
+constexpr int kErrorNotRegularFile = 0x10001;
+
+// The system's own description of an error code (strerror, or the text of this system's own
+// codes above).
 std::string errorDescription(int error);
 
 struct DirectoryEntry {

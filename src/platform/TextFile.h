@@ -21,9 +21,12 @@ std::string textModeEncode(std::string_view text);
 // Replaces the file at systemPath with the text-mode encoding of text, atomically: the bytes go to
 // a temporary file in the same folder, are flushed, and the temporary file is renamed over the
 // path only after everything was written. A failed write leaves the earlier file as it was.
-// When keepBackup is set and the file exists, the old file is kept as systemPath + ".bak".
-// Returns 0 on success, else errno.
-int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup);
+// When keepBackup is set and the file exists, the old file is kept as systemPath + ".bak", or
+// under a shortened name when that one is too long (its system path is then put in
+// *shortenedBackup). A read-only file is not replaced (EACCES); the rest of the rules are
+// replaceHostFile's. Returns 0 on success, else errno.
+int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup,
+                    std::string* shortenedBackup = nullptr);
 
 }  // namespace z2k
 
@@ -34,10 +37,10 @@ bool backupsEnabled();
 void setBackupsEnabled(bool enabled);
 
 // Process-wide: whether replaceTextFile writes at all (on by default; the command line's
-// --dry-run turns it off). While off, replaceTextFile only checks that the file could be
-// written (the path maps to a host path, is not a folder, and its folder is writable) and
-// returns 0 or the error, without creating, changing or removing any file: no temporary file,
-// no backup. Lock files of the shared lock are not affected.
+// --dry-run turns it off). While off, replaceTextFile makes every check that a real replace
+// makes before it writes (checkReplaceable) and returns 0 or the error, without creating,
+// changing or removing any file: no temporary file, no backup. Lock files of the shared lock
+// are not affected.
 bool fileWritesEnabled();
 void setFileWritesEnabled(bool enabled);
 }  // namespace z2k

@@ -340,7 +340,9 @@ int TextDatabase::save() {
         keepClosedTables();
         return 4;
     }
-    int error = replaceTextFile(state.path, text, backupsEnabled() && writtenPath_ != state.path);
+    std::string shortenedBackup;
+    int error =
+        replaceTextFile(state.path, text, backupsEnabled() && writtenPath_ != state.path, &shortenedBackup);
     if (error != 0) {
         keepClosedTables();
         return failed(1, state.path, errorDescription(error));
@@ -348,6 +350,9 @@ int TextDatabase::save() {
     state.status = fileStatus(state.path);
     SharedLock::releaseWrite(std::move(lock));
     writtenPath_ = state.path;
+    if (!shortenedBackup.empty() && noticeSink_ != nullptr)
+        noticeSink_->appendLine(state.path + ": the earlier file is kept as " + shortenedBackup +
+                                ", since the usual backup name is too long");
     if (createdPath_ == state.path) createdPath_.clear();
 
     // The written text becomes the loaded text.

@@ -30,6 +30,7 @@
 
 #include "platform/FileFailure.h"
 #include "textdb/LockPolicy.h"
+#include "platform/Displays.h"
 
 namespace z2k {
 
@@ -83,6 +84,10 @@ class TextDatabase {
     // The minor version number read from the file (0 for a created file).
     int minorVersion() const;
 
+    // Receives a line when a save kept the backup under a shortened name (the usual one would
+    // be too long for the file system); nullptr drops it.
+    void setNoticeSink(TextDisplay* sink) { noticeSink_ = sink; }
+
     // The lock wait time in milliseconds; initially 0xFFFFFFFF, no time-out (kInfiniteLockWait).
     void setLockWait(std::uint32_t milliseconds);
     std::uint32_t lockWait() const;
@@ -110,6 +115,7 @@ class TextDatabase {
     std::unique_ptr<State> state_;
     LockPolicy lockPolicy_;
     FileFailure lastFailure_;
+    TextDisplay* noticeSink_ = nullptr;
     // The file this object last created or saved (no backup is kept of it).
     std::string writtenPath_;
     // A database created by this object and not yet saved: it lives in memory only, so that the

@@ -103,6 +103,18 @@ TEST_F(DryRunTest, FailuresEndAsInARealRun) {
         {"single", "D:\\quarix\\motor.zat", "motor"},
         [](const Copy& copy) { fs::create_directories(copy.folder.path() / "quarix/motor.krs"); },
         "krs folder", 1);
+    // The earlier .krp cannot be kept (a folder takes its backup's name), or it is read-only.
+    const Args command = {"single", "D:\\quarix\\motor.zat", "motor"};
+    for (const char* left : {"quarix/motor.krp.bak", "quarix/motor.krp"})
+        expectLikeARealRunWithoutWrites(
+            command,
+            [&](const Copy& copy) {
+                ASSERT_EQ(copy.run(command).exitCode, 0);
+                const fs::path path = copy.folder.path() / left;
+                if (path.extension() == ".bak") fs::create_directory(path);
+                else fs::permissions(path, fs::perms(0444));
+            },
+            left, 1);
 }
 
 TEST_F(DryRunTest, TheReportSaysItWasADryRun) {

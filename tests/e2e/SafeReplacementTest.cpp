@@ -1,5 +1,5 @@
-// Replacing an earlier conversion: one generation of .bak files (none with --no-backup), and a
-// write that fails leaves the earlier .krp as it was. The command line and the window share the
+// Replacing an earlier conversion: one generation of .bak files (none with --no-backup), a write
+// that fails leaves the earlier .krp as it was, and only regular files are read. The command line and the window share the
 // driver, so the driver is also run directly with a request as the window forms it.
 #include <fcntl.h>
 #include <grp.h>
@@ -12,12 +12,14 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <sys/sysmacros.h>
 #include <vector>
 
 #include "cli/CliRunner.h"
 #include "conversion/ConversionDriver.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
+#include "conversion/RequestForm.h"
 #include "platform/TextFile.h"
 #include "support/TestSupport.h"
 
@@ -121,6 +123,101 @@ TEST_F(SafeReplacementTest, TheWindowsRequestKeepsBackupsToo) {
     EXPECT_NE(krp(), first);
     EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), first);
     resetDriveMap();
+}
+
+TEST_F(SafeReplacementTest, OnlyRegularFilesAreRead) {
+    const fs::path zat = tmp.path() / "quarix/motor.zat";
+    const std::string project = tmp.read("quarix/motor.zat");
+    enum Kind { Fifo, LinkToZero, Device };
+    for (const Kind kind : {Fifo, LinkToZero, Device}) {
+        fs::remove(zat);
+        pid_t writer = -1;
+        if (kind == Fifo) {
+            ASSERT_EQ(mkfifo(zat.c_str(), 0644), 0);
+            // Whoever opens the FIFO for reading is handed a whole project.
+            writer = fork();
+            if (writer == 0) {
+                const int fd = open(zat.c_str(), O_WRONLY);
+                _exit(fd >= 0 && write(fd, project.data(), project.size()) == ssize_t(project.size()) ? 0 : 1);
+            }
+        } else if (kind == LinkToZero) {
+            fs::create_symlink("/dev/zero", zat);
+        } else if (geteuid() != 0 || mknod(zat.c_str(), S_IFCHR | 0644, makedev(1, 5)) != 0) {
+            continue;  // a device node needs root
+        }
+        const CliRun run = runCli(command());
+        if (writer > 0) {
+            kill(writer, SIGKILL);
+            waitpid(writer, nullptr, 0);
+        }
+        ASSERT_EQ(run.exitCode, 1) << kind;
+        EXPECT_EQ(run.out, "Error reading ZAT project file.\n") << kind;
+    }
+}
+
+TEST_F(SafeReplacementTest, AReplacedFileKeepsItsOwnerButNoSetIdBits) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to replace a file of the user nobody";
+    ASSERT_EQ(runCli(command()).exitCode, 0);
+    const fs::path file = tmp.path() / "quarix/motor.krp";
+    ASSERT_EQ(chown(file.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(chmod(file.c_str(), 06777), 0);
+    setWarningSize("3");
+    ASSERT_EQ(runCli(command()).exitCode, 0);
+    struct stat replaced {};
+    ASSERT_EQ(stat(file.c_str(), &replaced), 0);
+    EXPECT_NE(krp().find("-ws=3"), std::string::npos);
+    EXPECT_EQ(replaced.st_mode & 07777, 0777u);
+    EXPECT_EQ(replaced.st_uid, kNobody);
+    EXPECT_EQ(replaced.st_gid, kNobody);
+}
+
+TEST_F(SafeReplacementTest, AReadOnlyResultIsLeftAlone) {
+    // The owner's write bit alone decides, also for root.
+    const std::pair<std::string, std::string> cases[] = {
+        {"quarix/motor.krp", "Error saving to KOR project file.\n"},
+        {"quarix/motor.krs", "Error creating workspace.\n"},
+    };
+    for (const auto& [file, message] : cases) {
+        ASSERT_EQ(runCli(command({"--no-backup"})).exitCode, 0);
+        const std::string before = tmp.read(file);
+        fs::permissions(tmp.path() / file, fs::perms(0444));
+        setWarningSize(file.back() == 'p' ? "3" : "4");
+        const CliRun run = runCli(command());
+        EXPECT_EQ(run.exitCode, 1) << file;
+        EXPECT_EQ(run.out, message) << file;
+        EXPECT_EQ(tmp.read(file), before) << file;
+        EXPECT_EQ(fs::status(tmp.path() / file).permissions(), fs::perms(0444)) << file;
+        EXPECT_FALSE(fs::exists(tmp.path() / (file + ".bak"))) << file;
+        fs::permissions(tmp.path() / file, fs::perms(0644));
+    }
+}
+
+TEST_F(SafeReplacementTest, AProjectWithTheLongestNameConvertsAgain) {
+    // D:\a\ and a name of 255 bytes: the longest path the system takes.
+    const std::string title(251, 'm');
+    fs::create_directories(tmp.path() / "a");
+    fs::rename(tmp.path() / "quarix/motor.zat", tmp.path() / "a" / (title + ".zat"));
+    const Args convert = test::onDriveD(tmp.path(), {"multiple", "D:\\a", "all", "--family", "Quarix RISC engine"});
+    ASSERT_EQ(runCli(convert).exitCode, 0);
+    const std::string first = tmp.read("a/" + title + ".krp");
+
+    // The second conversion through the driver, to see what it tells about the backup.
+    resetDriveMap();
+    mapDrive('D', tmp.path().string());
+    test::RecordingTextDisplay problems;
+    ConversionRequest request = multipleRequest("D:\\a", "all", "Quarix RISC engine");
+    request.problems = &problems;
+    ConversionDriver driver(request);
+    driver.run();
+    resetDriveMap();
+    EXPECT_EQ(driver.summary().converted, 1);
+    const std::string backup = title.substr(0, 242) + "~930ab22b.bak";  // 255 bytes
+    EXPECT_EQ(tmp.read("a/" + backup), first);
+    EXPECT_NE(problems.text().find("kept as D:\\a\\" + backup), std::string::npos) << problems.text();
+
+    ASSERT_EQ(runCli(convert).exitCode, 0) << "and every later one";
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path() / "a"), fs::directory_iterator()), 5)
+        << "the project, its .krp and one backup, the workspace and its backup";
 }
 
 // Runs zat2kor as a child that gave up root for the user nobody.

@@ -1,13 +1,22 @@
 #include "platform/TextFile.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <set>
 #include <filesystem>
 #include <string>
 
 #include "platform/CodePage.h"
+#include "platform/HostFile.h"
 #include "platform/HostPaths.h"
+#include "platform/TemporaryOutput.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -149,6 +158,56 @@ TEST_F(TextFile, FailedReplaceLeavesTheOldFile) {
     // Without a backup the same replace goes through.
     EXPECT_EQ(replaceTextFile("D:\\p.krp", "new\n", false), 0);
     EXPECT_EQ(folder.read("p.krp"), "new\r\n");
+}
+
+// Runs the step in a child that is killed with SIGKILL as soon as it writes past 64 KB.
+void killedWhileWriting(void (*step)()) {
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, [](int) { raise(SIGKILL); });
+        const rlimit limit{65536, 65536};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        step();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+}
+
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(TextFile, AKilledWriterLeavesNothingBehind) {
+    test::TempFolder folder('D');
+    folder.write("w.krs", "old\r\n");
+    killedWhileWriting([] { replaceTextFile("D:\\w.krs", std::string(1 << 20, '\n'), true); });
+    EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"w.krs"});
+    EXPECT_EQ(folder.read("w.krs"), "old\r\n");
+
+    // Where the file system has no unnamed files, the next replace in the folder removes the
+    // named file of a killed writer, and nothing that may still be written or is not its own.
+    static std::string folderPath = folder.path().string();
+    killedWhileWriting([] {
+        TemporaryOutput output(folderPath);
+        if (output.openNamed() == 0) writeAll(output.fd(), std::string(1 << 20, 'x'));
+    });
+    ASSERT_EQ(namesIn(folder.path()).size(), 2u) << "the killed writer's file stayed";
+    const std::set<std::string> kept = {".z2k-1-abcdef", ".z2k-99999999-link01", ".z2k-abcdef", "w.krs", "w.krs.bak"};
+    folder.write(".z2k-1-abcdef", "");        // a process that exists
+    folder.write(".z2k-abcdef", "");          // not a name of this program
+    fs::create_symlink(folder.path() / "w.krs", folder.path() / ".z2k-99999999-link01");
+    if (geteuid() == 0) {
+        folder.write(".z2k-99999999-nobody", "");  // another user's
+        ASSERT_EQ(chown((folder.path() / ".z2k-99999999-nobody").c_str(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(replaceTextFile("D:\\w.krs", "new\n", true), 0);
+    std::set<std::string> expected = kept;
+    if (geteuid() == 0) expected.insert(".z2k-99999999-nobody");
+    EXPECT_EQ(namesIn(folder.path()), expected);
 }
 
 }  // namespace

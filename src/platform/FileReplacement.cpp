@@ -1,0 +1,198 @@
+#include "platform/FileReplacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+#include "platform/HostFile.h"
+#include "platform/HostPaths.h"
+#include "platform/TemporaryOutput.h"
+
+namespace z2k {
+namespace {
+
+constexpr std::size_t kDefaultNameLimit = 255;
+constexpr std::string_view kBackupSuffix = ".bak";
+
+// The replace of one path: its folder and name, and the file that stands there now.
+struct Target {
+    std::string folder;
+    std::string prefix;  // the path up to and with its last '/'
+    std::string name;
+    bool exists = false;
+    struct stat old {};
+    std::string backup;  // the backup's host path
+};
+
+std::size_t nameLimitOf(const std::string& folder) {
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : kDefaultNameLimit;
+}
+
+std::uint32_t digestOf(std::string_view text) {
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
+    return hash;
+}
+
+bool isReadOnly(const struct stat& status) {
+    return (status.st_mode & S_IWUSR) == 0;
+}
+
+int describe(const std::string& hostPath, Target& target) {
+    const std::size_t slash = hostPath.rfind('/');
+    target.prefix = slash == std::string::npos ? std::string() : hostPath.substr(0, slash + 1);
+    target.name = hostPath.substr(target.prefix.size());
+    target.folder = slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : hostPath.substr(0, slash);
+    if (target.name.empty() || target.name == "." || target.name == "..") return EISDIR;
+    struct stat folder;
+    if (::stat(target.folder.c_str(), &folder) != 0) return errno;
+    if (!S_ISDIR(folder.st_mode)) return ENOTDIR;
+    if (::faccessat(AT_FDCWD, target.folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return errno;
+    if (::stat(hostPath.c_str(), &target.old) == 0) {
+        target.exists = true;
+    } else if (errno != ENOENT) {
+        return errno;
+    }
+    if (!target.exists) return 0;
+    if (S_ISDIR(target.old.st_mode)) return EISDIR;
+    if (isReadOnly(target.old)) return EACCES;
+    // In a folder with the sticky bit only the owners of the file or the folder may replace it.
+    const uid_t user = ::geteuid();
+    if ((folder.st_mode & S_ISVTX) != 0 && user != 0 && target.old.st_uid != user && folder.st_uid != user)
+        return EPERM;
+    return 0;
+}
+
+int checkBackup(const std::string& hostPath, Target& target) {
+    target.backup = target.prefix + backupFileName(target.name, nameLimitOf(target.folder));
+    struct stat backup;
+    if (::lstat(target.backup.c_str(), &backup) == 0 && S_ISDIR(backup.st_mode)) return EISDIR;
+    int error = 0;
+    const int fd = openRegularFileForReading(hostPath, error);
+    if (fd >= 0) ::close(fd);
+    return error;
+}
+
+int check(const std::string& hostPath, bool keepBackup, Target& target) {
+    if (const int error = describe(hostPath, target); error != 0) return error;
+    if (keepBackup && target.exists && S_ISREG(target.old.st_mode)) return checkBackup(hostPath, target);
+    return 0;
+}
+
+// Writes the text with every line feed as CR LF, one block at a time, so that a large text is
+// never held twice in memory.
+int writeTextMode(int fd, std::string_view text) {
+    constexpr std::size_t kBlock = 65536;
+    std::string block;
+    block.reserve(2 * kBlock);
+    for (std::size_t pos = 0; pos < text.size();) {
+        block.clear();
+        const std::size_t end = std::min(text.size(), pos + kBlock);
+        const std::string_view upToEnd = text.substr(0, end);
+        while (pos < end) {
+            const std::size_t lineFeed = upToEnd.find('\n', pos);
+            if (lineFeed == std::string_view::npos) {
+                block.append(text.substr(pos, end - pos));
+                pos = end;
+            } else {
+                block.append(text.substr(pos, lineFeed - pos));
+                block.append("\r\n");
+                pos = lineFeed + 1;
+            }
+        }
+        if (const int error = writeAll(fd, block); error != 0) return error;
+    }
+    return 0;
+}
+
+mode_t currentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// Copies the old file byte for byte to the backup's path.
+int copyFile(const std::string& from, const std::string& to, mode_t mode) {
+    int error = 0;
+    const int in = openRegularFileForReading(from, error);
+    if (in < 0) return error;
+    std::string bytes;
+    error = readAll(in, bytes);
+    ::close(in);
+    if (error != 0) return error;
+    // The name was just removed: whatever stands there now was planted meanwhile.
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (out < 0) return errno;
+    error = writeAll(out, bytes);
+    if (::close(out) != 0 && error == 0) error = errno;
+    return error;
+}
+
+// Keeps the old file under the backup's name (one generation: an older backup is replaced).
+int keepBackupOf(const std::string& hostPath, const std::string& backup, mode_t mode) {
+    if (::unlink(backup.c_str()) != 0 && errno != ENOENT) return errno;
+    if (::link(hostPath.c_str(), backup.c_str()) == 0) return 0;
+    return copyFile(hostPath, backup, mode);
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string backupFileName(const std::string& name, std::size_t nameLimit) {
+    if (name.size() + kBackupSuffix.size() <= nameLimit) return name + std::string(kBackupSuffix);
+    char digest[16];
+    std::snprintf(digest, sizeof digest, "~%08x", static_cast<unsigned>(digestOf(name)));
+    const std::string tail = digest + std::string(kBackupSuffix);
+    std::size_t keep = nameLimit > tail.size() ? std::min(name.size(), nameLimit - tail.size()) : 0;
+    // The cut must not split a character: back off until the start converts as a name.
+    const std::size_t lowest = keep > 8 ? keep - 8 : 0;
+    while (keep > lowest && !hostNameToCodePage(name.substr(0, keep))) --keep;
+    if (!hostNameToCodePage(name.substr(0, keep))) keep = 0;
+    return name.substr(0, keep) + tail;
+}
+
+int checkReplaceable(const std::string& hostPath, bool keepBackup) {
+    Target target;
+    return check(hostPath, keepBackup, target);
+}
+
+int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
+                    std::string* shortenedBackup) {
+    Target target;
+    if (const int error = check(hostPath, options.keepBackup, target); error != 0) return error;
+    removeStaleTemporaryFiles(target.folder);
+
+    TemporaryOutput output(target.folder);
+    if (const int error = output.open(); error != 0) return error;
+    const int fd = output.fd();
+    int error = options.textMode ? writeTextMode(fd, bytes) : writeAll(fd, bytes);
+    // The owner and group of the old file where the running user may give them; the mode is set
+    // afterwards, since a change of owner clears setuid and setgid.
+    if (error == 0 && target.exists && ::fchown(fd, target.old.st_uid, target.old.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid);
+    const mode_t mode = target.exists ? (target.old.st_mode & 0777) : (0666 & ~currentUmask());
+    if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (error == 0 && !target.backup.empty()) error = keepBackupOf(hostPath, target.backup, mode);
+    if (error == 0) error = output.moveTo(hostPath, target.exists);
+    if (error != 0) return error;
+    syncFolder(target.folder);
+    if (shortenedBackup != nullptr && !target.backup.empty() && target.backup != hostPath + std::string(kBackupSuffix))
+        *shortenedBackup = target.backup.substr(target.prefix.size());
+    return 0;
+}
+
+}  // namespace z2k

@@ -1,0 +1,32 @@
+#pragma once
+// Replacing a host file whole: the new bytes go to a temporary file in the same folder and are
+// flushed, and only then does the file take the place of the old one. A failed replace leaves
+// the old file as it was. The new file keeps the old one's permission bits (without setuid,
+// setgid and sticky), owner and group where the running user may give them. A file whose
+// owner-write bit is clear is read-only, whoever runs the program: it is not replaced.
+#include <string>
+#include <string_view>
+
+namespace z2k {
+
+struct ReplaceOptions {
+    bool textMode = false;    // every LF is written as CR LF
+    bool keepBackup = false;  // the old file is kept beside it (see backupFileName)
+};
+
+// The name of the backup of a file named `name`: name + ".bak", or, when that is longer than
+// the folder allows (nameLimit bytes), the start of the name, '~', eight hex digits of a digest
+// of the whole name and ".bak".
+std::string backupFileName(const std::string& name, std::size_t nameLimit);
+
+// Everything a replace checks before it writes: the folder exists and can be written, the path
+// is not a folder, an existing file is not read-only, and, with a backup, the old file can be
+// read and the backup's name does not stand for a folder. 0 or the errno of the failure.
+int checkReplaceable(const std::string& hostPath, bool keepBackup);
+
+// Replaces the file at hostPath with bytes; 0 or errno. When a backup was kept under a
+// shortened name, that name (without folder) is put in *shortenedBackup.
+int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
+                    std::string* shortenedBackup = nullptr);
+
+}  // namespace z2k
