@@ -21,6 +21,8 @@
 #include "conversion/FieldChecks.h"
 #include "conversion/RequestForm.h"
 #include "platform/CodePage.h"
+#include "platform/FileReplacement.h"
+#include "platform/FileSystem.h"
 #include "platform/HostPaths.h"
 #include "platform/TextFile.h"
 #include "translation/ConversionReport.h"
@@ -145,12 +147,10 @@ const char* codePageName(CodePage codePage) {
 
 // Writes the report file (a host path, as typed); false after printing the error.
 bool writeReport(const std::string& file, const std::string& contents, std::ostream& err) {
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    if (stream) stream.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    if (stream) stream.close();
-    if (!stream) {
-        const int error = errno;
-        err << "error: cannot write the report " << file << ": " << std::strerror(error) << '\n';
+    // Replaced whole like every other output: a full disk never leaves half a report.
+    const int error = replaceHostFile(file, contents, ReplaceOptions{});
+    if (error != 0) {
+        err << "error: cannot write the report " << file << ": " << errorDescription(error) << '\n';
         return false;
     }
     return true;
