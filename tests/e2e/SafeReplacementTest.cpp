@@ -134,11 +134,12 @@ TEST_F(SafeReplacementTest, OnlyRegularFilesAreRead) {
         pid_t writer = -1;
         if (kind == Fifo) {
             ASSERT_EQ(mkfifo(zat.c_str(), 0644), 0);
-            // Whoever opens the FIFO for reading is handed a whole project.
+            // Whoever opens the FIFO for reading is handed a whole project, again and again.
             writer = fork();
             if (writer == 0) {
-                const int fd = open(zat.c_str(), O_WRONLY);
-                _exit(fd >= 0 && write(fd, project.data(), project.size()) == ssize_t(project.size()) ? 0 : 1);
+                for (int fd; (fd = open(zat.c_str(), O_WRONLY)) >= 0; close(fd))
+                    if (write(fd, project.data(), project.size()) < 0) _exit(1);
+                _exit(1);
             }
         } else if (kind == LinkToZero) {
             fs::create_symlink("/dev/zero", zat);
