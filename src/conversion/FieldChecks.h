@@ -17,7 +17,8 @@ struct FieldCheck {
     CheckedField field = CheckedField::None;
 };
 
-// The "Single" page: project file name and workspace name, as typed (system path form).
+// The "Single" page: project file name and workspace name, as typed (system path form). On both
+// pages a workspace name that is not one file name is refused after the "incomplete" checks.
 FieldCheck checkSingleFields(std::string_view projectFile, std::string_view workspaceName);
 // The "Mulitple" page: workspace directory, workspace name and the chosen CPU family (empty
 // when none was chosen).

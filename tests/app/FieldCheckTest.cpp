@@ -22,6 +22,7 @@ namespace {
 const QString kIncomplete = QStringLiteral("Entry fields are incomplete.");
 const QString kNoProject = QStringLiteral("The specified ZAT project cannot be found.");
 const QString kNoDirectory = QStringLiteral("The specified Workspace directory does not exist.");
+const QString kBadName = QStringLiteral("The KOR workspace name is not a valid file name.");
 
 // D: holds a.zat, a folder dir.zat and a folder sub.
 std::unique_ptr<TempFolder> makeDriveD() {
@@ -67,6 +68,8 @@ void FieldCheckTest::singlePageChecks_data() {
                                           << "" << kIncomplete << "single.workspaceName";
     QTest::newRow("missing file") << "D:\\b.zat"
                                   << "ws" << kNoProject << "";
+    QTest::newRow("workspace name not a file name") << "D:\\b.zat"
+                                                    << "..\\ws" << kBadName << "single.workspaceName";
     // The driver would add ".zat", but the check looks for the file as typed.
     QTest::newRow("extension left out") << "D:\\a"
                                         << "ws" << kNoProject << "";
@@ -99,7 +102,7 @@ void FieldCheckTest::singlePageChecks() {
     CZatToKorPropertyPage* page = h.sheet->singlePage();
     page->projectFileEdit()->setText(expand(file, *drive));
     page->workspaceNameEdit()->setText(name);
-    convertAndExpectAlert(h, page->workspaceNameEdit(), message,
+    convertAndExpectAlert(h, page->browseButton(), message,
                           focus.isEmpty() ? nullptr : pageControl(*h.sheet, focus));
     // No conversion ran: nothing was reported and nothing was written.
     QCOMPARE(page->resultsEdit()->text(), QString());
@@ -122,6 +125,8 @@ void FieldCheckTest::multiplePageChecks_data() {
                                           << "" << 0 << kIncomplete << "multi.workspaceName";
     QTest::newRow("no family chosen") << "D:\\sub"
                                       << "ws" << -1 << kIncomplete << "multi.family";
+    QTest::newRow("workspace name not a file name") << "D:\\none"
+                                                    << "a/b" << 1 << kBadName << "multi.workspaceName";
     QTest::newRow("trailing backslash") << "D:\\sub\\"
                                         << "ws" << 1 << kNoDirectory << "";
     QTest::newRow("missing directory") << "D:\\none"
@@ -149,7 +154,7 @@ void FieldCheckTest::multiplePageChecks() {
     page->workspaceDirectoryEdit()->setText(expand(directory, *drive));
     page->workspaceNameEdit()->setText(name);
     page->cpuFamilyList()->setCurrentIndex(family);
-    convertAndExpectAlert(h, page->workspaceNameEdit(), message,
+    convertAndExpectAlert(h, page->browseButton(), message,
                           focus.isEmpty() ? nullptr : pageControl(*h.sheet, focus));
     QCOMPARE(page->resultsBox()->toPlainText(), QString());
     QCOMPARE(page->totalProgressBar()->value(), 0);

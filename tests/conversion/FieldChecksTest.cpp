@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kIncomplete = "Entry fields are incomplete.";
 constexpr const char* kNoProject = "The specified ZAT project cannot be found.";
 constexpr const char* kNoDirectory = "The specified Workspace directory does not exist.";
+constexpr const char* kBadName = "The KOR workspace name is not a valid file name.";
 
 struct SingleCase {
     const char* projectFile;
@@ -44,6 +45,7 @@ TEST_F(FieldChecksTest, SinglePageChecksInOrder) {
         {"D:\\p\\a.zat", "", kIncomplete, CheckedField::WorkspaceName},
         {"D:\\p\\none.zat", "", kIncomplete, CheckedField::WorkspaceName},
         {"D:\\p\\none.zat", "w", kNoProject, CheckedField::None},
+        {"D:\\p\\none.zat", "a/b", kBadName, CheckedField::WorkspaceName},  // before the disk
         {"D:\\p", "w", kNoProject, CheckedField::None},            // a directory
         {"p\\a.zat", "w", kNoProject, CheckedField::None},         // relative
         {"D:\\p\\a?.zat", "w", kNoProject, CheckedField::None},    // forbidden character
@@ -69,6 +71,8 @@ TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
         {"D:\\none", "", "", kIncomplete, CheckedField::WorkspaceName},
         {"D:\\p", "w", "", kIncomplete, CheckedField::CpuFamily},
         {"D:\\none", "w", "", kIncomplete, CheckedField::CpuFamily},
+        {"D:\\none", "a/b", "", kIncomplete, CheckedField::CpuFamily},
+        {"D:\\none", "a/b", "Nerak", kBadName, CheckedField::WorkspaceName},
         {"D:\\none", "w", "Nerak", kNoDirectory, CheckedField::None},
         {"D:\\p\\", "w", "Nerak", kNoDirectory, CheckedField::None},       // trailing backslash
         {"D:\\p\\a.zat", "w", "Nerak", kNoDirectory, CheckedField::None},  // a file
@@ -82,6 +86,27 @@ TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
         EXPECT_EQ(check.message, c.message);
         EXPECT_EQ(check.field, c.field);
     }
+}
+
+// The name becomes NAME.krs beside the projects and a value of the workspace file.
+TEST_F(FieldChecksTest, AWorkspaceNameIsOneFileName) {
+    setActiveCodePage(CodePage::Cp932);
+    const std::pair<const char*, bool> cases[] = {
+        {"..\\ws", false}, {"a\\b", false}, {"a/b", false}, {"D:ws", false}, {"w*", false},
+        {"w?", false},     {"w\"", false}, {"w<", false}, {"w>", false},   {"w|", false},
+        {"w\nx", false},   {"\tw", false},  {"w\x7F", false}, {"..", false}, {". .", false},
+        {"my ws.v1", true}, {"..w", true},   {"\x95\x5C", true},  // a CP932 character with trail byte '\'
+    };
+    for (const auto& [name, valid] : cases) {
+        SCOPED_TRACE(name);
+        for (const FieldCheck& check : {checkSingleFields("D:\\p\\a.zat", name),
+                                        checkMultipleFields("D:\\p", name, "Nerak")}) {
+            EXPECT_EQ(check.ok, valid);
+            EXPECT_EQ(check.message, valid ? "" : kBadName);
+        }
+    }
+    setActiveCodePage(CodePage::SingleByte);
+    EXPECT_FALSE(checkSingleFields("D:\\p\\a.zat", "\x95\x5C").ok) << "one byte is one character";
 }
 
 }  // namespace
