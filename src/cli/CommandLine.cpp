@@ -116,16 +116,34 @@ void reportUnconvertible(const char* what, const std::string& typed, const char*
         << (codeSet.empty() ? "(none)" : codeSet) << " to the code page " << codePage << '\n';
 }
 
+// A host name may hold a '\', but a system path cannot name it: it would be read as two names.
+bool hostPathHoldsBackslash(const std::string& typed) {
+    return !isSystemForm(typed) &&
+           findChar(typed, '\\', 0, codePageForCodeSet(localeCodeSet())) != std::string::npos;
+}
+
 bool mapDrives(const std::vector<std::string>& drives, std::ostream& err) {
+    bool mapped[26] = {};
     for (const std::string& drive : drives) {
         if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
             err << "error: --drive expects X=DIR, got \"" << drive << "\"\n";
             return false;
         }
+        const char letter = foldUpperAscii(drive[0]);
+        if (letter == 'Z') {
+            err << "error: --drive cannot map Z: it is always the host root /\n";
+            return false;
+        }
+        if (mapped[letter - 'A']) {
+            err << "error: --drive maps " << letter << ": twice\n";
+            return false;
+        }
+        mapped[letter - 'A'] = true;
         std::error_code error;
         const std::filesystem::path folder = std::filesystem::absolute(drive.substr(2), error);
-        if (error) {
-            err << "error: --drive: " << error.message() << '\n';
+        if (error || !std::filesystem::is_directory(folder, error)) {
+            err << "error: --drive " << letter << ": " << drive.substr(2) << ": "
+                << (error ? error.message() : std::string("not a folder")) << '\n';
             return false;
         }
         mapDrive(drive[0], folder.lexically_normal().string());
@@ -230,8 +248,17 @@ int CommandLine::run(int argc, char** argv) {
         return kExitUsage;
     }
     args.workspaceName = *workspaceName;
+    // A relative host path is held to the limit of the absolute one it stands for ("Z:" aside).
+    const bool relativeHost = !args.path.empty() && !isSystemForm(args.path) && args.path[0] != '/' &&
+                              typedPath && typedPath->rfind("Z:", 0) == 0;
     if (!withinLimit(*pathText, kPathFieldLimit, pathName, err_) ||
+        (relativeHost && !withinLimit(typedPath->substr(2), kPathFieldLimit, pathName, err_)) ||
         !withinLimit(args.workspaceName, kWorkspaceNameFieldLimit, "WORKSPACE_NAME", err_)) {
+        return kExitUsage;
+    }
+    if (hostPathHoldsBackslash(args.path)) {
+        err_ << "error: " << pathName << " holds a '\\' in a host name, which no path can name: " << args.path
+             << '\n';
         return kExitUsage;
     }
 
@@ -283,6 +310,7 @@ int CommandLine::run(int argc, char** argv) {
         const int error = errno;
         err_ << "error: cannot write the results to stdout: " << std::strerror(error) << '\n' << std::flush;
     }
+    for (const std::string& skipped : summary.skipped) err_ << "warning: skipped " << skipped << '\n';
 
     bool reportWritten = true;
     if (!args.reportFile.empty()) {
@@ -302,7 +330,7 @@ int CommandLine::run(int argc, char** argv) {
         return 128 + StopSignals::signal();
     }
     const bool succeeded = summary.converted > 0 && summary.failed == 0 && summary.workspaceWritten &&
-                           reportWritten && resultsShown;
+                           summary.skipped.empty() && reportWritten && resultsShown;
     return succeeded ? kExitConverted : kExitNotConverted;
 }
 

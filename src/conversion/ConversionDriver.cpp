@@ -242,6 +242,8 @@ void ConversionDriver::runMultiple() {
     search.find(directory, std::string("*") + kZatExtension, 1, found);
     summary_.found = static_cast<int>(found.size());
     for (const std::string& path : found) runFiles_.addInput(path);
+    for (const SkippedEntry& entry : search.skipped())
+        summary_.skipped.push_back((entry.folder ? "folder " : "file ") + entry.path + ": " + entry.reason);
 
     if (found.empty()) {
         textAppend(request_.results, "No projects found to convert.");

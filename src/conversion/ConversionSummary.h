@@ -1,6 +1,8 @@
 #pragma once
 // What one run of the conversion driver did, for front ends that need an outcome (the command
 // line's exit status). The window does not look at it.
+#include <string>
+#include <vector>
 
 namespace z2k {
 
@@ -11,6 +13,8 @@ struct ConversionSummary {
     int failed = 0;     // matched projects whose read, translation or write failed
     bool workspaceWritten = false;
     bool cancelled = false;  // the request's cancel flag stopped the run before its last project
+    // What the search had to leave out: "folder PATH: REASON" or "file PATH: REASON".
+    std::vector<std::string> skipped;
 };
 
 }  // namespace z2k

@@ -7,10 +7,31 @@
 
 namespace z2k {
 
+namespace {
+
+const char* problemText(NameProblem problem) {
+    return problem == NameProblem::HoldsBackslash ? "the name holds a backslash"
+                                                  : "the name has no form in the code page";
+}
+
+// The extension of a host name, compared with ASCII letters folded whatever the code page.
+bool hostNameHasExtension(std::string_view name, std::string_view extension) {
+    const std::size_t dot = name.rfind('.');
+    return dot != std::string_view::npos && equalsIgnoreCase(name.substr(dot + 1), extension, CodePage::SingleByte);
+}
+
+}  // namespace
+
 void ProjectSearch::find(std::string_view directory, std::string_view pattern, int recurse,
                          std::vector<std::string>& list) {
     const std::string patternExtension = GetExtension(pattern);
     walk(directory, patternExtension, recurse, 0, list);
+}
+
+void ProjectSearch::skip(bool folder, std::string path, std::string reason) {
+    // The box names the folder as well as the system's reason.
+    if (alerts_ != nullptr) alerts_->show(path + ": " + reason, "Error", AlertIcon::Information);
+    skipped_.push_back(SkippedEntry{folder, std::move(path), std::move(reason)});
 }
 
 void ProjectSearch::walk(std::string_view directory, std::string_view patternExtension, int recurse,
@@ -21,10 +42,20 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
     if (base.empty() || base[LastChar(base)] != '\\') base += '\\';
 
     const DirectoryListing listing = enumerateDirectory(base + "*.*");
-    if (!listing.ok) {
-        if (alerts_ != nullptr)
-            alerts_->show(errorDescription(listing.error), "Error", AlertIcon::Information);
+    if (!listing.ok && listing.unnamed.empty()) {
+        skip(true, std::string(directory), errorDescription(listing.error));
         return;
+    }
+    // A folder reached again through a bind mount or any other second path is not searched
+    // again: each of its projects would be converted, and its .krp replaced, once per path.
+    if (!visited_.emplace(listing.device, listing.inode).second) return;
+
+    for (const DirectoryEntry& entry : listing.unnamed) {
+        if (entry.attributes == kAttributeDirectory && recurse != 0) {
+            skip(true, base + entry.name, problemText(entry.nameProblem));
+        } else if (entry.regularFile && hostNameHasExtension(entry.name, patternExtension)) {
+            skip(false, base + entry.name, problemText(entry.nameProblem));
+        }
     }
 
     for (const DirectoryEntry& entry : listing.entries) {
@@ -33,7 +64,8 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
             if (entry.name != "." && entry.name != ".." && recurse != 0) {
                 walk(base + entry.name, patternExtension, recurse, depth + 1, list);
             }
-        } else if (equalsIgnoreCase(GetExtension(entry.name), patternExtension)) {
+        } else if (entry.regularFile && equalsIgnoreCase(GetExtension(entry.name), patternExtension)) {
+            // A FIFO, socket or device of that name is no project; a link to a regular file is.
             list.push_back(base + entry.name);
         }
     }

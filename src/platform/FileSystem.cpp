@@ -32,21 +32,26 @@ std::string_view lastHostName(std::string_view host) {
 }
 
 // Attribute word of a name inside an open directory (links followed; reparse point when the
-// entry itself is a link; a dangling link has only reparse point).
-std::optional<std::uint32_t> entryAttributes(int dirFd, const char* name, bool hiddenByName) {
+// entry itself is a link; a dangling link has only reparse point) and whether it leads to a
+// regular file. False when the name is gone.
+bool describeEntry(int dirFd, const char* name, bool hiddenByName, DirectoryEntry& entry) {
     struct stat st;
-    if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+    if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return false;
     std::uint32_t attributes = 0;
     if (S_ISLNK(st.st_mode)) {
         attributes |= kAttributeReparsePoint;
         struct stat target;
-        if (fstatat(dirFd, name, &target, 0) != 0) return attributes;
-        attributes |= attributesOf(target);
-    } else {
-        attributes |= attributesOf(st);
+        if (fstatat(dirFd, name, &target, 0) != 0) {
+            entry.attributes = attributes;
+            return true;
+        }
+        st = target;
     }
+    attributes |= attributesOf(st);
     if (hiddenByName) attributes |= kAttributeHidden;
-    return attributes;
+    entry.attributes = attributes;
+    entry.regularFile = S_ISREG(st.st_mode);
+    return true;
 }
 
 // '?' is one character, '*' any run of characters; ASCII letters match either case.
@@ -148,23 +153,41 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern) {
         return listing;
     }
     const int dirFd = dirfd(dir);
+    struct stat folder;
+    if (fstat(dirFd, &folder) == 0) {
+        listing.device = static_cast<std::uint64_t>(folder.st_dev);
+        listing.inode = static_cast<std::uint64_t>(folder.st_ino);
+    }
     errno = 0;
-    while (struct dirent* entry = readdir(dir)) {
-        const std::string_view hostName(entry->d_name);
+    while (struct dirent* hostEntry = readdir(dir)) {
+        const std::string_view hostName(hostEntry->d_name);
         const bool dotEntry = hostName == "." || hostName == "..";
         // The desktop gives no "." and ".." for the root of a drive.
         if (dotEntry && isRoot) continue;
+        DirectoryEntry entry;
         std::optional<std::string> name = hostNameToCodePage(hostName);
         // A name the code page cannot hold cannot be opened either; a host name holding '\'
         // cannot be written as one name of a system path.
-        if (!name || findChar(*name, '\\', 0, page) != std::string::npos) continue;
-        if (!wildcardMatch(pattern, *name, page)) continue;
-        std::optional<std::uint32_t> attributes =
-            entryAttributes(dirFd, entry->d_name, !dotEntry && hostName[0] == '.');
-        if (!attributes) continue;  // removed while the folder was read
-        listing.entries.push_back(DirectoryEntry{std::move(*name), *attributes});
+        if (!name) {
+            entry.nameProblem = NameProblem::NotInCodePage;
+        } else if (findChar(*name, '\\', 0, page) != std::string::npos) {
+            entry.nameProblem = NameProblem::HoldsBackslash;
+        } else if (!wildcardMatch(pattern, *name, page)) {
+            continue;
+        }
+        if (!describeEntry(dirFd, hostEntry->d_name, !dotEntry && hostName[0] == '.', entry))
+            continue;  // removed while the folder was read
+        if (entry.nameProblem != NameProblem::None) {
+            entry.name.assign(hostName);
+            listing.unnamed.push_back(std::move(entry));
+            continue;
+        }
+        entry.name = std::move(*name);
+        listing.entries.push_back(std::move(entry));
     }
     closedir(dir);
+    std::sort(listing.unnamed.begin(), listing.unnamed.end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
     if (listing.entries.empty()) {
         listing.error = ENOENT;  // the desktop's "no entries" ends the enumeration at its start
         return listing;

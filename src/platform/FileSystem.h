@@ -32,20 +32,29 @@ constexpr int kErrorNotRegularFile = 0x10001;
 // codes above).
 std::string errorDescription(int error);
 
+// Why a host name has no system form.
+enum class NameProblem { None, HoldsBackslash, NotInCodePage };
+
 struct DirectoryEntry {
-    std::string name;  // in the code page
+    std::string name;  // in the code page; for an entry in `unnamed`, the host name as it is
     std::uint32_t attributes = 0;
+    bool regularFile = false;  // a regular file, links followed (not a folder, FIFO, socket, device)
+    NameProblem nameProblem = NameProblem::None;
 };
 struct DirectoryListing {
     bool ok = false;  // false: the enumeration could not be started
     int error = 0;
     std::vector<DirectoryEntry> entries;  // sorted, "." and ".." included as the desktop gives them
+    std::vector<DirectoryEntry> unnamed;  // entries whose host name has no system form, by bytes
+    // The folder that was read, so that a folder reached by two paths can be known as one.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 };
 // Enumerates a system pattern of the form "dir\*.*" ('*' and '?' match any names, ASCII letters
 // in either case). Entries are sorted by name with ASCII letters folded to lower case, ties by
 // bytes. "." and ".." come with every folder but a drive's root, as on the desktop; host names
-// that the code page cannot hold (or that hold a '\') are left out. No entry at all fails like
-// the desktop's "no entries": ok is false with ENOENT.
+// that the code page cannot hold (or that hold a '\') are left out of the entries and given in
+// `unnamed`. No entry at all fails like the desktop's "no entries": ok is false with ENOENT.
 DirectoryListing enumerateDirectory(std::string_view systemPattern);
 
 struct FileStatus {

@@ -31,6 +31,7 @@ struct CliOptions {
     std::vector<std::string> environment;  // "NAME=VALUE" sets, "NAME" unsets
     // With errOnTerminal: called with the child and what it printed so far, after each read.
     std::function<void(pid_t, const std::string&)> onErr;
+    bool asNobody = false;  // run as the user nobody through setpriv (needs root)
 };
 
 // stdout and stderr go to files in a fresh temporary folder (or stderr to a pseudo terminal),
@@ -46,9 +47,11 @@ inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& opt
     if (options.out == CliStdout::BrokenPipe && pipe(gone) != 0) return {};
 
     std::vector<char*> argv;
-    std::string program = Z2K_CLI_PATH;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
+    std::vector<std::string> copies = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                       "--reset-env"};
+    if (!options.asNobody) copies.clear();
+    copies.push_back(Z2K_CLI_PATH);
+    copies.insert(copies.end(), args.begin(), args.end());
     for (std::string& arg : copies) argv.push_back(arg.data());
     argv.push_back(nullptr);
 

@@ -1,7 +1,10 @@
 // The command-line front end, run as a child process over projects in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <csignal>
@@ -130,6 +133,7 @@ TEST_F(CommandLineTest, FieldChecksPrintTheWindowsMessages) {
         {"single",
          {"D:\\p\\a.zat", std::string(33, 'w')},
          "error: WORKSPACE_NAME is longer than 32 characters\n"},
+        {"multiple", {"D:\\p", "..\\ws", "--family", "Nerak"}, "error: The KOR workspace name is not a valid file name.\n"},
         {"multiple", {"D:\\p", "w"}, incomplete.c_str()},
         {"multiple", {"", "w", "--family", "Nerak"}, incomplete.c_str()},
         {"multiple", {"D:\\p", "", "--family", "Nerak"}, incomplete.c_str()},
@@ -146,6 +150,86 @@ TEST_F(CommandLineTest, FieldChecksPrintTheWindowsMessages) {
         EXPECT_EQ(result.err, c.err);
         EXPECT_EQ(result.out, "");
     }
+}
+
+// Options and paths the converter cannot carry out as typed are refused before anything is read.
+TEST_F(CommandLineTest, RefusesWhatItCannotHonour) {
+    writeZat("p/a.zat");
+    writeZat("b3/a/b/motor.zat");  // what 'b3/a\b/motor.zat' would wrongly lead to
+    const std::string longName(180, 'x');
+    writeZat(longName + "/a.zat");
+    const std::string t = tmp.path().string();
+    const std::pair<Args, std::string> cases[] = {
+        {{"single", "b3/a\\b/motor.zat", "w"},
+         "error: ZAT_FILE holds a '\\' in a host name, which no path can name: b3/a\\b/motor.zat\n"},
+        {{"single", longName + "/a.zat", "w"}, "error: ZAT_FILE is longer than 200 characters\n"},
+        {{"single", "--drive", "E=" + t + "/none", "p/a.zat", "w"},
+         "error: --drive E: " + t + "/none: " + std::strerror(ENOENT) + "\n"},
+        {{"single", "--drive", "E=" + t + "/p/a.zat", "p/a.zat", "w"},
+         "error: --drive E: " + t + "/p/a.zat: not a folder\n"},
+        {{"single", "--drive", "E=" + t, "--drive", "e=" + t, "p/a.zat", "w"}, "error: --drive maps E: twice\n"},
+        {{"single", "--drive", "Z=" + t, "p/a.zat", "w"},
+         "error: --drive cannot map Z: it is always the host root /\n"},
+    };
+    CliOptions inTmp;
+    inTmp.workingDirectory = tmp.path();
+    for (const auto& [args, err] : cases) {
+        SCOPED_TRACE(args[1]);
+        const CliRun result = runCli(args, inTmp);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, err);
+        EXPECT_FALSE(exists("p/w.krs") || exists("b3/a/b/w.krs") || exists(longName + "/w.krs"));
+    }
+}
+
+// A folder the search leaves out is named with the reason, and the run does not count as a
+// success. An unreadable folder needs a user other than root, who reads every folder.
+TEST_F(CommandLineTest, SkippedFoldersAreNamedAndTheRunExitsWithOne) {
+    const struct {
+        const char* folder;
+        std::string reason;
+        bool asNobody;
+    } cases[] = {{"a\\b", "the name holds a backslash", false}, {"locked", std::strerror(EACCES), true}};
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        if (c.asNobody && geteuid() != 0) GTEST_SKIP() << "an unreadable folder needs root and setpriv";
+        const std::string top = "m" + std::to_string(++index);
+        writeZat(top + "/ok/a.zat");
+        tmp.write(top + "/" + c.folder + "/c.zat", "x");
+        if (c.asNobody) {
+            for (const std::string& folder : {std::string(), top, top + "/ok"})
+                fs::permissions(tmp.path() / folder, fs::perms::all);
+            fs::permissions(tmp.path() / top / c.folder, fs::perms::owner_all);
+        }
+        CliOptions options;
+        options.asNobody = c.asNobody;
+        const CliRun result = run("multiple", {"D:\\" + top, "ws", "--family", kQuarix}, options);
+        EXPECT_EQ(result.exitCode, 1);
+        const std::string warning = "warning: skipped folder D:\\" + top + "\\" + c.folder + ": " + c.reason + "\n";
+        EXPECT_NE(result.err.find(warning), std::string::npos) << result.err;
+        EXPECT_NE(result.out.find("1 project(s) converted successfully."), std::string::npos);
+        EXPECT_TRUE(exists(top + "/ws.krs"));
+    }
+}
+
+// A folder reached through a second path (here a bind mount) is one folder: its project is
+// converted once, and its .krp is not rotated into .krp.bak by a second save.
+TEST_F(CommandLineTest, AFolderReachedByTwoPathsIsConvertedOnce) {
+    writeZat("m/real/a.zat");
+    fs::create_directories(tmp.path() / "m/alias");
+    const std::string alias = host("m/alias");
+    if (mount(host("m/real").c_str(), alias.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "mount --bind is not permitted here: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { umount2(path.c_str(), MNT_DETACH); }
+    } unmount{alias};
+    const CliRun result = run("multiple", {"D:\\m", "ws", "--family", kQuarix});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Searching for ZAT projects...\nConverting project D:\\m\\alias\\a.zat...\n"
+                          "Project converted.\n1 project(s) converted successfully.\n");
+    EXPECT_FALSE(exists("m/real/a.krp.bak"));
 }
 
 TEST_F(CommandLineTest, SingleConvertsAndPrintsTheResult) {

@@ -49,16 +49,22 @@ void makeMixedTree(const TempFolder& tmp) {
     fs::create_directory_symlink(tmp.path() / "t/sub", tmp.path() / "t/linked.zat");
     fs::create_directories(tmp.path() / "t/.hid.zat");
     fs::permissions(tmp.path() / "t/ro", fs::perms::owner_write, fs::perm_options::remove);
+    fs::create_symlink(tmp.path() / "t/a.zat", tmp.path() / "t/file-link.zat");
+    ASSERT_EQ(mkfifo((tmp.path() / "t/fifo.zat").c_str(), 0600), 0);
 }
 
 TEST_F(ProjectSearchTest, FindsMatchesInEnumerationOrderAndEntersOnlyPlainFolders) {
     makeMixedTree(tmp);
-    // A folder that carries another attribute is not entered, and is taken like a file when its
-    // own name has the extension: the hidden ".hid.zat" and the link "linked.zat".
-    const Paths expected = {"D:\\t\\.hid.zat",   "D:\\t\\a.zat",
-                            "D:\\t\\B.ZAT",      "D:\\t\\c.Zat",
-                            "D:\\t\\linked.zat", "D:\\t\\plain.zat\\inside.zat",
-                            "D:\\t\\sub\\d.zat", "D:\\t\\sub\\deeper\\e.zat",
+    // A folder that carries another attribute is not entered; only regular files are listed
+    // (also through a link), so neither the hidden folder ".hid.zat", the folder link
+    // "linked.zat" nor the FIFO "fifo.zat" is.
+    const Paths expected = {"D:\\t\\a.zat",
+                            "D:\\t\\B.ZAT",
+                            "D:\\t\\c.Zat",
+                            "D:\\t\\file-link.zat",
+                            "D:\\t\\plain.zat\\inside.zat",
+                            "D:\\t\\sub\\d.zat",
+                            "D:\\t\\sub\\deeper\\e.zat",
                             "D:\\t\\zz.zat"};
     EXPECT_EQ(find("D:\\t"), expected);
     EXPECT_EQ(find("D:\\t\\"), expected) << "a trailing backslash gets no second one";
@@ -67,8 +73,8 @@ TEST_F(ProjectSearchTest, FindsMatchesInEnumerationOrderAndEntersOnlyPlainFolder
 
 TEST_F(ProjectSearchTest, WithoutRecursionOnlyTheTopFolderIsSearched) {
     makeMixedTree(tmp);
-    EXPECT_EQ(find("D:\\t", 0), (Paths{"D:\\t\\.hid.zat", "D:\\t\\a.zat", "D:\\t\\B.ZAT", "D:\\t\\c.Zat",
-                                       "D:\\t\\linked.zat", "D:\\t\\zz.zat"}));
+    EXPECT_EQ(find("D:\\t", 0), (Paths{"D:\\t\\a.zat", "D:\\t\\B.ZAT", "D:\\t\\c.Zat", "D:\\t\\file-link.zat",
+                                       "D:\\t\\zz.zat"}));
 }
 
 TEST_F(ProjectSearchTest, OnlyThePatternsExtensionCounts) {
@@ -110,7 +116,7 @@ TEST_F(ProjectSearchTest, AFolderThatCannotBeEnumeratedShowsTheErrorBox) {
     ProjectSearch(&alerts).find("D:\\gone", "*.zat", 1, list);
     EXPECT_EQ(list, (Paths{"kept"}));
     ASSERT_EQ(alerts.alerts.size(), 1u);
-    EXPECT_EQ(alerts.alerts[0].text, errorDescription(ENOENT));
+    EXPECT_EQ(alerts.alerts[0].text, "D:\\gone: " + errorDescription(ENOENT));
     EXPECT_EQ(alerts.alerts[0].title, "Error");
     EXPECT_EQ(alerts.alerts[0].icon, AlertIcon::Information);
 
@@ -161,7 +167,7 @@ TEST_F(ProjectSearchTest, AnUnreadableFolderIsReportedAndTheSearchGoesOnAboveIt)
               "path D:\\t\\a.zat\n"
               "path D:\\t\\open\\b.zat\n"
               "path D:\\t\\z.zat\n"
-              "alert Error: " +
+              "alert Error: D:\\t\\locked: " +
                   errorDescription(EACCES) + "\n");
 }
 
