@@ -425,9 +425,12 @@ int writeTree(const std::filesystem::path& folder, const std::string& systemDir,
         const bool medium = i % 5 == 1 || i % 5 == 4;
         shape.files = medium ? 20 + (i * 37) % 61 : 1 + i % 4;
         shape.configurations = medium ? 2 : 1;
-        shape.title = "p" + padded(i, 3);
-        std::string relative = "group" + padded(i / 20, 2);
-        if (i % 4 == 3) relative += "/sub" + std::to_string(i % 3);
+        // Appended, not literal + temporary: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
+        shape.title = "p";
+        shape.title += padded(i, 3);
+        std::string relative = "group";
+        relative += padded(i / 20, 2);
+        if (i % 4 == 3) (relative += "/sub") += std::to_string(i % 3);
         relative += "/" + shape.title;
         shape.directory = systemDir.back() == '\\' ? systemDir : systemDir + "\\";
         for (char c : relative) shape.directory += c == '/' ? '\\' : c;

@@ -1,6 +1,7 @@
 #include "options/LinkageEditorConverter.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/CodePage.h"
@@ -62,7 +63,11 @@ bool Definitions(const OptionHandler& h, OptionPairs& pairs) {
     for (std::string& element : elements) {
         const std::size_t open = findChar(element, '(');
         if (open == std::string::npos) return false;
-        element = "\"" + element.substr(0, open) + "\",\"" + element.substr(open) + "\"";
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal put in
+        // front of a temporary string.
+        std::string quoted = "\"";
+        quoted.append(element, 0, open).append("\",\"").append(element, open).append("\"");
+        element = std::move(quoted);
     }
     pairs.Add(h.ItemName(), OptionConverter::JoinList(elements));
     return true;

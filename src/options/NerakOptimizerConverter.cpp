@@ -96,7 +96,10 @@ bool AddressList(const OptionHandler& h, OptionPairs& pairs) {
 }  // namespace
 
 std::string NerakOptimizerConverter::ExpandOptimizeAbbreviations(std::string_view value) {
-    std::string v = "|" + std::string(value);
+    // Appended, not "|" + string: GCC 12 at -O3 warns falsely (-Wrestrict) on the insert that
+    // a literal in front of a temporary string becomes.
+    std::string v = "|";
+    v += value;
     if (Contains(v, "sp")) {
         for (std::string_view covered : {"|st", "|sy", "|v", "|r", "|b", "|saf"}) v = RemoveAll(v, covered);
     }
