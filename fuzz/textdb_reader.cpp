@@ -32,9 +32,9 @@ class AnyRecord : public Recordset {
         : Recordset(database, std::move(tableName)), texts_(layout.size()), numbers_(layout.size()) {
         for (std::size_t i = 0; i < layout.size(); ++i) {
             if (layout[i] == 't') {
-                addField("str" + std::to_string(i), texts_[i]);
+                addField(std::string("str").append(std::to_string(i)), texts_[i]);
             } else {
-                addField("n" + std::to_string(i), numbers_[i]);
+                addField(std::string("n").append(std::to_string(i)), numbers_[i]);
             }
         }
     }

@@ -98,7 +98,7 @@ TEST_F(ProjectSearchTest, SearchesFiftyLevelsAndNoDeeper) {
     std::string system = "D:\\t";
     Paths expected;
     for (int level = 0; level <= 55; ++level) {
-        const std::string name = "k" + std::to_string(level) + ".zat";
+        const std::string name = std::string("k").append(std::to_string(level)).append(".zat");
         tmp.write(relative + "/" + name, "x");
         if (level < ProjectSearch::kMaxDepth) expected.push_back(system + "\\" + name);
         relative += "/d";

@@ -183,7 +183,7 @@ TEST_F(DefaultTablesTest, KeywordListsHoldEveryWordOnce) {
     for (const Case& c : cases) {
         EXPECT_EQ(wordCount(c.list), c.words) << c.first;
         EXPECT_TRUE(c.list.starts_with(std::string(c.first) + "|")) << c.first;
-        EXPECT_TRUE(c.list.ends_with("|" + std::string(c.last))) << c.last;
+        EXPECT_TRUE(c.list.ends_with(std::string("|").append(c.last))) << c.last;
         std::set<std::string_view> seen;
         std::size_t start = 0;
         while (start <= c.list.size()) {
