@@ -90,6 +90,7 @@ ConversionRequest CPropertyPageMulti::request() {
     // The path and the reason of a failure follow its line in the results; a long wait for a lock
     // is announced on the status line.
     formed.problems = resultsDisplay_.get();
+    formed.notices = resultsDisplay_.get();
     formed.lock.longWaitNotice = [display = statusDisplay_.get()](const std::string& notice) {
         display->replace(notice);
     };

@@ -43,6 +43,7 @@ ConversionRequest CZatToKorPropertyPage::request() {
     // The one-line results control shows the failure message and, after it, the path and the
     // reason; a long wait for a lock is announced there too, until the next message replaces it.
     formed.problems = resultsDisplay_.get();
+    formed.notices = resultsDisplay_.get();
     formed.lock.longWaitNotice = [display = resultsDisplay_.get()](const std::string& notice) {
         display->replace(notice);
     };

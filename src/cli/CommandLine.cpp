@@ -279,12 +279,15 @@ int CommandLine::run(int argc, char** argv) {
     ConsoleAlerts alerts(err_);
     // Each failure's detail line, always shown, as "error: TEXT" like a message box.
     ConsoleTextDisplay problems("error", err_, true);
+    // What a save did unasked, such as a backup kept under a shortened name.
+    ConsoleTextDisplay notices("note", err_, true);
     ConversionReport report;
     request.report = &report;
     request.projectProgress = &projectProgress;
     request.results = &results;
     request.alerts = &alerts;
     request.problems = &problems;
+    request.notices = &notices;
     if (args.lockTimeout >= 0)
         request.lock.waitMilliseconds = static_cast<std::uint32_t>(std::llround(args.lockTimeout * 1000));
     request.lock.longWaitNotice = [this](const std::string& notice) {

@@ -69,6 +69,11 @@ void ConversionDriver::reportProblem(const std::string& line) {
     if (!line.empty()) textAppend(request_.problems, line);
 }
 
+void ConversionDriver::reportNotices() {
+    for (const std::string& line : projectNotices_.lines) textAppend(request_.notices, line);
+    projectNotices_.clear();
+}
+
 ConversionDriver::~ConversionDriver() = default;
 
 ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::string& krpPath) {
@@ -98,7 +103,8 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     krpPath = removeNameExtension(zatPath) + kKorProjectExtension;
     korProject_->setPath(krpPath);
     korProject_->setMessageSink(display, mode);
-    korProject_->setNoticeSink(request_.problems);
+    projectNotices_.clear();
+    korProject_->setNoticeSink(&projectNotices_);
 
     projectProblem_.clear();
     if (zatProject_->read() == 1) {
@@ -227,6 +233,7 @@ void ConversionDriver::runSingle() {
     translator_->clearWorkingTables();
     textReplace(request_.results, message);
     reportProblem(problem);
+    reportNotices();
 }
 
 void ConversionDriver::runMultiple() {
@@ -283,6 +290,7 @@ void ConversionDriver::runMultiple() {
                     break;
             }
             reportProblem(projectProblem_);
+            reportNotices();
             translator_->clearWorkingTables();
         } else if (!read) {
             // A project whose family could not be learned is skipped without a results line, but

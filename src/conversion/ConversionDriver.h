@@ -47,6 +47,8 @@ class ConversionDriver {
     void runMultiple();
     // Appends a line to the problems display, unless it is empty.
     void reportProblem(const std::string& line);
+    // Shows the notices held for the project just converted, one line each.
+    void reportNotices();
 
     const ConversionRequest& request_;
     std::unique_ptr<ZatProject> zatProject_;
@@ -62,6 +64,15 @@ class ConversionDriver {
     // translation failure, whose message box says why).
     std::string projectProblem_;
     std::string workspaceProblem_;
+    // Lines shown to it are held until the driver passes them on.
+    struct HeldLines : TextDisplay {
+        void clear() override { lines.clear(); }
+        void replace(std::string_view text) override { lines.assign(1, std::string(text)); }
+        void appendLine(std::string_view line) override { lines.emplace_back(line); }
+        std::vector<std::string> lines;
+    };
+    // The notices of the project being saved, held until its result was shown.
+    HeldLines projectNotices_;
 };
 
 }  // namespace z2k

@@ -24,6 +24,7 @@ struct ConversionRequest {
     TextDisplay* results = nullptr;              // the "Results:" box
     TextDisplay* status = nullptr;               // the "Status:" line (multiple mode only)
     TextDisplay* problems = nullptr;  // the path and the system's reason of each failure, one line each
+    TextDisplay* notices = nullptr;   // what a successful save did unasked (a shortened backup name)
     ConversionMode mode = ConversionMode::Single;
     std::string zatProjectPath;  // single mode: the .zat path as typed; multiple mode: empty
     std::string workspacePath;   // directory, '\', workspace name, without extension

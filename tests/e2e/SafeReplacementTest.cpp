@@ -205,16 +205,16 @@ TEST_F(SafeReplacementTest, AProjectWithTheLongestNameConvertsAgain) {
     // The second conversion through the driver, to see what it tells about the backup.
     resetDriveMap();
     mapDrive('D', tmp.path().string());
-    test::RecordingTextDisplay problems;
+    test::RecordingTextDisplay notices;
     ConversionRequest request = multipleRequest("D:\\a", "all", "Quarix RISC engine");
-    request.problems = &problems;
+    request.notices = &notices;
     ConversionDriver driver(request);
     driver.run();
     resetDriveMap();
     EXPECT_EQ(driver.summary().converted, 1);
     const std::string backup = title.substr(0, 242) + "~930ab22b.bak";  // 255 bytes
     EXPECT_EQ(tmp.read("a/" + backup), first);
-    EXPECT_NE(problems.text().find("kept as D:\\a\\" + backup), std::string::npos) << problems.text();
+    EXPECT_NE(notices.text().find("kept as D:\\a\\" + backup), std::string::npos) << notices.text();
 
     ASSERT_EQ(runCli(convert).exitCode, 0) << "and every later one";
     EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path() / "a"), fs::directory_iterator()), 5)
