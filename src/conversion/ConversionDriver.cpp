@@ -4,8 +4,10 @@
 #include "kor/KorProject.h"
 #include "kor/KorWorkspace.h"
 #include "paths/PathParts.h"
-#include "translation/ConversionReport.h"
+#include "platform/CodePage.h"
+#include "platform/TextFile.h"
 #include "textdb/TextDatabase.h"
+#include "translation/ConversionReport.h"
 #include "translation/ProjectTranslator.h"
 #include "zat/ZatProject.h"
 
@@ -74,6 +76,10 @@ void ConversionDriver::reportNotices() {
     projectNotices_.clear();
 }
 
+void ConversionDriver::clearFolderOnce(const std::string& path) {
+    if (clearedFolders_.insert(toLowerText(GetParentDirectory(path))).second) removeStaleTemporaryFilesBeside(path);
+}
+
 ConversionDriver::~ConversionDriver() = default;
 
 ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::string& krpPath) {
@@ -128,6 +134,7 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 
     // The .krp must replace neither a file this run reads nor another project's .krp of this run.
     const std::string clash = runFiles_.conflict(krpPath);
+    if (clash.empty()) clearFolderOnce(krpPath);
     if (!clash.empty() || korProject_->write() == 1) {
         progressReset(request_.projectProgress);
         projectProblem_ = clash.empty() ? korProject_->lastFailure().text() : clash;
@@ -176,6 +183,7 @@ int ConversionDriver::writeWorkspace() {
     workspace_->setVcsDirectoryMapping({});
 
     const std::string clash = runFiles_.conflict(file);
+    if (clash.empty()) clearFolderOnce(file);
     const int result = clash.empty() ? workspace_->write() : 1;
     workspaceProblem_ = result == 0     ? std::string()
                         : clash.empty() ? workspace_->lastFailure().text()

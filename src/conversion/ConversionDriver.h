@@ -2,6 +2,7 @@
 // Runs one conversion: one project into a new workspace (single mode), or every project of one
 // CPU family found under a directory into one workspace (multiple mode).
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ class ConversionDriver {
     void reportProblem(const std::string& line);
     // Shows the notices held for the project just converted, one line each.
     void reportNotices();
+    // Before the run's first save in the folder of path, removes what killed saves left there.
+    void clearFolderOnce(const std::string& path);
 
     const ConversionRequest& request_;
     std::unique_ptr<ZatProject> zatProject_;
@@ -73,6 +76,8 @@ class ConversionDriver {
     };
     // The notices of the project being saved, held until its result was shown.
     HeldLines projectNotices_;
+    // The folders (lower-cased) the run has cleared of killed saves' temporary files.
+    std::set<std::string> clearedFolders_;
 };
 
 }  // namespace z2k

@@ -173,7 +173,6 @@ int replaceHostFile(const std::string& hostPath, std::string_view bytes, const R
                     std::string* shortenedBackup) {
     Target target;
     if (const int error = check(hostPath, options.keepBackup, target); error != 0) return error;
-    removeStaleTemporaryFiles(target.folder);
 
     TemporaryOutput output(target.folder);
     if (const int error = output.open(); error != 0) return error;

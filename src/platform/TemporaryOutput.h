@@ -4,8 +4,8 @@
 // Where the file system allows it the file has no name (O_TMPFILE) until it is complete, so a
 // writer killed meanwhile leaves nothing behind. Elsewhere, and for the instant between giving
 // the finished file a name and renaming it, the name is ".z2k-PID-XXXXXX" in the target's
-// folder, and the file carries a lock for as long as its writer has it open. Before each
-// replace, removeStaleTemporaryFiles() takes away such files of writers that are gone: only
+// folder, and the file carries a lock for as long as its writer has it open. Before a run's
+// first replace in a folder, removeStaleTemporaryFiles() takes away such files of writers that are gone: only
 // regular files of the running user with that form of name, whose process no longer exists and
 // whose lock can be taken.
 #include <string>

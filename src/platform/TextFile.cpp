@@ -16,6 +16,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HostFile.h"
 #include "platform/HostPaths.h"
+#include "platform/TemporaryOutput.h"
 
 namespace z2k {
 namespace {
@@ -102,6 +103,15 @@ int replaceTextFile(std::string_view systemPath, std::string_view text, bool kee
         *shortenedBackup = std::string(systemPath.substr(0, separator + 1)) + name.value_or(backupName);
     }
     return error;
+}
+
+void removeStaleTemporaryFilesBeside(std::string_view systemPath) {
+    if (!writesFlag()) return;
+    std::optional<std::string> host = systemToHostPath(systemPath);
+    if (!host) return;
+    const std::size_t slash = host->rfind('/');
+    if (slash == std::string::npos) return;
+    removeStaleTemporaryFiles(slash == 0 ? std::string("/") : host->substr(0, slash));
 }
 
 bool backupsEnabled() {

@@ -28,6 +28,12 @@ std::string textModeEncode(std::string_view text);
 int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup,
                     std::string* shortenedBackup = nullptr);
 
+// Removes from the folder that a file's system path lies in the temporary files of replaces
+// whose writer was killed (see TemporaryOutput.h). A run calls it once per folder before its
+// first replace there, not per file, so that a folder of many projects is not read once for
+// each of them. Does nothing while file writes are off.
+void removeStaleTemporaryFilesBeside(std::string_view systemPath);
+
 }  // namespace z2k
 
 namespace z2k {
