@@ -294,6 +294,7 @@ int CommandLine::run(int argc, char** argv) {
         err_ << "note: " << notice << '\n' << std::flush;
     };
     request.cancel = &StopSignals::stopRequested();
+    request.lock.stop = request.cancel;
     if (!singleMode) {
         request.overallProgress = &overallProgress;
         request.status = &status;

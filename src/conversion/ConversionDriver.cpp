@@ -274,10 +274,11 @@ void ConversionDriver::runMultiple() {
         zatProject_->setPath(path);
         zatProject_->setMessageSink(nullptr, 1);
         const bool read = zatProject_->read() == 0;
+        // The family pass may have waited long for a lock, or given up on it for a stop: a stop
+        // asked for meanwhile comes first, and the project counts as not looked at.
+        if (cancelRequested(request_)) break;
 
         if (zatProject_->projectDetails().strCPUFamily == request_.cpuFamily) {
-            // The family pass may have waited long for a lock: a stop asked for meanwhile comes first.
-            if (cancelRequested(request_)) break;
             ++summary_.matched;
             textAppend(request_.results, "Converting project " + path + "...");
             std::string krpPath;

@@ -83,7 +83,8 @@ LockFile::~LockFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-int LockFile::lock(bool exclusive, std::uint32_t waitMilliseconds, const std::function<void()>& onLongWait) {
+int LockFile::lock(bool exclusive, std::uint32_t waitMilliseconds, const std::function<void()>& onLongWait,
+                   const std::atomic<bool>* stop) {
     struct flock request = wholeFile(static_cast<short>(exclusive ? F_WRLCK : F_RDLCK));
     auto blockUntilGranted = [&] {
         while (::fcntl(fd_, F_OFD_SETLKW, &request) != 0)
@@ -91,10 +92,12 @@ int LockFile::lock(bool exclusive, std::uint32_t waitMilliseconds, const std::fu
         locked_ = true;
         return 0;
     };
-    if (waitMilliseconds == kWaitForever && !onLongWait) return blockUntilGranted();
+    // The kernel's wait resumes after a signal: a wait that a stop may cut short never blocks in it.
+    const bool stoppable = stop != nullptr;
+    if (waitMilliseconds == kWaitForever && !onLongWait && !stoppable) return blockUntilGranted();
 
     // The kernel's wait cannot be given a time limit: until the notice is due (and to the end of a
-    // limited wait) the lock is asked for again at growing intervals.
+    // limited or stoppable wait) the lock is asked for again at growing intervals.
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     const auto noticeAt = start + std::chrono::milliseconds(kLongWaitMilliseconds);
@@ -107,12 +110,13 @@ int LockFile::lock(bool exclusive, std::uint32_t waitMilliseconds, const std::fu
             return 0;
         }
         if (errno != EAGAIN && errno != EACCES && errno != EINTR) return errno;
+        if (stoppable && stop->load()) return ECANCELED;
         const auto now = Clock::now();
         if (waitMilliseconds != kWaitForever && now >= deadline) return ETIMEDOUT;
         if (!noticed && now >= noticeAt) {
             noticed = true;
             if (onLongWait) onLongWait();
-            if (waitMilliseconds == kWaitForever) return blockUntilGranted();
+            if (waitMilliseconds == kWaitForever && !stoppable) return blockUntilGranted();
         }
         auto next = noticed ? deadline : noticeAt;
         if (waitMilliseconds != kWaitForever) next = std::min(next, deadline);

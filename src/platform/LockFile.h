@@ -6,6 +6,7 @@
 //
 // Lock files live in a folder private to the running user: nobody else may be able to create,
 // replace or link files in it, so a lock file can never be a trap laid by another user.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -37,9 +38,11 @@ class LockFile {
 
     // Takes the lock, shared or exclusive, waiting at most waitMilliseconds (kWaitForever: no
     // limit). When the lock is not granted within kLongWaitMilliseconds, onLongWait (if set) is
-    // called once and the wait goes on. 0 when granted, ETIMEDOUT when the wait ran out, else the
-    // errno that stopped it.
-    int lock(bool exclusive, std::uint32_t waitMilliseconds, const std::function<void()>& onLongWait = {});
+    // called once and the wait goes on. While stop (if given) is set, a lock that is not free is
+    // not waited for. 0 when granted, ETIMEDOUT when the wait ran out, ECANCELED when it was
+    // stopped, else the errno that stopped it.
+    int lock(bool exclusive, std::uint32_t waitMilliseconds, const std::function<void()>& onLongWait = {},
+             const std::atomic<bool>* stop = nullptr);
     void unlock();
 
   private:

@@ -89,11 +89,16 @@ std::unique_ptr<SharedLock> SharedLock::acquire(std::string_view path, bool excl
                                   hostPath + ")");
         };
     }
-    const int error = file->lock(exclusive, policy.waitMilliseconds, onLongWait);
+    const int error = file->lock(exclusive, policy.waitMilliseconds, onLongWait, policy.stop);
     if (error == ETIMEDOUT) {
         fail(failure, std::string(path),
              "another process holds its lock (" + hostPath + "); gave up waiting after " +
                  waitText(policy.waitMilliseconds));
+        return nullptr;
+    }
+    if (error == ECANCELED) {
+        fail(failure, std::string(path),
+             "another process holds its lock (" + hostPath + "); gave up waiting when the run was asked to stop");
         return nullptr;
     }
     if (error != 0) {

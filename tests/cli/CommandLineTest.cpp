@@ -565,6 +565,23 @@ TEST_F(CommandLineTest, AStopSignalEndsTheRunBetweenProjectsWithItsRecord) {
     }
 }
 
+TEST_F(CommandLineTest, AStopSignalEndsAWaitForALockThatIsNeverFreed) {
+    writeZat("h/a.zat");
+    const std::unique_ptr<SharedLock> lock = SharedLock::acquireWrite("D:\\h\\a.zat");
+    ASSERT_NE(lock, nullptr);
+    CliOptions terminal;
+    terminal.errOnTerminal = true;
+    bool sent = false;
+    terminal.onErr = [&](pid_t child, const std::string& err) {
+        if (!sent && err.find("Total complete: 25%") != std::string::npos) sent = kill(child, SIGTERM) == 0;
+    };
+    // The time-out only ends a run that does not stop; the stop must come first and say so.
+    const CliRun result = run("single", {"--lock-timeout", "30", "D:\\h\\a.zat", "w"}, terminal);
+    EXPECT_EQ(result.exitCode, 143);
+    EXPECT_NE(result.err.find("gave up waiting when the run was asked to stop"), std::string::npos) << result.err;
+    EXPECT_FALSE(exists("h/a.krp") || exists("h/w.krs"));
+}
+
 TEST_F(CommandLineTest, ALocaleThatCannotBeSetIsNamedOnce) {
     writeZat("p/a.zat");
     CliOptions missing;
