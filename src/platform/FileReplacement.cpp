@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/FileSystem.h"
 #include "platform/HostFile.h"
 #include "platform/HostPaths.h"
 #include "platform/TemporaryOutput.h"
@@ -27,6 +28,7 @@ struct Target {
     std::string name;
     bool exists = false;
     struct stat old {};
+    struct stat folderStatus {};
     std::string backup;  // the backup's host path
 };
 
@@ -45,13 +47,20 @@ bool isReadOnly(const struct stat& status) {
     return (status.st_mode & S_IWUSR) == 0;
 }
 
+// In a folder with the sticky bit only the owners of a file or of the folder may remove or
+// replace it.
+bool stickyForbids(const struct stat& folder, const struct stat& file) {
+    const uid_t user = ::geteuid();
+    return (folder.st_mode & S_ISVTX) != 0 && user != 0 && file.st_uid != user && folder.st_uid != user;
+}
+
 int describe(const std::string& hostPath, Target& target) {
     const std::size_t slash = hostPath.rfind('/');
     target.prefix = slash == std::string::npos ? std::string() : hostPath.substr(0, slash + 1);
     target.name = hostPath.substr(target.prefix.size());
     target.folder = slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : hostPath.substr(0, slash);
     if (target.name.empty() || target.name == "." || target.name == "..") return EISDIR;
-    struct stat folder;
+    struct stat& folder = target.folderStatus;
     if (::stat(target.folder.c_str(), &folder) != 0) return errno;
     if (!S_ISDIR(folder.st_mode)) return ENOTDIR;
     if (::faccessat(AT_FDCWD, target.folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return errno;
@@ -63,21 +72,22 @@ int describe(const std::string& hostPath, Target& target) {
     if (!target.exists) return 0;
     if (S_ISDIR(target.old.st_mode)) return EISDIR;
     if (isReadOnly(target.old)) return EACCES;
-    // In a folder with the sticky bit only the owners of the file or the folder may replace it.
-    const uid_t user = ::geteuid();
-    if ((folder.st_mode & S_ISVTX) != 0 && user != 0 && target.old.st_uid != user && folder.st_uid != user)
-        return EPERM;
+    if (stickyForbids(folder, target.old)) return EPERM;
     return 0;
 }
 
 int checkBackup(const std::string& hostPath, Target& target) {
     target.backup = target.prefix + backupFileName(target.name, nameLimitOf(target.folder));
     struct stat backup;
-    if (::lstat(target.backup.c_str(), &backup) == 0 && S_ISDIR(backup.st_mode)) return EISDIR;
+    if (::lstat(target.backup.c_str(), &backup) == 0) {
+        if (S_ISDIR(backup.st_mode)) return kErrorKeepingBackup | EISDIR;
+        // An older backup of another user in a sticky folder cannot be taken away.
+        if (stickyForbids(target.folderStatus, backup)) return kErrorKeepingBackup | EPERM;
+    }
     int error = 0;
     const int fd = openRegularFileForReading(hostPath, error);
     if (fd >= 0) ::close(fd);
-    return error;
+    return error == 0 ? 0 : kErrorKeepingBackup | error;
 }
 
 int check(const std::string& hostPath, bool keepBackup, Target& target) {
@@ -185,7 +195,10 @@ int replaceHostFile(const std::string& hostPath, std::string_view bytes, const R
     const mode_t mode = target.exists ? (target.old.st_mode & 0777) : (0666 & ~currentUmask());
     if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
     if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (error == 0 && !target.backup.empty()) error = keepBackupOf(hostPath, target.backup, mode);
+    if (error == 0 && !target.backup.empty()) {
+        error = keepBackupOf(hostPath, target.backup, mode);
+        if (error != 0) error |= kErrorKeepingBackup;
+    }
     if (error == 0) error = output.moveTo(hostPath, target.exists);
     if (error != 0) return error;
     syncFolder(target.folder);

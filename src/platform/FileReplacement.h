@@ -21,11 +21,12 @@ std::string backupFileName(const std::string& name, std::size_t nameLimit);
 
 // Everything a replace checks before it writes: the folder exists and can be written, the path
 // is not a folder, an existing file is not read-only, and, with a backup, the old file can be
-// read and the backup's name does not stand for a folder. 0 or the errno of the failure.
+// read and the backup's name stands neither for a folder nor for an older backup that may not be
+// removed. 0 or the errno of the failure, with kErrorKeepingBackup added where the backup failed.
 int checkReplaceable(const std::string& hostPath, bool keepBackup);
 
-// Replaces the file at hostPath with bytes; 0 or errno. When a backup was kept under a
-// shortened name, that name (without folder) is put in *shortenedBackup.
+// Replaces the file at hostPath with bytes; 0 or errno (marked as above). When a backup was kept
+// under a shortened name, that name (without folder) is put in *shortenedBackup.
 int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
                     std::string* shortenedBackup = nullptr);
 

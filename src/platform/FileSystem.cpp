@@ -123,6 +123,8 @@ AttributeResult getFileAttributes(std::string_view systemPath) {
 }
 
 std::string errorDescription(int error) {
+    if ((error & kErrorKeepingBackup) != 0)
+        return "the earlier file cannot be kept as its backup: " + errorDescription(error & ~kErrorKeepingBackup);
     if (error == kErrorNotRegularFile) return "Not a regular file";
     return std::strerror(error);
 }

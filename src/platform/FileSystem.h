@@ -27,6 +27,9 @@ AttributeResult getFileAttributes(std::string_view systemPath);
 // An error of this system beside the errno values: a file to be read is a FIFO, a device or
 // anything else but a regular file.
 constexpr int kErrorNotRegularFile = 0x10001;
+// Added to an errno when the failure was in keeping the earlier file as its backup, so that the
+// reason is not taken for one of the file itself.
+constexpr int kErrorKeepingBackup = 0x20000;
 
 // The system's own description of an error code (strerror, or the text of this system's own
 // codes above).

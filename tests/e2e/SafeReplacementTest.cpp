@@ -284,5 +284,23 @@ TEST_F(SafeReplacementTest, AFailedWriteLeavesThePreviousProjectIntact) {
     EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), previous);
 }
 
+TEST_F(SafeReplacementTest, AnOlderBackupOfAnotherUserInAStickyFolderStopsDryAndRealRunsAlike) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to the user nobody";
+    ASSERT_EQ(runCli(command()).exitCode, 0);
+    ASSERT_EQ(runCli(command()).exitCode, 0);  // root's motor.krp.bak
+    const std::string previous = krp();
+    fs::permissions(tmp.path(), fs::perms(0755));
+    fs::permissions(tmp.path() / "quarix", fs::perms(01777));
+    ASSERT_EQ(chown((tmp.path() / "quarix/motor.krp").c_str(), kNobody, kNobody), 0);
+    for (const Args& extra : {Args{"--dry-run"}, Args{}}) {
+        const CliRun run = runAsNobody(command(extra));
+        EXPECT_EQ(run.exitCode, 1) << run.err;
+        EXPECT_NE(run.err.find("motor.krp: the earlier file cannot be kept as its backup: Operation not permitted"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(krp(), previous);
+    }
+}
+
 }  // namespace
 }  // namespace z2k

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/CodePage.h"
+#include "platform/FileSystem.h"
 #include "platform/HostFile.h"
 #include "platform/HostPaths.h"
 #include "platform/TemporaryOutput.h"
@@ -147,7 +148,8 @@ TEST_F(TextFile, FailedReplaceLeavesTheOldFile) {
     // A backup that cannot be made (a folder stands in its place) stops the replace.
     folder.write("p.krp", "old\r\n");
     folder.write("p.krp.bak/inside", "");
-    EXPECT_NE(replaceTextFile("D:\\p.krp", "new\n", true), 0);
+    EXPECT_EQ(errorDescription(replaceTextFile("D:\\p.krp", "new\n", true)),
+              "the earlier file cannot be kept as its backup: Is a directory");
     EXPECT_EQ(folder.read("p.krp"), "old\r\n");
     int count = 0;
     for (const auto& entry : fs::directory_iterator(folder.path())) {
