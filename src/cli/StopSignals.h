@@ -2,7 +2,8 @@
 // How the command line lives through signals: SIGPIPE is ignored (a reader of stdout that goes
 // away makes the writes fail, which the command line reports, instead of killing the run before
 // its workspace and report are written); SIGINT and SIGTERM only ask the conversion to stop
-// before its next project, so no file is ever left half-written. A repeated signal asks the
+// before its next project (and end a wait for a lock another process holds), so no file is
+// ever left half-written. A repeated signal asks the
 // same and does not end the run sooner.
 #include <atomic>
 
