@@ -7,6 +7,9 @@
 #     against the sum of `zat2kor single` over the projects of the family it converts.
 #
 #   bench/run_scale.sh [BUILD_DIR]      (default: build-scale beside this folder's parent)
+#   BASELINE=/path/to/older/zat2kor bench/run_scale.sh ...
+#                                       (also compares the CPU time and peak memory of an older
+#                                        build on the same projects, runs interleaved)
 #
 # Builds zat2kor and make_large_project (Release), generates into BUILD_DIR/scale-scratch and
 # prints every figure in one run. Each time is the best of RUNS runs (default 5; the tree 3), as
@@ -59,6 +62,29 @@ best_ns() {
 
 convert_single() { "$Z2K" single "${convert_args[@]}" "$1" ws >/dev/null 2>&1; }
 
+# cpu_and_peak BINARY ZAT: "user+sys seconds" and "peak kB" of one conversion by BINARY.
+cpu_and_peak() {
+    /usr/bin/time -f '%U %S %M' -o "$SCRATCH/time.txt" "$1" single "${convert_args[@]}" "$2" ws >/dev/null 2>&1
+    awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$SCRATCH/time.txt"
+}
+
+# compare_baseline ZAT: the least CPU time of RUNS conversions by this build and by $BASELINE,
+# run in turns so that both see the same machine, and the ratio.
+compare_baseline() {
+    local zat=$1 i cpu peak new_best=0 old_best=0 new_peak=0 old_peak=0
+    for ((i = 0; i < RUNS; i++)); do
+        read -r cpu peak < <(cpu_and_peak "$Z2K" "$zat")
+        new_best=$(awk -v a="$new_best" -v b="$cpu" 'BEGIN { print (a == 0 || b < a) ? b : a }')
+        ((peak > new_peak)) && new_peak=$peak
+        read -r cpu peak < <(cpu_and_peak "$BASELINE" "$zat")
+        old_best=$(awk -v a="$old_best" -v b="$cpu" 'BEGIN { print (a == 0 || b < a) ? b : a }')
+        ((peak > old_peak)) && old_peak=$peak
+    done
+    echo "  baseline: cpu $old_best s -> $new_best s (ratio $(divide "$new_best" "$old_best"), goal <= 0.50);" \
+        "peak $(awk -v kb="$old_peak" 'BEGIN { printf "%.1f", kb * 1024 / 1e6 }') MB ->" \
+        "$(awk -v kb="$new_peak" 'BEGIN { printf "%.1f", kb * 1024 / 1e6 }') MB"
+}
+
 # The floor for one project: read the .zat, write the bytes of the .krp and .krs it gives.
 floor_copy() {
     local dir=$1
@@ -95,6 +121,7 @@ for size in one four; do
         "$(seconds "$copy_ns")" "$(seconds "$sync_ns")" "$(divide "$ns" "$copy_ns")" \
         "$(divide "$ns" "$sync_ns")" "$(awk -v kb="$peak_kb" 'BEGIN { printf "%.1f", kb * 1024 / 1e6 }')" "$goal_mb"
     rm -f "$dir/floor.krp" "$dir/floor.krs"
+    if [[ -n "${BASELINE:-}" ]]; then compare_baseline "$zat"; fi
 done
 in_ratio=$(divide "$(stat -c %s "$SCRATCH/four/large.zat")" "$(stat -c %s "$SCRATCH/one/large.zat")")
 echo "4x/1x conversion time: $(divide "${convert_ns[four]}" "${convert_ns[one]}") wall," \
