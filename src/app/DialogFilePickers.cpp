@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "CDlgCustomFileDialog.h"
 #include "ProjectFileDialog.h"
+#include "WorkspaceFolderDialog.h"
 
 namespace z2k {
 
@@ -25,7 +25,7 @@ std::optional<QString> DialogFilePickers::pickProjectFile(QWidget* parent) {
 
 std::optional<QString> DialogFilePickers::pickWorkspaceDirectory(QWidget* parent,
                                                                  const QString& startFolder) {
-    CDlgCustomFileDialog dialog(startFolder, parent);
+    WorkspaceFolderDialog dialog(startFolder, parent);
     return runDialog(dialog);
 }
 

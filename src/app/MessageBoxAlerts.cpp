@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-#include "AppTexts.h"
 #include "CodePageText.h"
+#include "translation/ApplicationTitle.h"
 
 namespace z2k {
 
@@ -24,7 +24,7 @@ QMessageBox::Icon boxIcon(AlertIcon icon) {
 }  // namespace
 
 void MessageBoxAlerts::show(std::string_view text, std::string_view title, AlertIcon icon) {
-    const QString caption = title.empty() ? kApplicationTitle : codePageToQString(title);
+    const QString caption = codePageToQString(title.empty() ? kApplicationTitle : title);
     QMessageBox box(boxIcon(icon), caption, codePageToQString(text), QMessageBox::Ok, parent_);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

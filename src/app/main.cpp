@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "CZatToKorPropertySheet.h"
+#include "ConverterWindow.h"
 #include "DialogFilePickers.h"
 #include "MessageBoxAlerts.h"
 #include "platform/AllocatorTuning.h"
@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
     z2k::setActiveCodePage(z2k::codePageFromLocale());
     z2k::DialogFilePickers pickers;
     z2k::MessageBoxAlerts alerts;
-    z2k::CZatToKorPropertySheet sheet(pickers, alerts);
-    alerts.setParentWidget(&sheet);
-    sheet.exec();
+    z2k::ConverterWindow window(pickers, alerts);
+    alerts.setParentWidget(&window);
+    window.exec();
     return 0;
 }

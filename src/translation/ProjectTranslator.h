@@ -20,6 +20,7 @@
 
 #include "kor/KorProject.h"
 #include "platform/Displays.h"
+#include "translation/ApplicationTitle.h"
 #include "zat/ZatProject.h"
 
 namespace z2k {
@@ -30,7 +31,7 @@ class OptionOutcomes;
 class ProjectTranslator {
   public:
     // The title of the translator's message boxes: the application's own.
-    static constexpr std::string_view kAlertTitle = " ZAT To KOR Project Converter  (v1.0)";
+    static constexpr std::string_view kAlertTitle = kApplicationTitle;
     // Ends in a blank.
     static constexpr std::string_view kInvalidOptionsMessage =
         "ERROR: Invalid option strings were detected in the project ";

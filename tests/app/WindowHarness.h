@@ -1,27 +1,41 @@
 #pragma once
-// A converter window with scripted pickers and an alert recorder, shown on the offscreen
-// platform.
-#include <QString>
+// The converter window on the offscreen platform, with pickers that answer from a script in
+// place of a person and an alert recorder in place of message boxes.
+#include <QTabWidget>
+#include <QTest>
 #include <memory>
+#include <optional>
 
-#include "CZatToKorPropertySheet.h"
-#include "FakePickers.h"
+#include "ConverterWindow.h"
+#include "FilePickers.h"
 #include "support/TestSupport.h"
 
 namespace z2k::test {
 
+class FakePickers : public FilePickers {
+  public:
+    std::optional<QString> pickProjectFile(QWidget*) override { return projectAnswer; }
+    std::optional<QString> pickWorkspaceDirectory(QWidget*, const QString& startFolder) override {
+        startFolders << startFolder;
+        return directoryAnswer;
+    }
+
+    std::optional<QString> projectAnswer;
+    std::optional<QString> directoryAnswer;
+    QStringList startFolders;
+};
+
 struct WindowHarness {
-    WindowHarness();
-    ~WindowHarness();
-    // Shows the sheet with the given page in front and waits until it is exposed.
-    bool showPage(int index);
+    // Shows the window with the given page (0 single, 1 multiple) in front.
+    bool showPage(int index) {
+        window->tabs()->setCurrentIndex(index);
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
 
     FakePickers pickers;
     RecordingAlerts alerts;
-    std::unique_ptr<CZatToKorPropertySheet> sheet;
+    std::unique_ptr<ConverterWindow> window = std::make_unique<ConverterWindow>(pickers, alerts);
 };
-
-// The folder where screenshots are kept.
-QString screenshotDir();
 
 }  // namespace z2k::test

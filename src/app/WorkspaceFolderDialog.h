@@ -5,11 +5,11 @@
 
 namespace z2k {
 
-class CDlgCustomFileDialog : public QFileDialog {
+class WorkspaceFolderDialog : public QFileDialog {
     Q_OBJECT
   public:
     // Opens at startFolder (a host folder; empty: the current folder).
-    explicit CDlgCustomFileDialog(const QString& startFolder, QWidget* parent = nullptr);
+    explicit WorkspaceFolderDialog(const QString& startFolder, QWidget* parent = nullptr);
 };
 
 }  // namespace z2k

@@ -1,4 +1,4 @@
-#include "CZatToKorPropertySheet.h"
+#include "ConverterWindow.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -6,16 +6,17 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "AppTexts.h"
-#include "CPropertyPageMulti.h"
-#include "CZatToKorPropertyPage.h"
+#include "CodePageText.h"
+#include "MultipleProjectsPage.h"
+#include "SingleProjectPage.h"
 #include "conversion/ConversionDriver.h"
+#include "translation/ApplicationTitle.h"
 
 namespace z2k {
 
 namespace {
 
-// The sheet's margins and gaps, and its buttons' size, in dialog units.
+// The window's margins and gaps, and its buttons' size, in dialog units.
 constexpr int kMarginUnits = 7;
 constexpr int kButtonGapUnits = 6;
 constexpr int kButtonWidthUnits = 50;
@@ -23,28 +24,28 @@ constexpr int kButtonHeightUnits = 14;
 
 }  // namespace
 
-QFont CZatToKorPropertySheet::dialogFont() {
+QFont ConverterWindow::dialogFont() {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
 }
 
-CZatToKorPropertySheet::CZatToKorPropertySheet(FilePickers& pickers, Alerts& alerts, QWidget* parent)
+ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       alerts_(alerts),
       units_((setFont(dialogFont()), font())) {
-    setWindowTitle(kSheetTitle);
+    setWindowTitle(codePageToQString(kApplicationTitle));
     setModal(true);
 
     tabs_ = new QTabWidget(this);
-    single_ = new CZatToKorPropertyPage(units_, pickers, this);
-    multiple_ = new CPropertyPageMulti(units_, pickers, this);
+    single_ = new SingleProjectPage(units_, pickers, this);
+    multiple_ = new MultipleProjectsPage(units_, pickers, this);
     tabs_->addTab(single_, single_->windowTitle());
     tabs_->addTab(multiple_, multiple_->windowTitle());
 
-    // Of the sheet's standard buttons (OK, Cancel, Apply, Help) only two places are used:
+    // Of a tabbed dialog's standard buttons (OK, Cancel, Apply, Help) only two places are used:
     // "Convert" where Apply stood and "Close" where Help stood.
     convert_ = new QPushButton(QStringLiteral("Convert"), this);
     close_ = new QPushButton(QStringLiteral("Close"), this);
@@ -52,7 +53,7 @@ CZatToKorPropertySheet::CZatToKorPropertySheet(FilePickers& pickers, Alerts& ale
         button->setAutoDefault(false);
         button->setFixedSize(units_.x(kButtonWidthUnits), units_.y(kButtonHeightUnits));
     }
-    connect(convert_, &QPushButton::clicked, this, &CZatToKorPropertySheet::convert);
+    connect(convert_, &QPushButton::clicked, this, &ConverterWindow::convert);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
@@ -62,21 +63,21 @@ CZatToKorPropertySheet::CZatToKorPropertySheet(FilePickers& pickers, Alerts& ale
     buttons->addWidget(convert_);
     buttons->addWidget(close_);
 
-    auto* sheet = new QVBoxLayout(this);
-    sheet->setContentsMargins(units_.x(kMarginUnits), units_.y(kMarginUnits), units_.x(kMarginUnits),
-                              units_.y(kMarginUnits));
-    sheet->setSpacing(units_.y(kMarginUnits));
-    sheet->addWidget(tabs_);
-    sheet->addLayout(buttons);
-    sheet->setSizeConstraint(QLayout::SetFixedSize);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(units_.x(kMarginUnits), units_.y(kMarginUnits), units_.x(kMarginUnits),
+                               units_.y(kMarginUnits));
+    column->setSpacing(units_.y(kMarginUnits));
+    column->addWidget(tabs_);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CZatToKorPropertySheet::setButtonsEnabled(bool enabled) {
+void ConverterWindow::setButtonsEnabled(bool enabled) {
     convert_->setEnabled(enabled);
     close_->setEnabled(enabled);
 }
 
-void CZatToKorPropertySheet::convert() {
+void ConverterWindow::convert() {
     auto* page = qobject_cast<ConverterPage*>(tabs_->currentWidget());
     if (page == nullptr) return;
     // Disabling a focused button moves the focus on; it comes back where it was afterwards.

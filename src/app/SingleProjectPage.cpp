@@ -1,4 +1,4 @@
-#include "CZatToKorPropertyPage.h"
+#include "SingleProjectPage.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -10,7 +10,7 @@
 
 namespace z2k {
 
-CZatToKorPropertyPage::CZatToKorPropertyPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
+SingleProjectPage::SingleProjectPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
     : ConverterPage(units, parent), pickers_(pickers) {
     setWindowTitle(QStringLiteral("Single"));
     projectFile_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
@@ -27,15 +27,15 @@ CZatToKorPropertyPage::CZatToKorPropertyPage(const DialogUnits& units, FilePicke
 
     progressDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
     resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_);
-    connect(browse_, &QPushButton::clicked, this, &CZatToKorPropertyPage::browse);
+    connect(browse_, &QPushButton::clicked, this, &SingleProjectPage::browse);
 }
 
-FieldCheck CZatToKorPropertyPage::checkFields() {
+FieldCheck SingleProjectPage::checkFields() {
     return checkSingleFields(typedFieldToSystemPath(projectFile_->text()),
                              qStringToCodePage(workspaceName_->text()));
 }
 
-ConversionRequest CZatToKorPropertyPage::request() {
+ConversionRequest SingleProjectPage::request() {
     ConversionRequest formed = singleRequest(typedFieldToSystemPath(projectFile_->text()),
                                              qStringToCodePage(workspaceName_->text()));
     formed.projectProgress = progressDisplay_.get();
@@ -50,7 +50,7 @@ ConversionRequest CZatToKorPropertyPage::request() {
     return formed;
 }
 
-QWidget* CZatToKorPropertyPage::fieldControl(CheckedField field) {
+QWidget* SingleProjectPage::fieldControl(CheckedField field) {
     switch (field) {
         case CheckedField::ProjectFile:
             return projectFile_;
@@ -64,7 +64,7 @@ QWidget* CZatToKorPropertyPage::fieldControl(CheckedField field) {
     return nullptr;
 }
 
-void CZatToKorPropertyPage::browse() {
+void SingleProjectPage::browse() {
     const std::optional<QString> chosen = pickers_.pickProjectFile(window());
     if (chosen) projectFile_->setText(*chosen);
 }

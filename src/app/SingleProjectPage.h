@@ -10,10 +10,10 @@ namespace z2k {
 
 class FilePickers;
 
-class CZatToKorPropertyPage : public ConverterPage {
+class SingleProjectPage : public ConverterPage {
     Q_OBJECT
   public:
-    CZatToKorPropertyPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent = nullptr);
+    SingleProjectPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent = nullptr);
 
     QLineEdit* projectFileEdit() const { return projectFile_; }
     QPushButton* browseButton() const { return browse_; }

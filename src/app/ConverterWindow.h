@@ -1,6 +1,6 @@
 #pragma once
-// The converter window: a modal sheet with the "Single" and "Mulitple" pages, a "Convert"
-// button that converts for the page showing, and "Close", which ends the program.
+// The converter window: a modal dialog with the "Single" and "Mulitple" pages on tabs, a
+// "Convert" button that converts for the page showing, and "Close", which ends the program.
 #include <QDialog>
 
 #include "DialogUnits.h"
@@ -12,22 +12,22 @@ namespace z2k {
 
 class Alerts;
 class FilePickers;
-class CZatToKorPropertyPage;
-class CPropertyPageMulti;
+class SingleProjectPage;
+class MultipleProjectsPage;
 
-class CZatToKorPropertySheet : public QDialog {
+class ConverterWindow : public QDialog {
     Q_OBJECT
   public:
     // The pickers and alerts are not owned; they must outlive the window.
-    CZatToKorPropertySheet(FilePickers& pickers, Alerts& alerts, QWidget* parent = nullptr);
+    ConverterWindow(FilePickers& pickers, Alerts& alerts, QWidget* parent = nullptr);
 
     // The dialog font: the platform's default sans-serif face at 8 points.
     static QFont dialogFont();
 
     const DialogUnits& units() const { return units_; }
     QTabWidget* tabs() const { return tabs_; }
-    CZatToKorPropertyPage* singlePage() const { return single_; }
-    CPropertyPageMulti* multiplePage() const { return multiple_; }
+    SingleProjectPage* singlePage() const { return single_; }
+    MultipleProjectsPage* multiplePage() const { return multiple_; }
     QPushButton* convertButton() const { return convert_; }
     QPushButton* closeButton() const { return close_; }
 
@@ -42,8 +42,8 @@ class CZatToKorPropertySheet : public QDialog {
     Alerts& alerts_;
     DialogUnits units_;
     QTabWidget* tabs_;
-    CZatToKorPropertyPage* single_;
-    CPropertyPageMulti* multiple_;
+    SingleProjectPage* single_;
+    MultipleProjectsPage* multiple_;
     QPushButton* convert_;
     QPushButton* close_;
 };

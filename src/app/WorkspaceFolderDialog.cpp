@@ -1,10 +1,10 @@
-#include "CDlgCustomFileDialog.h"
+#include "WorkspaceFolderDialog.h"
 
 #include <QWidget>
 
 namespace z2k {
 
-CDlgCustomFileDialog::CDlgCustomFileDialog(const QString& startFolder, QWidget* parent)
+WorkspaceFolderDialog::WorkspaceFolderDialog(const QString& startFolder, QWidget* parent)
     : QFileDialog(parent) {
     setWindowTitle(QStringLiteral("Select workspace directory"));
     setOption(QFileDialog::DontUseNativeDialog, true);

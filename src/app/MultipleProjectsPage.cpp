@@ -1,4 +1,4 @@
-#include "CPropertyPageMulti.h"
+#include "MultipleProjectsPage.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,7 +13,7 @@
 
 namespace z2k {
 
-CPropertyPageMulti::CPropertyPageMulti(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
+MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
     : ConverterPage(units, parent), pickers_(pickers) {
     setWindowTitle(QStringLiteral("Mulitple"));
     workspaceDirectory_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
@@ -50,10 +50,10 @@ CPropertyPageMulti::CPropertyPageMulti(const DialogUnits& units, FilePickers& pi
     totalDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
     statusDisplay_ = std::make_unique<WidgetTextDisplay>(status_);
     resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_);
-    connect(browse_, &QPushButton::clicked, this, &CPropertyPageMulti::browse);
+    connect(browse_, &QPushButton::clicked, this, &MultipleProjectsPage::browse);
 }
 
-void CPropertyPageMulti::showEvent(QShowEvent* event) {
+void MultipleProjectsPage::showEvent(QShowEvent* event) {
     ConverterPage::showEvent(event);
     if (familiesFilled_) return;
     familiesFilled_ = true;
@@ -61,7 +61,7 @@ void CPropertyPageMulti::showEvent(QShowEvent* event) {
     cpuFamily_->setCurrentIndex(-1);
 }
 
-void CPropertyPageMulti::addFamilySorted(const QString& name) {
+void MultipleProjectsPage::addFamilySorted(const QString& name) {
     int index = 0;
     while (index < cpuFamily_->count() &&
            QString::compare(cpuFamily_->itemText(index), name, Qt::CaseInsensitive) <= 0) {
@@ -70,17 +70,17 @@ void CPropertyPageMulti::addFamilySorted(const QString& name) {
     cpuFamily_->insertItem(index, name);
 }
 
-std::string CPropertyPageMulti::chosenFamily() const {
+std::string MultipleProjectsPage::chosenFamily() const {
     if (cpuFamily_->currentIndex() < 0) return std::string();
     return qStringToCodePage(cpuFamily_->currentText());
 }
 
-FieldCheck CPropertyPageMulti::checkFields() {
+FieldCheck MultipleProjectsPage::checkFields() {
     return checkMultipleFields(typedFieldToSystemPath(workspaceDirectory_->text()),
                                qStringToCodePage(workspaceName_->text()), chosenFamily());
 }
 
-ConversionRequest CPropertyPageMulti::request() {
+ConversionRequest MultipleProjectsPage::request() {
     ConversionRequest formed = multipleRequest(typedFieldToSystemPath(workspaceDirectory_->text()),
                                                qStringToCodePage(workspaceName_->text()), chosenFamily());
     formed.projectProgress = currentDisplay_.get();
@@ -97,7 +97,7 @@ ConversionRequest CPropertyPageMulti::request() {
     return formed;
 }
 
-QWidget* CPropertyPageMulti::fieldControl(CheckedField field) {
+QWidget* MultipleProjectsPage::fieldControl(CheckedField field) {
     switch (field) {
         case CheckedField::WorkspaceDirectory:
             return workspaceDirectory_;
@@ -112,7 +112,7 @@ QWidget* CPropertyPageMulti::fieldControl(CheckedField field) {
     return nullptr;
 }
 
-void CPropertyPageMulti::browse() {
+void MultipleProjectsPage::browse() {
     const std::optional<QString> chosen =
         pickers_.pickWorkspaceDirectory(window(), typedFieldToHostFolder(workspaceDirectory_->text()));
     if (chosen) workspaceDirectory_->setText(*chosen);

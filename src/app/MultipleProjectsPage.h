@@ -14,10 +14,10 @@ namespace z2k {
 
 class FilePickers;
 
-class CPropertyPageMulti : public ConverterPage {
+class MultipleProjectsPage : public ConverterPage {
     Q_OBJECT
   public:
-    CPropertyPageMulti(const DialogUnits& units, FilePickers& pickers, QWidget* parent = nullptr);
+    MultipleProjectsPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent = nullptr);
 
     QLineEdit* workspaceDirectoryEdit() const { return workspaceDirectory_; }
     QPushButton* browseButton() const { return browse_; }

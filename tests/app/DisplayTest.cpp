@@ -1,0 +1,171 @@
+// What binds the system to the window: the displays on the controls, the message boxes, the file
+// dialogs and the text and path conversions between code-page bytes and window text.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "CodePageText.h"
+#include "MessageBoxAlerts.h"
+#include "ProjectFileDialog.h"
+#include "WidgetTextDisplay.h"
+#include "WorkspaceFolderDialog.h"
+#include "platform/CodePage.h"
+#include "support/TestSupport.h"
+
+namespace z2k::test {
+namespace {
+
+// Counts the paints a widget receives: the conversion runs on the window's thread and never
+// returns to the event loop, so every change must be painted at once.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// Runs `answer` on the modal message box as soon as it is up.
+void answerNextBox(std::function<void(QMessageBox&)> answer) {
+    QTimer::singleShot(0, qApp, [answer] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible())
+                return answer(*box);
+        ADD_FAILURE() << "no message box is up";
+    });
+}
+
+TEST(DisplayTest, TextDisplaysShowEveryChangeAtOnce) {
+    QPlainTextEdit box;
+    QLineEdit line;
+    box.resize(200, 60);
+    for (QWidget* widget : {static_cast<QWidget*>(&box), static_cast<QWidget*>(&line)}) {
+        widget->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    }
+    PaintCounter boxPaints, linePaints;
+    box.viewport()->installEventFilter(&boxPaints);
+    line.installEventFilter(&linePaints);
+    WidgetTextDisplay boxDisplay(&box), lineDisplay(&line);
+    boxDisplay.replace("Searching for ZAT projects...");
+    for (int i = 0; i < 30; ++i) boxDisplay.appendLine("line " + std::to_string(i));
+    EXPECT_GE(boxPaints.paints, 31);
+    EXPECT_TRUE(
+        box.toPlainText().startsWith(QStringLiteral("Searching for ZAT projects...\nline 0\nline 1\n")));
+    EXPECT_TRUE(box.toPlainText().endsWith(QStringLiteral("\nline 29")));
+    EXPECT_GT(box.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(box.verticalScrollBar()->value(), box.verticalScrollBar()->maximum());
+    EXPECT_EQ(boxDisplay.text().substr(0, 37), "Searching for ZAT projects...\r\nline 0");
+    boxDisplay.clear();
+    boxDisplay.appendLine("only");
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("\nonly"));
+
+    lineDisplay.replace("Error reading ZAT project file.");
+    lineDisplay.appendLine("D:\\a.zat: gone");
+    EXPECT_EQ(line.text(), QStringLiteral("Error reading ZAT project file. D:\\a.zat: gone"));
+    EXPECT_GE(linePaints.paints, 2);
+    lineDisplay.clear();
+    EXPECT_EQ(line.text(), QString());
+}
+
+TEST(DisplayTest, MessageBoxesAreModalWithTheirTitleAndIcon) {
+    const QString application = QStringLiteral(" ZAT To KOR Project Converter  (v1.0)");
+    const struct {
+        std::string title;
+        AlertIcon icon;
+        QString shownTitle;
+        QMessageBox::Icon shownIcon;
+    } rows[] = {{"", AlertIcon::Warning, application, QMessageBox::Warning},
+                {"Error", AlertIcon::Information, "Error", QMessageBox::Information},
+                {"", AlertIcon::Error, application, QMessageBox::Critical}};
+    QWidget owner;
+    MessageBoxAlerts alerts;
+    alerts.setParentWidget(&owner);
+    for (const auto& row : rows) {
+        QMessageBox* seen = nullptr;
+        answerNextBox([&](QMessageBox& box) {
+            seen = &box;
+            EXPECT_EQ(box.windowTitle(), row.shownTitle);
+            EXPECT_EQ(box.text(), QString::fromUtf8("Bad option \xC3\xA9"));
+            EXPECT_EQ(box.icon(), row.shownIcon);
+            EXPECT_TRUE(box.isModal() && box.parentWidget() == &owner);
+            box.button(QMessageBox::Ok)->click();
+        });
+        alerts.show("Bad option \xC3\xA9", row.title, row.icon);
+        EXPECT_NE(seen, nullptr);
+    }
+}
+
+TEST(DisplayTest, TheDialogsPickAProjectFileOrAFolder) {
+    TempFolder folder;
+    for (const char* file : {"a.zat", "B.ZAT", "c.Zat", "d.txt"}) folder.write(file, "x");
+    std::filesystem::create_directories(folder.path() / "sub");
+    const QString host = QString::fromStdString(folder.path().string());
+    ProjectFileDialog files;
+    EXPECT_EQ(files.nameFilters(), (QStringList{"ZAT Files (*.zat)", "All Files (*)"}));
+    files.setDirectory(host);
+    files.show();
+    auto* model = files.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    // The ZAT filter lists ".zat" in any letter case, and the folder.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(model->index(host)) == 4; }));
+    files.selectNameFilter(ProjectFileDialog::allFilter());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(model->index(host)) == 5; }));
+
+    WorkspaceFolderDialog folders(host + QStringLiteral("/sub"));
+    EXPECT_EQ(folders.fileMode(), QFileDialog::Directory);
+    for (const char* name : {"fileNameEdit", "fileTypeCombo"})
+        EXPECT_TRUE(folders.findChild<QWidget*>(QLatin1String(name))->isHidden()) << name;
+}
+
+TEST(DisplayTest, TypedFieldsBecomeSystemPaths) {
+    // clang-format off
+    const std::pair<QString, std::string> rows[] = {
+        {"/home/ann/a.zat", "Z:\\home\\ann\\a.zat"}, {"/home/ann/", "Z:\\home\\ann"}, {"/", "Z:\\"},
+        {"/home//", "Z:\\home\\"}, {"D:\\p\\", "D:\\p\\"}, {"p/a.zat", "p/a.zat"},
+        {QString::fromUtf8("D:\\d\xC3\xA9p"), "D:\\d\xC3\xA9p"}};
+    // clang-format on
+    for (const auto& [typed, system] : rows)
+        EXPECT_EQ(typedFieldToSystemPath(typed), system) << typed.toStdString();
+}
+
+TEST(DisplayTest, CodePageTextRoundTrips) {
+    const struct {
+        CodePage page;
+        std::string bytes;
+        const char* utf8;
+    } rows[] = {
+        // 0x83 0x5C (the last character) has a trail byte equal to '\'.
+        {CodePage::Cp932, "D:\\\x83\x76\x83\x8D\\\x83\x5C.zat",
+         "D:\\\xE3\x83\x97\xE3\x83\xAD\\\xE3\x82\xBD.zat"},
+        {CodePage::SingleByte, "caf\xE9", "caf\xC3\xA9"},
+        {CodePage::Utf8, "caf\xC3\xA9", "caf\xC3\xA9"},
+    };
+    for (const auto& row : rows) {
+        setActiveCodePage(row.page);
+        EXPECT_EQ(codePageToQString(row.bytes), QString::fromUtf8(row.utf8));
+        EXPECT_EQ(qStringToCodePage(QString::fromUtf8(row.utf8)), row.bytes);
+    }
+    // A character the code page lacks becomes '?', which no path accepts; bytes that are no
+    // character show as U+FFFD and do not stop the rest.
+    setActiveCodePage(CodePage::SingleByte);
+    EXPECT_EQ(qStringToCodePage(QString::fromUtf8("a\xE3\x83\x97z")), "a?z");
+    setActiveCodePage(CodePage::Cp932);
+    EXPECT_EQ(codePageToQString("a\xFF"
+                                "b"),
+              QString::fromUtf8("a\xEF\xBF\xBD"
+                                "b"));
+    setActiveCodePage(CodePage::Utf8);
+}
+
+}  // namespace
+}  // namespace z2k::test
