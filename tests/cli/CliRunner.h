@@ -31,7 +31,6 @@ struct CliOptions {
     std::vector<std::string> environment;  // "NAME=VALUE" sets, "NAME" unsets
     // With errOnTerminal: called with the child and what it printed so far, after each read.
     std::function<void(pid_t, const std::string&)> onErr;
-    bool asNobody = false;  // run as the user nobody through setpriv (needs root)
 };
 
 // stdout and stderr go to files in a fresh temporary folder (or stderr to a pseudo terminal),
@@ -45,13 +44,9 @@ inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& opt
     if (options.errOnTerminal && openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return {};
     int gone[2] = {-1, -1};  // a pipe whose reader is closed before the child writes
     if (options.out == CliStdout::BrokenPipe && pipe(gone) != 0) return {};
-
-    std::vector<char*> argv;
-    std::vector<std::string> copies = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                                       "--reset-env"};
-    if (!options.asNobody) copies.clear();
-    copies.push_back(Z2K_CLI_PATH);
+    std::vector<std::string> copies{Z2K_CLI_PATH};
     copies.insert(copies.end(), args.begin(), args.end());
+    std::vector<char*> argv{};
     for (std::string& arg : copies) argv.push_back(arg.data());
     argv.push_back(nullptr);
 
@@ -74,41 +69,36 @@ inline CliRun runCli(const std::vector<std::string>& args, const CliOptions& opt
             options.errOnTerminal ? slave : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(121);
         if (options.out == CliStdout::Closed) close(STDOUT_FILENO);
-        if (gone[0] >= 0) close(gone[0]);
-        if (master >= 0) close(master);
+        for (int fd : {gone[0], master})
+            if (fd >= 0) close(fd);
         signal(SIGPIPE, SIG_DFL);
         execv(argv[0], argv.data());
         _exit(122);
     }
-    if (slave >= 0) close(slave);
-    if (gone[0] >= 0) {
-        close(gone[0]);
-        close(gone[1]);
-    }
+    for (int fd : {slave, gone[0], gone[1]})
+        if (fd >= 0) close(fd);
     CliRun run;
-    if (master >= 0) {
-        // Read the terminal until the child closed its side.
-        char buffer[4096];
-        for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) {
-            run.err.append(buffer, n);
-            if (options.onErr) options.onErr(child, run.err);
-        }
-        close(master);
-        std::string plain;  // the terminal shows each line end as CR LF
-        for (char c : run.err)
-            if (c != '\r') plain += c;
-        run.err = plain;
+    // Read the terminal until the child closed its side; it shows each line end as CR LF.
+    char buffer[4096];
+    for (ssize_t n; master >= 0 && (n = read(master, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t i = 0; i < n; ++i)
+            if (buffer[i] != '\r') run.err += buffer[i];
+        if (options.onErr) options.onErr(child, run.err);
     }
     int status = 0;
     if (waitpid(child, &status, 0) != child) return {};
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = readBytes(outPath);
-    if (master < 0) run.err = readBytes(errPath);
+    if (master >= 0)
+        close(master);
+    else
+        run.err = readBytes(errPath);
     return run;
 }
 
 // The command (its first word the mode) with the folder mapped as D: and the single-byte code page.
-inline std::vector<std::string> onDriveD(const std::filesystem::path& folder, std::vector<std::string> command) {
+inline std::vector<std::string> onDriveD(const std::filesystem::path& folder,
+                                         std::vector<std::string> command) {
     const std::vector<std::string> mapping = {"--drive", "D=" + folder.string(), "--code-page", "single"};
     command.insert(command.begin() + (command.empty() ? 0 : 1), mapping.begin(), mapping.end());
     return command;
@@ -116,8 +106,9 @@ inline std::vector<std::string> onDriveD(const std::filesystem::path& folder, st
 
 // Copies the bundled examples into the folder, over any earlier copy.
 inline void copyExamples(const std::filesystem::path& folder) {
-    std::filesystem::copy(Z2K_EXAMPLES_DIR, folder,
-                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(
+        Z2K_EXAMPLES_DIR, folder,
+        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
 }
 
 }  // namespace z2k::test
