@@ -207,11 +207,11 @@ TEST_F(CommandLineTest, AStopSignalEndsTheRunWithItsStatus) {
     const struct {
         Row row;
         int signal;
-        const char* after;  // sent once stderr shows this
+        const char* after;  // sent once stderr shows this (the lock time-out ends a run it never stops)
     } cases[] = {
         // clang-format off
         {{{}, {"single", "--lock-timeout", "30", kMotor, "w"}, 143, "=Error reading ZAT project file.\n", "gave up waiting when the run was asked to stop", "", "", false, true, {}, CliStdout::Captured, kMotor}, SIGTERM, "Total complete: 25%"},
-        {{{{"s/a.zat", "@quarix/motor.zat"}, {"s/b.zat", "@quarix/motor.zat"}, {"s/c.zat", "@quarix/motor.zat"}}, {"multiple", "D:\\s", "ws", "--family", kQuarix, "--report", "<T>/s.json"}, 130, stoppedOut, "zat2kor: stopped by SIGINT\n", "s/ws.krs", "a.krp", false, true, {}, CliStdout::Captured, "D:\\s\\b.zat"}, SIGINT, "Converting project"},
+        {{{{"s/a.zat", "@quarix/motor.zat"}, {"s/b.zat", "@quarix/motor.zat"}, {"s/c.zat", "@quarix/motor.zat"}}, {"multiple", "--lock-timeout", "30", "D:\\s", "ws", "--family", kQuarix, "--report", "<T>/s.json"}, 130, stoppedOut, "zat2kor: stopped by SIGINT\n", "s/ws.krs", "a.krp", false, true, {}, CliStdout::Captured, "D:\\s\\b.zat"}, SIGINT, "Converting project"},
         // clang-format on
     };
     for (const auto& c : cases) {
