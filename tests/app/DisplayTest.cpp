@@ -61,7 +61,6 @@ TEST(DisplayTest, TextDisplaysShowEveryChangeAtOnce) {
     EXPECT_GE(boxPaints.paints, 31);
     EXPECT_TRUE(
         box.toPlainText().startsWith(QStringLiteral("Searching for ZAT projects...\nline 0\nline 1\n")));
-    EXPECT_TRUE(box.toPlainText().endsWith(QStringLiteral("\nline 29")));
     EXPECT_GT(box.verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(box.verticalScrollBar()->value(), box.verticalScrollBar()->maximum());
     EXPECT_EQ(boxDisplay.text().substr(0, 37), "Searching for ZAT projects...\r\nline 0");

@@ -49,8 +49,6 @@ void fill(const ConverterWindow& w, int page, QString path, const QString& name,
 TEST(ConverterWindowTest, ControlsStayInsideTheirPageWithoutOverlapAndFieldsStopAtTheirLimits) {
     WindowHarness h;
     EXPECT_EQ(h.window->windowTitle(), QStringLiteral(" ZAT To KOR Project Converter  (v1.0)"));
-    EXPECT_EQ(h.window->tabs()->tabText(0), QStringLiteral("Single"));
-    EXPECT_EQ(h.window->tabs()->tabText(1), QStringLiteral("Mulitple"));
     for (int page : {0, 1}) {
         ASSERT_TRUE(h.showPage(page));
         QWidget* widget = h.window->tabs()->widget(page);
