@@ -9,7 +9,7 @@
 #include "CodePageText.h"
 #include "FilePickers.h"
 #include "conversion/RequestForm.h"
-#include "translation/FamilyProfile.h"
+#include "options/Families.h"
 
 namespace z2k {
 
@@ -57,7 +57,7 @@ void MultipleProjectsPage::showEvent(QShowEvent* event) {
     ConverterPage::showEvent(event);
     if (familiesFilled_) return;
     familiesFilled_ = true;
-    for (std::string_view family : {kQuarixFamily, kNerakFamily}) addFamilySorted(codePageToQString(family));
+    for (const FamilyInfo& family : kFamilies) addFamilySorted(codePageToQString(family.name));
     cpuFamily_->setCurrentIndex(-1);
 }
 

@@ -20,6 +20,7 @@
 #include "conversion/ConversionDriver.h"
 #include "conversion/FieldChecks.h"
 #include "conversion/RequestForm.h"
+#include "options/Families.h"
 #include "platform/CodePage.h"
 #include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
@@ -31,8 +32,12 @@ namespace z2k {
 
 namespace {
 
-constexpr const char* kQuarixFamily = "Quarix RISC engine";
-constexpr const char* kNerakFamily = "Nerak";
+// The values --family accepts, in the order of the family table.
+std::vector<std::string> familyNames() {
+    std::vector<std::string> names;
+    for (const FamilyInfo& family : kFamilies) names.emplace_back(family.name);
+    return names;
+}
 
 constexpr const char* kExamples =
     "\nExamples:\n"
@@ -203,7 +208,7 @@ int CommandLine::run(int argc, char** argv) {
     multiple->add_option("WORKSPACE_NAME", args.workspaceName, "The name of the new KOR workspace")
         ->required();
     multiple->add_option("--family", args.family, "The CPU family of the projects to convert")
-        ->check(CLI::IsMember({kQuarixFamily, kNerakFamily}))
+        ->check(CLI::IsMember(familyNames()))
         ->type_name("FAMILY");
     multiple->footer(kExamples);
 

@@ -3,6 +3,7 @@
 #include "conversion/ProjectSearch.h"
 #include "kor/KorProject.h"
 #include "kor/KorWorkspace.h"
+#include "options/Families.h"
 #include "paths/PathParts.h"
 #include "platform/CodePage.h"
 #include "platform/TextFile.h"
@@ -18,9 +19,6 @@ namespace {
 constexpr const char* kZatExtension = ".zat";
 constexpr const char* kKorProjectExtension = ".krp";
 constexpr const char* kWorkspaceExtension = ".krs";
-
-constexpr const char* kQuarixFamily = "Quarix RISC engine";
-constexpr const char* kNerakFamily = "Nerak";
 
 // A display that a page does not have stays null and is never reported to.
 void progressSet(ProgressDisplay* bar, int position) {
@@ -47,9 +45,7 @@ bool cancelRequested(const ConversionRequest& request) {
 }
 
 std::string toolChainFor(const std::string& family) {
-    if (family == kQuarixFamily) return "Vantrel Quarix Standard";
-    if (family == kNerakFamily) return "Vantrel Nerak Standard";
-    return {};
+    return std::string(toolChainOf(family));
 }
 
 }  // namespace

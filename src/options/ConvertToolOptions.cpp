@@ -1,7 +1,7 @@
 #include "options/ConvertToolOptions.h"
 
-#include "options/ConverterFactory.h"
 #include "options/OptionsTable.h"
+#include "options/ToolTable.h"
 
 namespace z2k {
 
@@ -11,8 +11,8 @@ namespace {
 int Convert(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
             std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
             std::string* cpuDefaults, OptionOutcomes* outcomes) {
-    if (!ConverterFactory::IsKnownFamily(cpuFamily)) return kOptionsUnknownFamily;
-    ToolConverter* converter = ConverterFactory::Shared(zatToolName);
+    if (!isKnownFamily(cpuFamily)) return kOptionsUnknownFamily;
+    ToolConverter* converter = sharedConverter(zatToolName);
     if (converter == nullptr) return kOptionsUnknownTool;
 
     const std::string options = converter->RewriteOptionString(zatOptions);
@@ -44,7 +44,8 @@ int ConvertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string
                                          std::string_view zatOptions, std::string_view replaceFrom,
                                          std::string_view replaceWith, std::string& korOptions,
                                          OptionOutcomes* outcomes) {
-    return Convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr, outcomes);
+    return Convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr,
+                   outcomes);
 }
 
 }  // namespace z2k

@@ -1,5 +1,5 @@
 #pragma once
-// The common face of every tool's option converter, as ConvertToolOptions and the factory use
+// The common face of every tool's option converter, as ConvertToolOptions and the tool table use
 // it. OptionConverter (the registry-driven converters) and QxCompilerConverter (table-driven)
 // derive from it.
 #include <string>

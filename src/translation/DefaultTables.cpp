@@ -1,7 +1,6 @@
 #include "translation/DefaultTables.h"
 
-#include "translation/FamilyProfile.h"
-#include "translation/FamilyTools.h"
+#include "options/ToolTable.h"
 
 namespace z2k {
 
@@ -22,17 +21,17 @@ struct ToolsPresent {
 };
 
 ToolsPresent toolsPresent(std::string_view family, const InBuildOrder& inBuildOrder) {
-    return {has(ZatCompilerName(family), inBuildOrder), has(AssemblerName(family), inBuildOrder),
-            has(OptLinkerName(family), inBuildOrder) || has(OptimizerName(family), inBuildOrder) ||
-                has(LinkageEditorName(family), inBuildOrder),
-            has(LibrarianName(family), inBuildOrder), has(StypeConverterName(family), inBuildOrder)};
+    auto hasTool = [&](ToolKind kind) { return has(familyToolName(family, kind), inBuildOrder); };
+    return {hasTool(ToolKind::Compiler), hasTool(ToolKind::Assembler),
+            hasTool(ToolKind::OptLinker) || hasTool(ToolKind::Optimizer) || hasTool(ToolKind::LinkageEditor),
+            hasTool(ToolKind::Librarian), hasTool(ToolKind::StypeConverter)};
 }
 
 }  // namespace
 
 ToolChainEntry DefaultToolChain(std::string_view cpuFamily) {
-    if (const FamilyProfile* profile = FindFamilyProfile(cpuFamily)) {
-        return {std::string(profile->toolChainFull), std::string(profile->toolChainVersion)};
+    if (const FamilyInfo* info = findFamily(cpuFamily)) {
+        return {std::string(info->toolChainFull), std::string(info->toolChainVersion)};
     }
     return {"", "0"};
 }
@@ -41,21 +40,21 @@ std::vector<std::string> DefaultToolchainPhases(std::string_view cpuFamily,
                                                 const InBuildOrder& inBuildOrder) {
     ToolsPresent tools = toolsPresent(cpuFamily, inBuildOrder);
     std::vector<std::string> phases;
-    if (tools.compiler) phases.emplace_back(KorCompilerName(cpuFamily));
-    if (tools.assembler) phases.emplace_back(AssemblerName(cpuFamily));
-    if (tools.linker) phases.emplace_back(KorLinkerName(cpuFamily));
-    if (tools.librarian) phases.emplace_back(LibrarianName(cpuFamily));
-    if (tools.stypeConverter) phases.emplace_back(StypeConverterName(cpuFamily));
+    if (tools.compiler) phases.emplace_back(korCompilerName(cpuFamily));
+    if (tools.assembler) phases.emplace_back(familyToolName(cpuFamily, ToolKind::Assembler));
+    if (tools.linker) phases.emplace_back(korLinkerName(cpuFamily));
+    if (tools.librarian) phases.emplace_back(familyToolName(cpuFamily, ToolKind::Librarian));
+    if (tools.stypeConverter) phases.emplace_back(familyToolName(cpuFamily, ToolKind::StypeConverter));
     return phases;
 }
 
 std::vector<MappingEntry> DefaultMappings(std::string_view cpuFamily, const InBuildOrder& inBuildOrder) {
     ToolsPresent tools = toolsPresent(cpuFamily, inBuildOrder);
-    std::string compiler(KorCompilerName(cpuFamily));
-    std::string assembler(AssemblerName(cpuFamily));
-    std::string linker(KorLinkerName(cpuFamily));
-    std::string librarian(LibrarianName(cpuFamily));
-    std::string stype(StypeConverterName(cpuFamily));
+    std::string compiler(korCompilerName(cpuFamily));
+    std::string assembler(familyToolName(cpuFamily, ToolKind::Assembler));
+    std::string linker(korLinkerName(cpuFamily));
+    std::string librarian(familyToolName(cpuFamily, ToolKind::Librarian));
+    std::string stype(familyToolName(cpuFamily, ToolKind::StypeConverter));
 
     std::vector<MappingEntry> mappings;
     if (tools.compiler && tools.linker) mappings.push_back({"Object file", linker, compiler});

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "translation/FamilyProfile.h"
+#include "options/Families.h"
 
 namespace z2k {
 
@@ -59,9 +59,9 @@ std::span<const FileType> NerakFileTypes() {
 }
 
 std::span<const FileType> FileTypeTable(std::string_view cpuFamily) {
-    if (cpuFamily == kQuarixFamily) return QuarixFileTypes();
-    if (cpuFamily == kNerakFamily) return NerakFileTypes();
-    return {};
+    const FamilyInfo* family = findFamily(cpuFamily);
+    if (family == nullptr) return {};
+    return family->family == Family::Nerak ? NerakFileTypes() : QuarixFileTypes();
 }
 
 }  // namespace z2k

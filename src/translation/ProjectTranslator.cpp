@@ -5,15 +5,13 @@
 
 #include "options/ConvertToolOptions.h"
 #include "options/OptionText.h"
+#include "options/ToolTable.h"
 #include "paths/PathParts.h"
 #include "platform/CodePage.h"
 #include "translation/ConversionReport.h"
 #include "translation/DefaultTables.h"
-#include "translation/FamilyProfile.h"
-#include "translation/FamilyTools.h"
 #include "translation/FileTypeTable.h"
 #include "translation/SyntaxColouring.h"
-#include "translation/ToolNameMap.h"
 
 namespace z2k {
 
@@ -125,11 +123,8 @@ void ProjectTranslator::BuildProjectDetails() {
     file += ".krp";
 
     std::string toolChain = zat.strToolChain;
-    if (zat.strCPUFamily == kQuarixProfile.familyKey && zat.strToolChain == kQuarixProfile.vendor) {
-        toolChain = kQuarixProfile.toolChainShort;
-    } else if (zat.strCPUFamily == kNerakProfile.familyKey && zat.strToolChain == kNerakProfile.vendor) {
-        toolChain = kNerakProfile.toolChainShort;
-    }
+    const FamilyInfo* family = findFamily(zat.strCPUFamily);
+    if (family != nullptr && zat.strToolChain == family->vendor) toolChain = family->toolChain;
 
     korDetails_ = KorProjectDetails{GetFileTitle(zat.strProjectName),
                                     GetParentDirectory(file),
@@ -281,11 +276,11 @@ bool ProjectTranslator::isCustomPhase(std::string_view name) {
 }
 
 bool ProjectTranslator::isLinkTool(std::string_view name) const {
-    return IsLinkTool(Family(), name);
+    return isFamilyLinkTool(Family(), name);
 }
 
 std::string ProjectTranslator::korPhaseName(std::string_view name) {
-    return isCustomPhase(name) ? std::string(name) : MapToolName(name);
+    return isCustomPhase(name) ? std::string(name) : korToolName(name);
 }
 
 void ProjectTranslator::BuildBuildOrder() {
@@ -298,7 +293,7 @@ void ProjectTranslator::BuildBuildOrder() {
             // The link tools become one KOR linker at the place of the first of them.
             if (!linkToolSeen) {
                 linkerRow = rows.size();
-                rows.push_back({std::string(KorLinkerName(Family())), entry.bEnabled});
+                rows.push_back({std::string(korLinkerName(Family())), entry.bEnabled});
                 linkToolSeen = true;
             }
             linkToolEnabled = linkToolEnabled || entry.bEnabled != 0;
@@ -317,7 +312,7 @@ void ProjectTranslator::BuildBuildPhases() {
     bool linkToolSeen = false;
     for (const ZatBuildOrderRow& entry : zat_.buildOrder()) {
         if (isLinkTool(entry.strName)) {
-            if (!linkToolSeen) rows.push_back({std::string(KorLinkerName(Family())), 1});
+            if (!linkToolSeen) rows.push_back({std::string(korLinkerName(Family())), 1});
             linkToolSeen = true;
             continue;
         }
@@ -424,20 +419,20 @@ std::string ProjectTranslator::ChooseLinker(const std::string& linkageEditorOpti
     const std::string& family = Family();
     std::string_view linkerName;
     const std::string* linkerOptions = nullptr;
-    switch (FamilyOf(family)) {
+    switch (familyOf(family)) {
         case Family::Quarix:
-            linkerName = OptLinkerName(family);
+            linkerName = familyToolName(family, ToolKind::OptLinker);
             linkerOptions = &optLinkerOptions;
             break;
         case Family::Nerak:
-            linkerName = OptimizerName(family);
+            linkerName = familyToolName(family, ToolKind::Optimizer);
             linkerOptions = &optimizerOptions;
             break;
         case Family::Other:
             toolName.clear();
             return std::string(kDefaultMarker);
     }
-    std::string_view editorName = LinkageEditorName(family);
+    std::string_view editorName = familyToolName(family, ToolKind::LinkageEditor);
     const ZatBuildOrderRow* linker = FindBuildOrderEntry(linkerName);
     const ZatBuildOrderRow* editor = FindBuildOrderEntry(editorName);
 
@@ -485,7 +480,7 @@ int ProjectTranslator::BuildOptions() {
                 phases.set(tool, std::move(rows));
                 continue;
             }
-            if (!IsKnownTool(family, tool)) return 1;
+            if (!isKnownTool(family, tool)) return 1;
 
             // The tool's CPU defaults, from its first row (or its defaults); computed afresh for
             // each tool, and empty for the tools that have none.
@@ -496,12 +491,12 @@ int ProjectTranslator::BuildOptions() {
                                entries.empty() ? std::string(kDefaultMarker) : entries.front().strOption,
                                ignored, &cpuDefaults);
             }
-            std::string* slot = IsLinkageEditor(family, tool) ? &editorSlot
-                                : IsOptLinker(family, tool)   ? &optLinkerSlot
-                                : IsOptimizer(family, tool)   ? &optimizerSlot
+            std::string* slot = isFamilyTool(family, ToolKind::LinkageEditor, tool) ? &editorSlot
+                                : isFamilyTool(family, ToolKind::OptLinker, tool)   ? &optLinkerSlot
+                                : isFamilyTool(family, ToolKind::Optimizer, tool)   ? &optimizerSlot
                                                               : nullptr;
             for (const ZatOptionRow& row : entries) {
-                std::string file = row.nID == 0 ? DefaultSourceType(tool) : std::string(KorFilePath(row.nID));
+                std::string file = row.nID == 0 ? defaultSourceType(tool) : std::string(KorFilePath(row.nID));
                 std::string options;
                 OptionOutcomes outcomes;
                 if (row.strOption.empty()) {
@@ -522,16 +517,16 @@ int ProjectTranslator::BuildOptions() {
                     rows.push_back({std::move(file), std::move(options), "", 0});
                 }
             }
-            if (IsCompiler(family, tool)) {
+            if (isFamilyTool(family, ToolKind::Compiler, tool)) {
                 rows.push_back({"C source file", cpuDefaults, "", 0});
                 rows.push_back({"C++ source file", cpuDefaults, "", 0});
-            } else if (IsAssembler(family, tool)) {
+            } else if (isFamilyTool(family, ToolKind::Assembler, tool)) {
                 rows.push_back({"Assembly source file", cpuDefaults, "", 0});
                 rows.push_back({"Linkage symbol file", cpuDefaults, "", 0});
             }
             // The optimizer and the linkage editor both map to the empty name: the later list
             // replaces the earlier one and the key keeps its first place.
-            phases.set(MapToolName(tool), std::move(rows));
+            phases.set(korToolName(tool), std::move(rows));
         }
 
         if (linkToolInOrder) {
@@ -549,9 +544,9 @@ int ProjectTranslator::BuildOptions() {
                 }
                 options = std::move(converted);
             } else if (report_ != nullptr) {
-                const std::string* chosen = IsLinkageEditor(family, linkTool) ? &editorSlot
-                                            : IsOptLinker(family, linkTool)   ? &optLinkerSlot
-                                            : IsOptimizer(family, linkTool)   ? &optimizerSlot
+                const std::string* chosen = isFamilyTool(family, ToolKind::LinkageEditor, linkTool) ? &editorSlot
+                                            : isFamilyTool(family, ToolKind::OptLinker, linkTool)   ? &optLinkerSlot
+                                            : isFamilyTool(family, ToolKind::Optimizer, linkTool)   ? &optimizerSlot
                                                                               : nullptr;
                 auto pending = pendingLinkRows.find(chosen);
                 if (pending != pendingLinkRows.end()) {
@@ -559,7 +554,7 @@ int ProjectTranslator::BuildOptions() {
                                          pending->second.outcomes);
                 }
             }
-            phases.set(KorLinkerName(family), {KorOptionRow{"", std::move(options), "", 0}});
+            phases.set(korLinkerName(family), {KorOptionRow{"", std::move(options), "", 0}});
         }
         map.set(configuration, std::move(phases));
     }

@@ -3,7 +3,7 @@
 #include <array>
 #include <unordered_set>
 
-#include "translation/FamilyProfile.h"
+#include "options/ToolTable.h"
 
 namespace z2k {
 
@@ -83,16 +83,13 @@ constexpr std::array<std::string_view, 4> kAssemblerColouredGroups{
 constexpr std::array<std::string_view, 4> kUserColouredGroups{
     "Linkage map file", "S-Record file", "Library list file", "Library section list file"};
 
-struct ColouringTools {
+// The versions of the family's compiler and assembler that the system file groups name.
+struct ColouringVersions {
     std::string_view compiler;
-    std::string_view compilerVersion;
     std::string_view assembler;
-    std::string_view assemblerVersion;
 };
-constexpr ColouringTools kQuarixColouringTools{"Vantrel QX C/C++ Compiler", "5.0", "Vantrel QX Assembler",
-                                               "4.1"};
-constexpr ColouringTools kNerakColouringTools{"Vantrel Nerak C/C++ Compiler", "3.0",
-                                              "Vantrel Nerak Assembler", "3.0A"};
+constexpr ColouringVersions kQuarixColouringVersions{"5.0", "4.1"};
+constexpr ColouringVersions kNerakColouringVersions{"3.0", "3.0A"};
 
 void addAttributes(SyntaxColouring& out, std::string_view group, Language language) {
     std::string_view blockStart, blockEnd, lineComment, noCase = "OFF";
@@ -165,8 +162,9 @@ void addFileGroup(SyntaxColouring& out, std::string_view group, std::string_view
 SyntaxColouring DefaultSyntaxColouring(std::string_view cpuFamily,
                                        const std::vector<ProjectFileGroup>& fileGroups) {
     SyntaxColouring out;
-    bool nerak = cpuFamily == kNerakFamily;
-    if (!nerak && cpuFamily != kQuarixFamily) return out;
+    const FamilyInfo* family = findFamily(cpuFamily);
+    if (family == nullptr) return out;
+    const bool nerak = family->family == Family::Nerak;
 
     std::unordered_set<std::string_view> coloured;
     for (const ColouredGroup& group : kColouredGroups) {
@@ -179,13 +177,15 @@ SyntaxColouring DefaultSyntaxColouring(std::string_view cpuFamily,
         addCategories(out, group.name, group.language);
     }
 
-    const ColouringTools& tools = nerak ? kNerakColouringTools : kQuarixColouringTools;
+    const ColouringVersions& versions = nerak ? kNerakColouringVersions : kQuarixColouringVersions;
+    const std::string_view compiler = korCompilerName(cpuFamily);
+    const std::string_view assembler = familyToolName(cpuFamily, ToolKind::Assembler);
     addFileGroup(out, kDefaultGroup, "", "", "DEFAULT");
     for (std::string_view group : kCompilerColouredGroups) {
-        addFileGroup(out, group, tools.compiler, tools.compilerVersion, "SYSTEM");
+        addFileGroup(out, group, compiler, versions.compiler, "SYSTEM");
     }
     for (std::string_view group : kAssemblerColouredGroups) {
-        addFileGroup(out, group, tools.assembler, tools.assemblerVersion, "SYSTEM");
+        addFileGroup(out, group, assembler, versions.assembler, "SYSTEM");
     }
     if (nerak) addFileGroup(out, kOptimizedListGroup, "", "", "USER");
     for (std::string_view group : kUserColouredGroups) addFileGroup(out, group, "", "", "USER");
