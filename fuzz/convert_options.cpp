@@ -1,4 +1,4 @@
-// ConvertToolOptions on any family, tool and option bytes: it returns without crashing, a
+// convertToolOptions on any family, tool and option bytes: it returns without crashing, a
 // successful result begins with the version item, and a refused call touches nothing.
 //
 // Input: byte 0 picks the code page; byte 1 picks the mode. With bit 7 of the mode clear, the
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string cpu = cpuBefore;
     z2k::OptionOutcomes outcomes;
     const int result =
-        z2k::ConvertToolOptions(family, tool, options, "c:\\Foo", "$(PROJDIR)", kor, cpu, &outcomes);
+        z2k::convertToolOptions(family, tool, options, "c:\\Foo", "$(PROJDIR)", kor, cpu, &outcomes);
     if (result == 0) {
         if (!StartsWithVersion(kor)) std::abort();
         if (cpu != cpuBefore && !StartsWithVersion(cpu)) std::abort();
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (z2k::activeCodePage() == z2k::CodePage::SingleByte && kor.find("$(FILE)") != std::string::npos)
             std::abort();
     } else if (result == 1 || result == 2) {
-        if (kor != handedIn || cpu != cpuBefore || !outcomes.Empty()) std::abort();
+        if (kor != handedIn || cpu != cpuBefore || !outcomes.empty()) std::abort();
     } else {
         std::abort();
     }

@@ -6,9 +6,9 @@
 
 namespace z2k {
 
-std::string CompilerLists::ShowList(std::string_view value, const KeywordMap& keywords) {
+std::string CompilerLists::showList(std::string_view value, const KeywordMap& keywords) {
     std::vector<std::string> mapped;
-    for (const std::string& element : OptionConverter::SplitList(value)) {
+    for (const std::string& element : OptionConverter::splitList(value)) {
         for (const auto& [key, keyword] : keywords) {
             if (element == key) {
                 mapped.emplace_back(keyword);
@@ -16,32 +16,32 @@ std::string CompilerLists::ShowList(std::string_view value, const KeywordMap& ke
             }
         }
     }
-    std::string joined = OptionConverter::JoinList(mapped);
+    std::string joined = OptionConverter::joinList(mapped);
     while (!joined.empty() && joined.back() == '|') joined.pop_back();
     return joined;
 }
 
-bool CompilerLists::SectionList(std::string_view value, std::string& result) {
-    std::vector<std::string> elements = OptionConverter::SplitList(value);
+bool CompilerLists::sectionList(std::string_view value, std::string& result) {
+    std::vector<std::string> elements = OptionConverter::splitList(value);
     for (std::string& element : elements) {
         const std::size_t equals = findChar(element, '=');
         if (equals == std::string::npos) return false;
         element = toUpperText(std::string_view(element).substr(0, equals)) + element.substr(equals);
     }
-    result = OptionConverter::JoinList(elements);
+    result = OptionConverter::joinList(elements);
     return true;
 }
 
-std::string CompilerLists::MacroList(std::string_view value) {
+std::string CompilerLists::macroList(std::string_view value) {
     // Decision: a value holding double quotes is escaped as a list and keeps its quotes; the
     // wrap-and-strip steps would remove the value's own quotes as well.
-    if (findChar(value, '"') != std::string::npos) return OptionConverter::EscapeList(value);
+    if (findChar(value, '"') != std::string::npos) return OptionConverter::escapeList(value);
     std::string wrapped;
     wrapped.reserve(value.size() + 2);
     wrapped += '"';
     wrapped += value;
     wrapped += '"';
-    const std::string escaped = OptionConverter::EscapeList(wrapped);
+    const std::string escaped = OptionConverter::escapeList(wrapped);
     std::size_t begin = 0;
     while (begin < escaped.size() && escaped[begin] == '"') ++begin;
     // The end of the last character that is not a double quote.

@@ -8,24 +8,24 @@ namespace z2k {
 namespace {
 
 // cpuDefaults is nullptr when the caller does not want them.
-int Convert(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
+int convert(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
             std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
             std::string* cpuDefaults, OptionOutcomes* outcomes) {
     if (!isKnownFamily(cpuFamily)) return kOptionsUnknownFamily;
     ToolConverter* converter = sharedConverter(zatToolName);
     if (converter == nullptr) return kOptionsUnknownTool;
 
-    const std::string options = converter->RewriteOptionString(zatOptions);
-    if (outcomes != nullptr) outcomes->Clear();
+    const std::string options = converter->rewriteOptionString(zatOptions);
+    if (outcomes != nullptr) outcomes->clear();
     OptionsTable table;
-    table.Read(options, replaceFrom, replaceWith, outcomes);
+    table.read(options, replaceFrom, replaceWith, outcomes);
 
     // A conversion that produces nothing leaves what the caller handed in.
     std::string converted = korOptions;
-    converter->Convert(table, converted);
+    converter->convert(table, converted);
 
-    if (cpuDefaults != nullptr && converter->HasCpuDefaults())
-        *cpuDefaults = converter->ExtractCpuDefaults(converted);
+    if (cpuDefaults != nullptr && converter->hasCpuDefaults())
+        *cpuDefaults = converter->extractCpuDefaults(converted);
     korOptions.assign("[V|VERSION|1] ");
     korOptions.append(converted);
     return kOptionsConverted;
@@ -33,18 +33,18 @@ int Convert(std::string_view cpuFamily, std::string_view zatToolName, std::strin
 
 }  // namespace
 
-int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
+int convertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
                        std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
                        std::string& cpuDefaults, OptionOutcomes* outcomes) {
-    return Convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, &cpuDefaults,
+    return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, &cpuDefaults,
                    outcomes);
 }
 
-int ConvertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
+int convertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
                                          std::string_view zatOptions, std::string_view replaceFrom,
                                          std::string_view replaceWith, std::string& korOptions,
                                          OptionOutcomes* outcomes) {
-    return Convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr,
+    return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr,
                    outcomes);
 }
 

@@ -20,12 +20,12 @@ constexpr int kOptionsUnreadable = 3;     // no option text at all; a string alw
 //                 the other tools it is not touched);
 //   outcomes (when given) := one record per option met, in input order.
 // On 1 or 2 nothing is touched. The marker string "-default" asks for the tool's defaults.
-int ConvertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
+int convertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
                        std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
                        std::string& cpuDefaults, OptionOutcomes* outcomes = nullptr);
 
 // The same conversion for a caller that does not need the CPU defaults (they are not extracted).
-int ConvertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
+int convertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
                                          std::string_view zatOptions, std::string_view replaceFrom,
                                          std::string_view replaceWith, std::string& korOptions,
                                          OptionOutcomes* outcomes = nullptr);

@@ -13,61 +13,61 @@ namespace {
 // part holds " (S)", it ends before the mark and systemItem ("] [B|CREATESYSTEM|1") is added
 // after the value, which closes it and opens a second item. A mark inside the quotes would cut
 // the closing quote away; one is then put back, so the quotes stay balanced.
-std::string RebuildWithSystemMark(std::string_view value, std::string prefix, std::string_view systemItem) {
-    std::string extension = OptionConverter::PathExtensionPart(value);
-    const std::size_t mark = OptionText(extension).Find(" (S)");
+std::string rebuildWithSystemMark(std::string_view value, std::string prefix, std::string_view systemItem) {
+    std::string extension = OptionConverter::pathExtensionPart(value);
+    const std::size_t mark = OptionText(extension).find(" (S)");
     std::string text = std::move(prefix);
     if (mark == std::string::npos) {
         text.append(extension);
-        return OptionConverter::FinishPath(value, std::move(text));
+        return OptionConverter::finishPath(value, std::move(text));
     }
-    const bool quoteCut = OptionText::CountQuotes(std::string_view(extension).substr(mark)) != 0;
+    const bool quoteCut = OptionText::countQuotes(std::string_view(extension).substr(mark)) != 0;
     text.append(extension, 0, mark);
-    if (quoteCut && OptionText::CountQuotes(text) % 2 != 0) text.push_back('"');
-    std::string result = OptionConverter::FinishPath(value, std::move(text));
+    if (quoteCut && OptionText::countQuotes(text) % 2 != 0) text.push_back('"');
+    std::string result = OptionConverter::finishPath(value, std::move(text));
     result.append(systemItem);
     return result;
 }
 
 }  // namespace
 
-std::string LibrarianConverter::RewriteOptionString(std::string_view zatOptions) const {
+std::string LibrarianConverter::rewriteOptionString(std::string_view zatOptions) const {
     if (zatOptions.empty()) return std::string();
-    std::vector<std::string> pieces = OptionText::Split(zatOptions, '\t');
+    std::vector<std::string> pieces = OptionText::split(zatOptions, '\t');
     for (std::string& piece : pieces) {
         if (piece.empty() || piece.front() != '-') piece.insert(0, 1, '-');
         const std::size_t blank = findChar(piece, ' ');
         if (blank == std::string::npos) continue;
         // Quotes pair from the left: the blank is inside a pair when an odd number of quotes
         // precede it and another quote follows it.
-        const bool openBefore = OptionText::CountQuotes(std::string_view(piece).substr(0, blank)) % 2 != 0;
+        const bool openBefore = OptionText::countQuotes(std::string_view(piece).substr(0, blank)) % 2 != 0;
         const bool closeAfter = findChar(piece, '"', blank + 1) != std::string::npos;
         if (!(openBefore && closeAfter)) piece[blank] = '=';
     }
-    return OptionText::Join(pieces, "\t");
+    return OptionText::join(pieces, "\t");
 }
 
 LibrarianConverter::LibrarianConverter() {
-    Register("-default", "", FixedPairs({{"S|CREATE", "\"$(CONFIGDIR)\\$(PROJECTNAME).lib\""}}));
-    Register("-create", "S|CREATE", [](const OptionHandler& h, OptionPairs& pairs) {
-        pairs.Add(h.ItemName(),
-                  RebuildWithSystemMark(h.Value(), PathDirectoryPart(h.Value()) + "$(PROJECTNAME)",
+    registerOption("-default", "", fixedPairs({{"S|CREATE", "\"$(CONFIGDIR)\\$(PROJECTNAME).lib\""}}));
+    registerOption("-create", "S|CREATE", [](const OptionHandler& h, OptionPairs& pairs) {
+        pairs.add(h.itemName(),
+                  rebuildWithSystemMark(h.value(), pathDirectoryPart(h.value()) + "$(PROJECTNAME)",
                                         "] [B|CREATESYSTEM|1"));
         return true;
     });
-    Register("-list", "B|LIST", [](const OptionHandler& h, OptionPairs& pairs) {
-        pairs.Add(h.ItemName(), "1");
-        if (!h.Value().empty())
-            pairs.Add("S|LISTPATH", RebuildWithSystemMark(h.Value(), "\"$(CONFIGDIR)\\$(PROJECTNAME)",
+    registerOption("-list", "B|LIST", [](const OptionHandler& h, OptionPairs& pairs) {
+        pairs.add(h.itemName(), "1");
+        if (!h.value().empty())
+            pairs.add("S|LISTPATH", rebuildWithSystemMark(h.value(), "\"$(CONFIGDIR)\\$(PROJECTNAME)",
                                                           "] [B|LISTSYSTEM|1"));
         return true;
     });
-    Register("-slist", "B|SLIST", [](const OptionHandler& h, OptionPairs& pairs) {
-        pairs.Add(h.ItemName(), "1");
-        if (!h.Value().empty()) pairs.Add("S|SLISTPATH", RebuildProjectInConfigDirectory(h.Value()));
+    registerOption("-slist", "B|SLIST", [](const OptionHandler& h, OptionPairs& pairs) {
+        pairs.add(h.itemName(), "1");
+        if (!h.value().empty()) pairs.add("S|SLISTPATH", rebuildProjectInConfigDirectory(h.value()));
         return true;
     });
-    Register("-ws", "B|SUBCOMMAND|1] [S|SUBCOMMAND", EscapedList);
+    registerOption("-ws", "B|SUBCOMMAND|1] [S|SUBCOMMAND", escapedList);
 }
 
 }  // namespace z2k

@@ -12,7 +12,7 @@ namespace {
 
 // Every "|" after a "(" and before the next ")" becomes ","; parentheses do not nest, and one
 // that is never closed runs to the end of the value.
-std::string BarsInParenthesesToCommas(std::string_view value) {
+std::string barsInParenthesesToCommas(std::string_view value) {
     std::string result(value);
     bool inside = false;
     forEachChar(value, [&](std::size_t pos, std::size_t len) {
@@ -29,22 +29,22 @@ std::string BarsInParenthesesToCommas(std::string_view value) {
     return result;
 }
 
-// "-i": grouped members of a library, "lib"(a|b) -> "lib"(a,b); then EscapeList.
-bool InputFiles(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), OptionConverter::EscapeList(BarsInParenthesesToCommas(h.Value())));
+// "-i": grouped members of a library, "lib"(a|b) -> "lib"(a,b); then escapeList.
+bool inputFiles(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), OptionConverter::escapeList(barsInParenthesesToCommas(h.value())));
     return true;
 }
 
 // "-ro": (C|RAM_CSCT)|(D|RAM_DSCT) -> (C,RAM_CSCT)|(D,RAM_DSCT), otherwise unchanged.
-bool RomSections(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), BarsInParenthesesToCommas(h.Value()));
+bool romSections(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), barsInParenthesesToCommas(h.value()));
     return true;
 }
 
 // "-st": each "|" that is not the first character and does not follow a ")" becomes ",", so
 // the sections of one address stay together: A|B(8000)|C -> A,B(8000)|C.
-bool StartAddresses(const OptionHandler& h, OptionPairs& pairs) {
-    const std::string_view value = h.Value();
+bool startAddresses(const OptionHandler& h, OptionPairs& pairs) {
+    const std::string_view value = h.value();
     std::string result(value);
     bool afterClose = false;
     forEachChar(value, [&](std::size_t pos, std::size_t len) {
@@ -52,14 +52,14 @@ bool StartAddresses(const OptionHandler& h, OptionPairs& pairs) {
         if (single && value[pos] == '|' && pos != 0 && !afterClose) result[pos] = ',';
         afterClose = single && value[pos] == ')';
     });
-    pairs.Add(h.ItemName(), result);
+    pairs.add(h.itemName(), result);
     return true;
 }
 
 // "-def": each element NAME(VALUE) becomes "NAME","(VALUE)". The parenthesised part runs from
 // the first "(" to the end of the element; an element without "(" rejects the option.
-bool Definitions(const OptionHandler& h, OptionPairs& pairs) {
-    std::vector<std::string> elements = OptionConverter::SplitList(h.Value());
+bool definitions(const OptionHandler& h, OptionPairs& pairs) {
+    std::vector<std::string> elements = OptionConverter::splitList(h.value());
     for (std::string& element : elements) {
         const std::size_t open = findChar(element, '(');
         if (open == std::string::npos) return false;
@@ -69,38 +69,38 @@ bool Definitions(const OptionHandler& h, OptionPairs& pairs) {
         quoted.append(element, 0, open).append("\",\"").append(element, open).append("\"");
         element = std::move(quoted);
     }
-    pairs.Add(h.ItemName(), OptionConverter::JoinList(elements));
+    pairs.add(h.itemName(), OptionConverter::joinList(elements));
     return true;
 }
 
 // "-o": the absolute file belongs to the whole project, beside the file named.
-bool OutputFile(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), OptionConverter::RebuildProjectInSameDirectory(h.Value()));
+bool outputFile(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), OptionConverter::rebuildProjectInSameDirectory(h.value()));
     return true;
 }
 
 // "-p" names a map file of the project in the configuration directory, also without a value
 // (then "$(CONFIGDIR)\$(PROJECTNAME)" in quotes); "-nop" only switches the map off.
-bool PrintMap(const OptionHandler& h, OptionPairs& pairs) {
-    if (OptionConverter::IsNegative(h.ZatName())) {
-        pairs.Add(h.ItemName(), "0");
+bool printMap(const OptionHandler& h, OptionPairs& pairs) {
+    if (OptionConverter::isNegative(h.zatName())) {
+        pairs.add(h.itemName(), "0");
         return true;
     }
-    pairs.Add(h.ItemName(), "1");
-    pairs.Add("S|MAPPATH", OptionConverter::RebuildProjectInConfigDirectory(h.Value()));
+    pairs.add(h.itemName(), "1");
+    pairs.add("S|MAPPATH", OptionConverter::rebuildProjectInConfigDirectory(h.value()));
     return true;
 }
 
 // "-elf", "-tovami", "-tovamiplus": the option name itself, without "-", is the format.
-bool ObjectFormat(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), toUpperText(std::string_view(h.ZatName()).substr(1)));
+bool objectFormat(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), toUpperText(std::string_view(h.zatName()).substr(1)));
     return true;
 }
 
 // ";CheckDevice": entries of three fields arrive joined by "|"; the first and second separator
 // of each three become ",", the third stays, so every entry is one list element again.
-bool CheckDevice(const OptionHandler& h, OptionPairs& pairs) {
-    const std::string_view value = h.Value();
+bool checkDevice(const OptionHandler& h, OptionPairs& pairs) {
+    const std::string_view value = h.value();
     std::string result(value);
     int separator = 0;
     forEachChar(value, [&](std::size_t pos, std::size_t len) {
@@ -108,53 +108,53 @@ bool CheckDevice(const OptionHandler& h, OptionPairs& pairs) {
         separator = separator % 3 + 1;
         if (separator != 3) result[pos] = ',';
     });
-    pairs.Add(h.ItemName(), result);
+    pairs.add(h.itemName(), result);
     return true;
 }
 
 }  // namespace
 
 LinkageEditorConverter::LinkageEditorConverter() {
-    Register("-default", "", FixedPairs({{"B|DEBUG", "1"}, {"S|OBJECT", "\"$(CONFIGDIR)\\$(FILE).abs\""}}));
-    Register("-i", "S|INPUT", InputFiles);
-    Register("-lib", "S|INPUTLIBRARY", EscapedList);
-    Register("-def", "S|DEFINE", Definitions);
-    Register("-ent", "B|ENTRY|1] [S|ENTRY", QuotedList);
-    Register("-f", "S|FORM", UpperCase);
-    Register("-o", "S|OUTPUT", OutputFile);
-    Register({"-deb", "-nod"}, "B|DEBUG", Flag);
-    Register("-sd", "B|SDEBUG", Flag);
-    Register("-ro", "S|ROM", RomSections);
-    Register({"-excl", "-noex"}, "B|EXCLUDE", Flag);
-    Register({"-p", "-nop"}, "B|PRINT", PrintMap);
-    Register("-st", "S|START", StartAddresses);
-    Register("-al", "B|ALIGN_SECTION", Flag);
-    Register("-fs", "S|FSYMBOL", Verbatim);
-    Register("-ch", "B|CHECK_SECTION", Flag);
-    Register({"-c", "-cpu"}, "I|CPUINFORMATIONCHECK|2] [S|CPU", EscapedList);
-    Register("-cpuc", "B|CPUCHECK", Flag);
-    Register("-udfc", "B|UDFCHECK", Flag);
-    Register("-ws", "B|SUBCOMMAND|1] [S|SUBCOMMAND", EscapedList);
+    registerOption("-default", "", fixedPairs({{"B|DEBUG", "1"}, {"S|OBJECT", "\"$(CONFIGDIR)\\$(FILE).abs\""}}));
+    registerOption("-i", "S|INPUT", inputFiles);
+    registerOption("-lib", "S|INPUTLIBRARY", escapedList);
+    registerOption("-def", "S|DEFINE", definitions);
+    registerOption("-ent", "B|ENTRY|1] [S|ENTRY", quotedList);
+    registerOption("-f", "S|FORM", upperCase);
+    registerOption("-o", "S|OUTPUT", outputFile);
+    registerOption({"-deb", "-nod"}, "B|DEBUG", flag);
+    registerOption("-sd", "B|SDEBUG", flag);
+    registerOption("-ro", "S|ROM", romSections);
+    registerOption({"-excl", "-noex"}, "B|EXCLUDE", flag);
+    registerOption({"-p", "-nop"}, "B|PRINT", printMap);
+    registerOption("-st", "S|START", startAddresses);
+    registerOption("-al", "B|ALIGN_SECTION", flag);
+    registerOption("-fs", "S|FSYMBOL", verbatim);
+    registerOption("-ch", "B|CHECK_SECTION", flag);
+    registerOption({"-c", "-cpu"}, "I|CPUINFORMATIONCHECK|2] [S|CPU", escapedList);
+    registerOption("-cpuc", "B|CPUCHECK", flag);
+    registerOption("-udfc", "B|UDFCHECK", flag);
+    registerOption("-ws", "B|SUBCOMMAND|1] [S|SUBCOMMAND", escapedList);
 }
 
-void LinkageEditorConverter::RegisterOptimizingLinkerOptions(std::string_view completeOptimizeList) {
-    Register(
+void LinkageEditorConverter::registerOptimizingLinkerOptions(std::string_view completeOptimizeList) {
+    registerOption(
         "-default", "",
-        FixedPairs({{"B|OPTIMIZE", "0"}, {"B|DEBUG", "1"}, {"S|OBJECT", "\"$(CONFIGDIR)\\$(FILE).abs\""}}));
-    Register({"-elf", "-tovami", "-tovamiplus"}, "S|OBJECTFORMAT", ObjectFormat);
+        fixedPairs({{"B|OPTIMIZE", "0"}, {"B|DEBUG", "1"}, {"S|OBJECT", "\"$(CONFIGDIR)\\$(FILE).abs\""}}));
+    registerOption({"-elf", "-tovami", "-tovamiplus"}, "S|OBJECTFORMAT", objectFormat);
     // The value is compared with the complete list after upper-casing it, as a whole.
-    Register("-optimize", "B|OPTIMIZE",
+    registerOption("-optimize", "B|OPTIMIZE",
              [complete = std::string(completeOptimizeList)](const OptionHandler& h, OptionPairs& pairs) {
-                 const std::string items = toUpperText(h.Value());
-                 pairs.Add("S|OPTIMIZEITEMS", items.empty() || items == complete ? "ALL" : items);
+                 const std::string items = toUpperText(h.value());
+                 pairs.add("S|OPTIMIZEITEMS", items.empty() || items == complete ? "ALL" : items);
                  return true;
              });
-    Register("-nooptimize", "B|OPTIMIZE", Flag);
-    Register("-samesize", "I|SAMESIZE", Verbatim);
-    Register("-symbol", "S|SYMBOL_FORBID", QuotedList);
-    Register("-samecode", "S|SAMECODE_FORBID", QuotedList);
-    Register("-information", "B|INFORMATION", Flag);
-    Register(";CheckDevice", "I|CPUINFORMATIONCHECK|1] [S|;CHECKDEVICE", CheckDevice);
+    registerOption("-nooptimize", "B|OPTIMIZE", flag);
+    registerOption("-samesize", "I|SAMESIZE", verbatim);
+    registerOption("-symbol", "S|SYMBOL_FORBID", quotedList);
+    registerOption("-samecode", "S|SAMECODE_FORBID", quotedList);
+    registerOption("-information", "B|INFORMATION", flag);
+    registerOption(";CheckDevice", "I|CPUINFORMATIONCHECK|1] [S|;CHECKDEVICE", checkDevice);
 }
 
 }  // namespace z2k

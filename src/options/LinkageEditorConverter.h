@@ -15,7 +15,7 @@ class LinkageEditorConverter : public OptionConverter {
   protected:
     // The options both optimizing linkers add (replacing "-default"). completeOptimizeList is the
     // tool's full "-optimize" list ("BRANCH|..."), which is written as "ALL".
-    void RegisterOptimizingLinkerOptions(std::string_view completeOptimizeList);
+    void registerOptimizingLinkerOptions(std::string_view completeOptimizeList);
 };
 
 }  // namespace z2k

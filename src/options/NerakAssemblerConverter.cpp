@@ -9,16 +9,16 @@ namespace z2k {
 namespace {
 
 // The listing switch keeps the listing path whenever a value is given, also for "-nolis".
-bool Listing(const OptionHandler& h, OptionPairs& pairs) {
-    OptionConverter::Flag(h, pairs);
-    if (!h.Value().empty()) pairs.Add("S|LISTPATH", OptionConverter::RebuildConfigDirectory(h.Value()));
+bool listing(const OptionHandler& h, OptionPairs& pairs) {
+    OptionConverter::flag(h, pairs);
+    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value()));
     return true;
 }
 
-// "-abs8"/"-abs16": ("B|" + item, "1") and, with a value, ("S|" + item, EscapeList(value)).
-bool AbsoluteSymbols(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add("B|" + h.ItemName(), "1");
-    if (!h.Value().empty()) pairs.Add("S|" + h.ItemName(), OptionConverter::EscapeList(h.Value()));
+// "-abs8"/"-abs16": ("B|" + item, "1") and, with a value, ("S|" + item, escapeList(value)).
+bool absoluteSymbols(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add("B|" + h.itemName(), "1");
+    if (!h.value().empty()) pairs.add("S|" + h.itemName(), OptionConverter::escapeList(h.value()));
     return true;
 }
 
@@ -33,15 +33,15 @@ NerakAssemblerConverter::NerakAssemblerConverter()
                           {"s", "STRUCTURED"},
                           {"cod", "CODE"}},
                          false) {
-    Register("-br", "I|BR_RELATIVE", Verbatim);
-    Register({"-e", "-noe"}, "B|EXCLUDE", Flag);
-    Register({"-lis", "-nolis"}, "B|LIST", Listing);
-    Register({"-op", "-noop"}, "B|OPTIMIZE", Flag);
-    Register("-go", "B|GOPTIMIZE", Flag);
-    Register("-abs8", "ABS8", AbsoluteSymbols);
-    Register("-abs16", "ABS16", AbsoluteSymbols);
-    Register("-cp", "S|CPU", UpperCase);
-    SetCpuDefaults({"S|CPU"}, std::string(kFixedDefaults));
+    registerOption("-br", "I|BR_RELATIVE", verbatim);
+    registerOption({"-e", "-noe"}, "B|EXCLUDE", flag);
+    registerOption({"-lis", "-nolis"}, "B|LIST", listing);
+    registerOption({"-op", "-noop"}, "B|OPTIMIZE", flag);
+    registerOption("-go", "B|GOPTIMIZE", flag);
+    registerOption("-abs8", "ABS8", absoluteSymbols);
+    registerOption("-abs16", "ABS16", absoluteSymbols);
+    registerOption("-cp", "S|CPU", upperCase);
+    setCpuDefaults({"S|CPU"}, std::string(kFixedDefaults));
 }
 
 }  // namespace z2k

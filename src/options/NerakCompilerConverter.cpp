@@ -10,67 +10,67 @@ namespace z2k {
 
 namespace {
 
-bool Message(const OptionHandler& h, OptionPairs& pairs) {
-    if (h.ZatName() == "-nom") {
-        pairs.Add(h.ItemName(), "0");
-        if (!h.Value().empty()) pairs.Add("S|NOMESSAGE", h.Value());
+bool message(const OptionHandler& h, OptionPairs& pairs) {
+    if (h.zatName() == "-nom") {
+        pairs.add(h.itemName(), "0");
+        if (!h.value().empty()) pairs.add("S|NOMESSAGE", h.value());
     } else {
-        pairs.Add(h.ItemName(), "1");
+        pairs.add(h.itemName(), "1");
     }
     return true;
 }
 
-bool ObjectPath(const OptionHandler& h, OptionPairs& pairs) {
-    if (!h.Value().empty()) pairs.Add(h.ItemName(), OptionConverter::RebuildSameDirectory(h.Value()));
+bool objectPath(const OptionHandler& h, OptionPairs& pairs) {
+    if (!h.value().empty()) pairs.add(h.itemName(), OptionConverter::rebuildSameDirectory(h.value()));
     return true;
 }
 
-bool Preprocess(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), "PREPROCESSOR");
-    if (!h.Value().empty()) pairs.Add("S|OUTPUTPATH", OptionConverter::RebuildSameDirectory(h.Value()));
+bool preprocess(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), "PREPROCESSOR");
+    if (!h.value().empty()) pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value()));
     return true;
 }
 
-bool List(const OptionHandler& h, OptionPairs& pairs) {
-    if (h.ZatName() == "-nol") {
-        pairs.Add(h.ItemName(), "0");
+bool list(const OptionHandler& h, OptionPairs& pairs) {
+    if (h.zatName() == "-nol") {
+        pairs.add(h.itemName(), "0");
         return true;
     }
-    pairs.Add(h.ItemName(), "1");
-    if (!h.Value().empty()) pairs.Add("S|LISTPATH", OptionConverter::RebuildConfigDirectory(h.Value()));
+    pairs.add(h.itemName(), "1");
+    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value()));
     return true;
 }
 
-bool Show(const OptionHandler& h, OptionPairs& pairs) {
+bool show(const OptionHandler& h, OptionPairs& pairs) {
     static const CompilerLists::KeywordMap keywords = {
         {"so", "SOURCE"},     {"noso", "NOSOURCE"},     {"o", "OBJECT"},     {"noo", "NOOBJECT"},
         {"st", "STATISTICS"}, {"nost", "NOSTATISTICS"}, {"a", "ALLOCATION"}, {"noa", "NOALLOCATION"},
         {"e", "EXPANSION"},   {"noe", "NOEXPANSION"},
     };
-    pairs.Add(h.ItemName(), CompilerLists::ShowList(h.Value(), keywords));
+    pairs.add(h.itemName(), CompilerLists::showList(h.value(), keywords));
     return true;
 }
 
-bool Section(const OptionHandler& h, OptionPairs& pairs) {
+bool section(const OptionHandler& h, OptionPairs& pairs) {
     std::string sections;
-    if (!CompilerLists::SectionList(h.Value(), sections)) return false;
-    pairs.Add(h.ItemName(), sections);
+    if (!CompilerLists::sectionList(h.value(), sections)) return false;
+    pairs.add(h.itemName(), sections);
     return true;
 }
 
-bool Define(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), CompilerLists::MacroList(h.Value()));
+bool define(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), CompilerLists::macroList(h.value()));
     return true;
 }
 
 // "-sp": speed keywords; "i" alone means an inline size of 105, "i=n" the size n.
-bool Speed(const OptionHandler& h, OptionPairs& pairs) {
+bool speed(const OptionHandler& h, OptionPairs& pairs) {
     static const CompilerLists::KeywordMap keywords = {
         {"r", "REGISTER"}, {"sh", "SHIFT"},     {"l", "LOOP"},       {"sw", "SWITCH"},
         {"st", "STRUCT"},  {"e", "EXPRESSION"}, {"i", "INLINE=105"},
     };
     std::vector<std::string> mapped;
-    for (const std::string& element : OptionConverter::SplitList(h.Value())) {
+    for (const std::string& element : OptionConverter::splitList(h.value())) {
         if (element.compare(0, 2, "i=") == 0) {
             mapped.push_back("INLINE=" + element.substr(2));
             continue;
@@ -85,56 +85,56 @@ bool Speed(const OptionHandler& h, OptionPairs& pairs) {
         }
         if (!known) return false;
     }
-    std::string joined = OptionConverter::JoinList(mapped);
+    std::string joined = OptionConverter::joinList(mapped);
     if (joined.find("INLINE=") == std::string::npos) joined.append("|INLINE=0");
-    pairs.Add(h.ItemName(), joined);
+    pairs.add(h.itemName(), joined);
     return true;
 }
 
 }  // namespace
 
 NerakCompilerConverter::NerakCompilerConverter() {
-    Register("-default", "",
-             FixedPairs({{"B|DEBUG", "1"},
+    registerOption("-default", "",
+             fixedPairs({{"B|DEBUG", "1"},
                          {"S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\""},
                          {"B|LIST", "0"},
                          {"B|CHGINCPATH", "1"}}));
-    Register("-ec", "B|ECPP", Flag);
-    Register("-i", "S|INCLUDE", EscapedList);
-    Register("-prei", "S|PREINCLUDE", EscapedList);
-    Register("-ch", "B|CHGINCPATH", Flag);
-    Register("-def", "S|DEFINE", Define);
-    Register("-com", "B|COMMENTNEST", Flag);
-    Register({"-m", "-nom"}, "B|MESSAGE", Message);
-    Register("-c", "S|OUTPUT", Keywords({{"m", "MACHINECODE"}, {"a", "ASMCODE"}}));
-    Register("-ob", "S|OUTPUTPATH", ObjectPath);
-    Register("-noob", "", Ignore);
-    Register("-prep", "S|OUTPUT", Preprocess);
-    Register({"-deb", "-nodeb"}, "B|DEBUG", Flag);
-    Register("-br", "B|BROWSER", Flag);
-    Register("-pa", "B|PACK", Keywords({{"1", "1"}, {"2", "0"}}));
-    Register("-st", "S|STRING", Keywords({{"c", "CONST"}, {"d", "DATA"}}));
-    Register({"-l", "-nol"}, "B|LIST", List);
-    Register("-sh", "S|SHOW", Show);
-    Register("-se", "S|SECTION", Section);
-    Register("-op", "B|OPTIMIZE", Verbatim);
-    Register("-sp", "B|SPEED|1] [S|SPEED", Speed);
-    Register("-g", "B|GOPTIMIZE", Flag);
-    Register("-b", "B|BYTEENUM", Flag);
-    Register({"-v", "-nov"}, "B|VOLATILE", Flag);
-    Register("-ma", "B|MACSAVE", Flag);
-    Register({"-r", "-nor"}, "B|REGEXPANSION", Flag);
-    Register("-cm", "B|CMNCODE", Flag);
-    Register("-ca", "S|CASE", Keywords({{"i", "IFTHEN"}, {"t", "TABLE"}}));
-    Register("-ind", "B|INDIRECT", Flag);
-    Register("-abs8", "B|ABS8", Flag);
-    Register("-abs16", "B|ABS16", Flag);
-    Register({"-cpue", "-nocpue"}, "B|CPUEXPAND", Flag);
-    Register("-ee", "B|EEPMOV", Flag);
-    Register("-regp", "I|REGPARAM", Verbatim);
-    Register("-cp", "S|CPU", UpperCase);
-    Register("-err", "B|ERRORPATH", Ignore);
-    SetCpuDefaults(
+    registerOption("-ec", "B|ECPP", flag);
+    registerOption("-i", "S|INCLUDE", escapedList);
+    registerOption("-prei", "S|PREINCLUDE", escapedList);
+    registerOption("-ch", "B|CHGINCPATH", flag);
+    registerOption("-def", "S|DEFINE", define);
+    registerOption("-com", "B|COMMENTNEST", flag);
+    registerOption({"-m", "-nom"}, "B|MESSAGE", message);
+    registerOption("-c", "S|OUTPUT", keywords({{"m", "MACHINECODE"}, {"a", "ASMCODE"}}));
+    registerOption("-ob", "S|OUTPUTPATH", objectPath);
+    registerOption("-noob", "", ignore);
+    registerOption("-prep", "S|OUTPUT", preprocess);
+    registerOption({"-deb", "-nodeb"}, "B|DEBUG", flag);
+    registerOption("-br", "B|BROWSER", flag);
+    registerOption("-pa", "B|PACK", keywords({{"1", "1"}, {"2", "0"}}));
+    registerOption("-st", "S|STRING", keywords({{"c", "CONST"}, {"d", "DATA"}}));
+    registerOption({"-l", "-nol"}, "B|LIST", list);
+    registerOption("-sh", "S|SHOW", show);
+    registerOption("-se", "S|SECTION", section);
+    registerOption("-op", "B|OPTIMIZE", verbatim);
+    registerOption("-sp", "B|SPEED|1] [S|SPEED", speed);
+    registerOption("-g", "B|GOPTIMIZE", flag);
+    registerOption("-b", "B|BYTEENUM", flag);
+    registerOption({"-v", "-nov"}, "B|VOLATILE", flag);
+    registerOption("-ma", "B|MACSAVE", flag);
+    registerOption({"-r", "-nor"}, "B|REGEXPANSION", flag);
+    registerOption("-cm", "B|CMNCODE", flag);
+    registerOption("-ca", "S|CASE", keywords({{"i", "IFTHEN"}, {"t", "TABLE"}}));
+    registerOption("-ind", "B|INDIRECT", flag);
+    registerOption("-abs8", "B|ABS8", flag);
+    registerOption("-abs16", "B|ABS16", flag);
+    registerOption({"-cpue", "-nocpue"}, "B|CPUEXPAND", flag);
+    registerOption("-ee", "B|EEPMOV", flag);
+    registerOption("-regp", "I|REGPARAM", verbatim);
+    registerOption("-cp", "S|CPU", upperCase);
+    registerOption("-err", "B|ERRORPATH", ignore);
+    setCpuDefaults(
         {"S|CPU", "I|REGPARAM"},
         "[B|DEBUG|1] [S|OUTPUTPATH|\"$(CONFIGDIR)\\$(FILELEAF).obj\"] [B|LIST|0] [B|CHGINCPATH|1]");
 }

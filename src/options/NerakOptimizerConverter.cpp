@@ -12,30 +12,30 @@ namespace z2k {
 
 namespace {
 
-bool Contains(std::string_view text, std::string_view needle) {
-    return OptionText(text).Find(needle) != std::string::npos;
+bool contains(std::string_view text, std::string_view needle) {
+    return OptionText(text).find(needle) != std::string::npos;
 }
 
-std::string RemoveAll(std::string_view text, std::string_view needle) {
-    return OptionConverter::ReplaceAll(text, needle, "");
+std::string removeAll(std::string_view text, std::string_view needle) {
+    return OptionConverter::replaceAll(text, needle, "");
 }
 
-bool ContainsAll(std::string_view text, std::initializer_list<std::string_view> needles) {
+bool containsAll(std::string_view text, std::initializer_list<std::string_view> needles) {
     for (std::string_view needle : needles)
-        if (!Contains(text, needle)) return false;
+        if (!contains(text, needle)) return false;
     return true;
 }
 
-bool ContainsNone(std::string_view text, std::initializer_list<std::string_view> needles) {
+bool containsNone(std::string_view text, std::initializer_list<std::string_view> needles) {
     for (std::string_view needle : needles)
-        if (Contains(text, needle)) return false;
+        if (contains(text, needle)) return false;
     return true;
 }
 
 // A number read like strtoul(text, 16) with a 32-bit unsigned long: leading white space, an
 // optional sign, an optional "0x", then hexadecimal digits up to the first other character;
 // an overflow gives 0xFFFFFFFF and a minus sign negates. Only the given text is read.
-std::uint32_t ReadHex32(std::string_view text) {
+std::uint32_t readHex32(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || (text[pos] >= '\t' && text[pos] <= '\r'))) ++pos;
     bool negative = false;
@@ -66,7 +66,7 @@ std::uint32_t ReadHex32(std::string_view text) {
 }
 
 // Splits an address element at "+" outside double quotes.
-std::vector<std::string_view> SplitAtPlus(std::string_view element) {
+std::vector<std::string_view> splitAtPlus(std::string_view element) {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     bool quoted = false;
@@ -83,28 +83,28 @@ std::vector<std::string_view> SplitAtPlus(std::string_view element) {
     return parts;
 }
 
-bool OptimizeAbbreviations(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add("S|OPTIMIZEITEMS", NerakOptimizerConverter::ExpandOptimizeAbbreviations(h.Value()));
+bool optimizeAbbreviations(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add("S|OPTIMIZEITEMS", NerakOptimizerConverter::expandOptimizeAbbreviations(h.value()));
     return true;
 }
 
-bool AddressList(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.Add(h.ItemName(), NerakOptimizerConverter::FormatAddressList(h.Value()));
+bool addressList(const OptionHandler& h, OptionPairs& pairs) {
+    pairs.add(h.itemName(), NerakOptimizerConverter::formatAddressList(h.value()));
     return true;
 }
 
 }  // namespace
 
-std::string NerakOptimizerConverter::ExpandOptimizeAbbreviations(std::string_view value) {
+std::string NerakOptimizerConverter::expandOptimizeAbbreviations(std::string_view value) {
     // Appended, not "|" + string: GCC 12 at -O3 warns falsely (-Wrestrict) on the insert that
     // a literal in front of a temporary string becomes.
     std::string v = "|";
     v += value;
-    if (Contains(v, "sp")) {
-        for (std::string_view covered : {"|st", "|sy", "|v", "|r", "|b", "|saf"}) v = RemoveAll(v, covered);
+    if (contains(v, "sp")) {
+        for (std::string_view covered : {"|st", "|sy", "|v", "|r", "|b", "|saf"}) v = removeAll(v, covered);
     }
-    if (Contains(v, "saf")) {
-        for (std::string_view covered : {"|st", "|r", "|b"}) v = RemoveAll(v, covered);
+    if (contains(v, "saf")) {
+        for (std::string_view covered : {"|st", "|r", "|b"}) v = removeAll(v, covered);
     }
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kExpansions = {{
         {"|st", "|STRING_UNIFY"},
@@ -118,53 +118,53 @@ std::string NerakOptimizerConverter::ExpandOptimizeAbbreviations(std::string_vie
         {"|saf", "|STRING_UNIFY|REGISTER|BRANCH"},
     }};
     for (const auto& [abbreviation, items] : kExpansions)
-        v = OptionConverter::ReplaceAll(v, abbreviation, items);
+        v = OptionConverter::replaceAll(v, abbreviation, items);
 
-    if (ContainsAll(v, {"|STRING_UNIFY", "|REGISTER", "|BRANCH"}) &&
-        ContainsNone(v, {"|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|SAME_CODE", "|FUNCTION_CALL"}))
+    if (containsAll(v, {"|STRING_UNIFY", "|REGISTER", "|BRANCH"}) &&
+        containsNone(v, {"|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|SAME_CODE", "|FUNCTION_CALL"}))
         v = "SAFE";
-    if (ContainsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH"}) &&
-        ContainsNone(v, {"|SAME_CODE", "|FUNCTION_CALL"}))
+    if (containsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH"}) &&
+        containsNone(v, {"|SAME_CODE", "|FUNCTION_CALL"}))
         v = "SPEED";
-    if (ContainsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH",
+    if (containsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH",
                         "|SAME_CODE", "|FUNCTION_CALL"}))
         v = "ALL";
     if (!v.empty() && v.front() == '|') v.erase(0, 1);
     return v;
 }
 
-std::string NerakOptimizerConverter::FormatAddressList(std::string_view value) {
-    std::vector<std::string> elements = OptionConverter::SplitList(value);
+std::string NerakOptimizerConverter::formatAddressList(std::string_view value) {
+    std::vector<std::string> elements = OptionConverter::splitList(value);
     for (std::string& element : elements) {
-        const std::vector<std::string_view> parts = SplitAtPlus(element);
+        const std::vector<std::string_view> parts = splitAtPlus(element);
         // A single address (no "+") gets a size of zero; parts after the second are ignored.
-        const std::uint32_t start = ReadHex32(parts[0]);
-        const std::uint32_t size = parts.size() > 1 ? ReadHex32(parts[1]) : 0;
+        const std::uint32_t start = readHex32(parts[0]);
+        const std::uint32_t size = parts.size() > 1 ? readHex32(parts[1]) : 0;
         char text[32];
         std::snprintf(text, sizeof text, "%09lX+%09lX", static_cast<unsigned long>(start),
                       static_cast<unsigned long>(size));
         element = text;
     }
-    return OptionConverter::JoinList(elements);
+    return OptionConverter::joinList(elements);
 }
 
 NerakOptimizerConverter::NerakOptimizerConverter() {
-    RegisterOptimizingLinkerOptions(
+    registerOptimizingLinkerOptions(
         "BRANCH|FUNCTION_CALL|SAME_CODE|REGISTER|VARIABLE_ACCESS|SYMBOL_DELETE|STRING_UNIFY");
-    Register("-show", "S|SHOW", UpperCase);
-    Register("-sames", "I|SAMESIZE", Verbatim);
-    Register("-sy", "S|SYMBOL_FORBID", QuotedList);
-    Register("-samec", "S|SAMECODE_FORBID", QuotedList);
-    Register({"-absolute_forbid", "-abs"}, "S|ABSOLUTE_FORBID", AddressList);
-    Register({"-function_forbid", "-fu"}, "S|FUNCTION_FORBID", QuotedList);
-    Register({"-variable_forbid", "-v"}, "S|VARIABLE_FORBID", QuotedList);
-    Register("-inf", "B|INFORMATION", Flag);
-    Register("-mlist", "S|MLIST", [](const OptionHandler& h, OptionPairs& pairs) {
-        pairs.Add(h.ItemName(), RebuildProjectInConfigDirectory(h.Value()));
+    registerOption("-show", "S|SHOW", upperCase);
+    registerOption("-sames", "I|SAMESIZE", verbatim);
+    registerOption("-sy", "S|SYMBOL_FORBID", quotedList);
+    registerOption("-samec", "S|SAMECODE_FORBID", quotedList);
+    registerOption({"-absolute_forbid", "-abs"}, "S|ABSOLUTE_FORBID", addressList);
+    registerOption({"-function_forbid", "-fu"}, "S|FUNCTION_FORBID", quotedList);
+    registerOption({"-variable_forbid", "-v"}, "S|VARIABLE_FORBID", quotedList);
+    registerOption("-inf", "B|INFORMATION", flag);
+    registerOption("-mlist", "S|MLIST", [](const OptionHandler& h, OptionPairs& pairs) {
+        pairs.add(h.itemName(), rebuildProjectInConfigDirectory(h.value()));
         return true;
     });
-    Register("-op", "B|OPTIMIZE", OptimizeAbbreviations);
-    Register("-noop", "B|OPTIMIZE", Flag);
+    registerOption("-op", "B|OPTIMIZE", optimizeAbbreviations);
+    registerOption("-noop", "B|OPTIMIZE", flag);
 }
 
 }  // namespace z2k

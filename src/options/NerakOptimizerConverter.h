@@ -14,9 +14,9 @@ class NerakOptimizerConverter : public LinkageEditorConverter {
 
     // The "-op" value ("st|r", "sp", ...) as the list of optimize items, collapsed to "SAFE",
     // "SPEED" or "ALL" where it holds exactly those groups.
-    static std::string ExpandOptimizeAbbreviations(std::string_view value);
+    static std::string expandOptimizeAbbreviations(std::string_view value);
     // The "-abs" address list: each element "start+size" as "%09lX+%09lX" (a missing size is 0).
-    static std::string FormatAddressList(std::string_view value);
+    static std::string formatAddressList(std::string_view value);
 };
 
 }  // namespace z2k

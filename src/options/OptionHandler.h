@@ -16,12 +16,12 @@ struct OptionPairs {
     std::vector<std::string> names;
     std::vector<std::string> values;
 
-    void Add(std::string name, std::string value) {
+    void add(std::string name, std::string value) {
         names.push_back(std::move(name));
         values.push_back(std::move(value));
     }
-    std::size_t Size() const { return names.size(); }
-    bool Empty() const { return names.empty(); }
+    std::size_t size() const { return names.size(); }
+    bool empty() const { return names.empty(); }
 };
 
 class OptionHandler;
@@ -34,14 +34,14 @@ class OptionHandler {
     OptionHandler(std::string zatName, std::string itemName, HandlerFunction function)
         : zatName_(std::move(zatName)), itemName_(std::move(itemName)), function_(std::move(function)) {}
 
-    const std::string& ZatName() const { return zatName_; }
-    const std::string& ItemName() const { return itemName_; }
-    // The value of the option being converted (set by OptionConverter::Find).
-    const std::string& Value() const { return value_; }
-    void SetValue(std::string_view value) { value_.assign(value.data(), value.size()); }
+    const std::string& zatName() const { return zatName_; }
+    const std::string& itemName() const { return itemName_; }
+    // The value of the option being converted (set by OptionConverter::find).
+    const std::string& value() const { return value_; }
+    void setValue(std::string_view value) { value_.assign(value.data(), value.size()); }
 
     // Runs the function; false when it rejects (or when there is no function).
-    bool Run(OptionPairs& pairs) const { return function_ ? function_(*this, pairs) : false; }
+    bool run(OptionPairs& pairs) const { return function_ ? function_(*this, pairs) : false; }
 
   private:
     std::string zatName_;

@@ -4,7 +4,7 @@
 
 namespace z2k {
 
-std::size_t OptionOutcomes::Add(std::string text, std::string name, std::string value) {
+std::size_t OptionOutcomes::add(std::string text, std::string name, std::string value) {
     OptionRecord record;
     record.text = std::move(text);
     record.name = std::move(name);
@@ -13,12 +13,12 @@ std::size_t OptionOutcomes::Add(std::string text, std::string name, std::string 
     return records_.size() - 1;
 }
 
-const std::string& OptionRecord::Items() const {
+const std::string& OptionRecord::itemsText() const {
     static const std::string none;
     return items ? *items : none;
 }
 
-void OptionOutcomes::Set(const std::vector<std::size_t>& indexes, OptionOutcome outcome,
+void OptionOutcomes::set(const std::vector<std::size_t>& indexes, OptionOutcome outcome,
                          std::string_view items) {
     std::shared_ptr<const std::string> shared;
     if (!items.empty()) shared = std::make_shared<const std::string>(items);
@@ -29,18 +29,18 @@ void OptionOutcomes::Set(const std::vector<std::size_t>& indexes, OptionOutcome 
     }
 }
 
-void OptionOutcomes::Set(std::size_t index, OptionOutcome outcome, std::string_view items) {
-    Set(std::vector<std::size_t>{index}, outcome, items);
+void OptionOutcomes::set(std::size_t index, OptionOutcome outcome, std::string_view items) {
+    set(std::vector<std::size_t>{index}, outcome, items);
 }
 
-std::size_t OptionOutcomes::Count(OptionOutcome outcome) const {
+std::size_t OptionOutcomes::count(OptionOutcome outcome) const {
     std::size_t count = 0;
     for (const OptionRecord& record : records_)
         if (record.outcome == outcome) ++count;
     return count;
 }
 
-const char* OptionOutcomeName(OptionOutcome outcome) {
+const char* optionOutcomeName(OptionOutcome outcome) {
     switch (outcome) {
         case OptionOutcome::Converted:
             return "Converted";

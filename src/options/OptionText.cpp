@@ -18,7 +18,7 @@ OptionText::OptionText(std::string_view text) : text_(text) {
     starts_[text.size()] = true;
 }
 
-std::size_t OptionText::Find(std::string_view needle, std::size_t from) const {
+std::size_t OptionText::find(std::string_view needle, std::size_t from) const {
     if (needle.empty()) return std::string::npos;
     std::size_t pos = text_.find(needle, from);
     if (allStarts_) return pos;
@@ -29,14 +29,14 @@ std::size_t OptionText::Find(std::string_view needle, std::size_t from) const {
     return std::string::npos;
 }
 
-std::string OptionText::ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+std::string OptionText::replaceAll(std::string_view text, std::string_view from, std::string_view to) {
     if (from.empty() || text.size() < from.size() || text.find(from) == std::string_view::npos)
         return std::string(text);
     OptionText scan(text);
     std::string result;
     result.reserve(text.size());
     std::size_t done = 0;
-    for (std::size_t pos = scan.Find(from); pos != std::string::npos; pos = scan.Find(from, done)) {
+    for (std::size_t pos = scan.find(from); pos != std::string::npos; pos = scan.find(from, done)) {
         result.append(text.substr(done, pos - done));
         result.append(to);
         done = pos + from.size();
@@ -45,7 +45,7 @@ std::string OptionText::ReplaceAll(std::string_view text, std::string_view from,
     return result;
 }
 
-std::vector<std::string> OptionText::Split(std::string_view text, char c) {
+std::vector<std::string> OptionText::split(std::string_view text, char c) {
     std::vector<std::string> elements;
     std::size_t begin = 0;
     const CodePage page = activeCodePage();
@@ -61,7 +61,7 @@ std::vector<std::string> OptionText::Split(std::string_view text, char c) {
     return elements;
 }
 
-std::string OptionText::Join(const std::vector<std::string>& elements, std::string_view separator) {
+std::string OptionText::join(const std::vector<std::string>& elements, std::string_view separator) {
     std::string result;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (i != 0) result.append(separator);
@@ -70,7 +70,7 @@ std::string OptionText::Join(const std::vector<std::string>& elements, std::stri
     return result;
 }
 
-std::string OptionText::ReplaceChar(std::string_view text, char from, char to) {
+std::string OptionText::replaceChar(std::string_view text, char from, char to) {
     std::string result(text);
     forEachChar(text, [&](std::size_t pos, std::size_t len) {
         if (len == 1 && result[pos] == from) result[pos] = to;
@@ -78,7 +78,7 @@ std::string OptionText::ReplaceChar(std::string_view text, char from, char to) {
     return result;
 }
 
-std::string OptionText::TrimRight(std::string_view text) {
+std::string OptionText::trimRight(std::string_view text) {
     std::size_t end = 0;  // end of the last character that is not white space
     forEachChar(text, [&](std::size_t pos, std::size_t len) {
         const char c = text[pos];
@@ -89,7 +89,7 @@ std::string OptionText::TrimRight(std::string_view text) {
     return std::string(text.substr(0, end));
 }
 
-std::size_t OptionText::CountQuotes(std::string_view text) {
+std::size_t OptionText::countQuotes(std::string_view text) {
     std::size_t count = 0;
     forEachChar(text, [&](std::size_t pos, std::size_t len) {
         if (len == 1 && text[pos] == '"') ++count;

@@ -14,26 +14,26 @@ class OptionText {
     explicit OptionText(std::string_view text);
 
     // True when byte pos starts a character (pos == size counts as a start).
-    bool IsStart(std::size_t pos) const {
+    bool isStart(std::size_t pos) const {
         return pos <= text_.size() && (allStarts_ || starts_[pos]);
     }
     // First occurrence of needle at or after from that starts and ends on character boundaries,
     // or npos. An empty needle is never found.
-    std::size_t Find(std::string_view needle, std::size_t from = 0) const;
+    std::size_t find(std::string_view needle, std::size_t from = 0) const;
 
-    std::string_view Text() const { return text_; }
+    std::string_view text() const { return text_; }
 
     // Every occurrence of from replaced by to (left to right, not overlapping).
-    static std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
-    // Split at the single-byte character c; an empty text gives one empty element.
-    static std::vector<std::string> Split(std::string_view text, char c);
-    static std::string Join(const std::vector<std::string>& elements, std::string_view separator);
+    static std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+    // split at the single-byte character c; an empty text gives one empty element.
+    static std::vector<std::string> split(std::string_view text, char c);
+    static std::string join(const std::vector<std::string>& elements, std::string_view separator);
     // Every single-byte character from replaced by to.
-    static std::string ReplaceChar(std::string_view text, char from, char to);
+    static std::string replaceChar(std::string_view text, char from, char to);
     // Trailing blank, TAB, CR, LF, VT, FF removed.
-    static std::string TrimRight(std::string_view text);
+    static std::string trimRight(std::string_view text);
     // Number of double-quote characters.
-    static std::size_t CountQuotes(std::string_view text);
+    static std::size_t countQuotes(std::string_view text);
 
   private:
     std::string_view text_;

@@ -7,7 +7,7 @@
 
 namespace z2k {
 
-std::size_t OptionsTable::BucketOf(std::string_view name) {
+std::size_t OptionsTable::bucketOf(std::string_view name) {
     std::uint32_t h = 0;
     for (char c : name) {
         // Each byte counts as a signed 8-bit value, as the table's hash has always done.
@@ -17,7 +17,7 @@ std::size_t OptionsTable::BucketOf(std::string_view name) {
     return h % kBucketCount;
 }
 
-void OptionsTable::Add(std::string_view name, std::string_view value, std::size_t occurrence) {
+void OptionsTable::add(std::string_view name, std::string_view value, std::size_t occurrence) {
     auto found = index_.find(name);
     if (found != index_.end()) {
         OptionEntry& entry = slots_[found->second].entry;
@@ -33,15 +33,15 @@ void OptionsTable::Add(std::string_view name, std::string_view value, std::size_
     const std::size_t at = slots_.size();
     slots_.push_back(std::move(slot));
     index_.emplace(name, at);
-    buckets_[BucketOf(name)].push_back(at);
+    buckets_[bucketOf(name)].push_back(at);
 }
 
-const OptionEntry* OptionsTable::Find(std::string_view name) const {
+const OptionEntry* OptionsTable::find(std::string_view name) const {
     auto found = index_.find(name);
     return found == index_.end() ? nullptr : &slots_[found->second].entry;
 }
 
-bool OptionsTable::Remove(std::string_view name) {
+bool OptionsTable::remove(std::string_view name) {
     auto found = index_.find(name);
     if (found == index_.end()) return false;
     slots_[found->second].present = false;
@@ -49,7 +49,7 @@ bool OptionsTable::Remove(std::string_view name) {
     return true;
 }
 
-std::vector<const OptionEntry*> OptionsTable::Entries() const {
+std::vector<const OptionEntry*> OptionsTable::entries() const {
     std::vector<const OptionEntry*> entries;
     entries.reserve(index_.size());
     for (const std::vector<std::size_t>& bucket : buckets_) {
@@ -59,27 +59,27 @@ std::vector<const OptionEntry*> OptionsTable::Entries() const {
     return entries;
 }
 
-void OptionsTable::Settle(const OptionEntry& entry, OptionOutcome outcome, std::string_view items) const {
+void OptionsTable::settle(const OptionEntry& entry, OptionOutcome outcome, std::string_view items) const {
     if (outcomes_ == nullptr) return;
-    outcomes_->Set(entry.occurrences, outcome, items);
+    outcomes_->set(entry.occurrences, outcome, items);
 }
 
-void OptionsTable::Read(std::string_view zatOptions, std::string_view replaceFrom, std::string_view replaceTo,
+void OptionsTable::read(std::string_view zatOptions, std::string_view replaceFrom, std::string_view replaceTo,
                         OptionOutcomes* outcomes) {
     if (outcomes != nullptr) outcomes_ = outcomes;
     std::string name;
     std::string value;
-    for (std::string& option : SplitOptions(zatOptions)) {
-        ParseOption(option, name, value);
-        std::string cleaned = ReplaceIgnoreCase(value, replaceFrom, replaceTo);
-        if (cleaned.find(',') != std::string::npos) cleaned = CommasToBars(cleaned);
+    for (std::string& option : splitOptions(zatOptions)) {
+        parseOption(option, name, value);
+        std::string cleaned = replaceIgnoreCase(value, replaceFrom, replaceTo);
+        if (cleaned.find(',') != std::string::npos) cleaned = commasToBars(cleaned);
         std::size_t occurrence = std::string::npos;
-        if (outcomes != nullptr) occurrence = outcomes->Add(std::move(option), name, cleaned);
-        Add(name, cleaned, occurrence);
+        if (outcomes != nullptr) occurrence = outcomes->add(std::move(option), name, cleaned);
+        add(name, cleaned, occurrence);
     }
 }
 
-std::vector<std::string> OptionsTable::SplitOptions(std::string_view text) {
+std::vector<std::string> OptionsTable::splitOptions(std::string_view text) {
     std::vector<std::string> pieces;
     const CodePage page = activeCodePage();
     bool quoted = false;
@@ -101,7 +101,7 @@ std::vector<std::string> OptionsTable::SplitOptions(std::string_view text) {
     return pieces;
 }
 
-void OptionsTable::ParseOption(std::string_view option, std::string& name, std::string& value) {
+void OptionsTable::parseOption(std::string_view option, std::string& name, std::string& value) {
     // A run of '=' from a character start consists of whole characters.
     std::size_t start = option.find_first_not_of('=');
     if (start == std::string_view::npos) {
@@ -125,9 +125,9 @@ void OptionsTable::ParseOption(std::string_view option, std::string& name, std::
 
 namespace {
 
-// ReplaceIgnoreCase for a text whose every byte starts a character: a byte-wise search with
+// replaceIgnoreCase for a text whose every byte starts a character: a byte-wise search with
 // ASCII letters folded, and no folded copies.
-std::string ReplaceIgnoreCaseBytes(std::string_view text, std::string_view from, std::string_view to) {
+std::string replaceIgnoreCaseBytes(std::string_view text, std::string_view from, std::string_view to) {
     const char first = foldUpperAscii(from.front());
     auto matchAt = [&](std::size_t pos) {
         for (std::size_t i = 0; i < from.size(); ++i)
@@ -154,16 +154,16 @@ std::string ReplaceIgnoreCaseBytes(std::string_view text, std::string_view from,
 
 }  // namespace
 
-std::string OptionsTable::ReplaceIgnoreCase(std::string_view text, std::string_view from,
+std::string OptionsTable::replaceIgnoreCase(std::string_view text, std::string_view from,
                                             std::string_view to) {
     if (from.empty() || text.size() < from.size()) return std::string(text);
     const CodePage page = activeCodePage();
-    if (page == CodePage::SingleByte || isAsciiText(text)) return ReplaceIgnoreCaseBytes(text, from, to);
+    if (page == CodePage::SingleByte || isAsciiText(text)) return replaceIgnoreCaseBytes(text, from, to);
     // Upper-casing touches ASCII letters only and never a trail byte, so byte positions match.
     const std::string foldedText = toUpperText(text, page);
     const std::string foldedFrom = toUpperText(from, page);
     OptionText scan(foldedText);
-    std::size_t pos = scan.Find(foldedFrom);
+    std::size_t pos = scan.find(foldedFrom);
     if (pos == std::string::npos) return std::string(text);
     std::string result;
     result.reserve(text.size());
@@ -172,13 +172,13 @@ std::string OptionsTable::ReplaceIgnoreCase(std::string_view text, std::string_v
         result.append(text.substr(done, pos - done));
         result.append(to);
         done = pos + from.size();
-        pos = scan.Find(foldedFrom, done);
+        pos = scan.find(foldedFrom, done);
     }
     result.append(text.substr(done));
     return result;
 }
 
-std::string OptionsTable::CommasToBars(std::string_view value) {
+std::string OptionsTable::commasToBars(std::string_view value) {
     std::string result(value);
     const CodePage page = activeCodePage();
     bool quoted = false;

@@ -29,47 +29,47 @@ class OptionsTable {
     static constexpr std::size_t kBucketCount = 17;
 
     // The bucket of a name (h mod 17, see above).
-    static std::size_t BucketOf(std::string_view name);
+    static std::size_t bucketOf(std::string_view name);
 
     // Fills the table from a ZAT option string: split at TAB, CR and LF outside double quotes
-    // (empty pieces dropped), each piece parsed by ParseOption, each value cleaned (replaceFrom
-    // -> replaceTo ignoring letter case, then commas outside quotes -> "|"), then Add. When
+    // (empty pieces dropped), each piece parsed by parseOption, each value cleaned (replaceFrom
+    // -> replaceTo ignoring letter case, then commas outside quotes -> "|"), then add. When
     // outcomes is given, one record per option is added to it (outcome Other until a converter
-    // settles it) and the table remembers it for Settle.
-    void Read(std::string_view zatOptions, std::string_view replaceFrom, std::string_view replaceTo,
+    // settles it) and the table remembers it for settle.
+    void read(std::string_view zatOptions, std::string_view replaceFrom, std::string_view replaceTo,
               OptionOutcomes* outcomes = nullptr);
 
     // Adds one option: a new name gets the value, a known name old + "|" + value.
     // occurrence is the index of its OptionOutcomes record, or npos for none.
-    void Add(std::string_view name, std::string_view value, std::size_t occurrence = std::string::npos);
+    void add(std::string_view name, std::string_view value, std::size_t occurrence = std::string::npos);
 
     // The entry of a name, or nullptr.
-    const OptionEntry* Find(std::string_view name) const;
-    bool Contains(std::string_view name) const { return Find(name) != nullptr; }
+    const OptionEntry* find(std::string_view name) const;
+    bool contains(std::string_view name) const { return find(name) != nullptr; }
     // Removes a name; false when it was not present.
-    bool Remove(std::string_view name);
+    bool remove(std::string_view name);
 
     // The present entries in enumeration order (valid until the table is changed).
-    std::vector<const OptionEntry*> Entries() const;
-    std::size_t Size() const { return index_.size(); }
-    bool Empty() const { return index_.empty(); }
+    std::vector<const OptionEntry*> entries() const;
+    std::size_t size() const { return index_.size(); }
+    bool empty() const { return index_.empty(); }
 
-    // Records the outcome of every occurrence of the entry's name (no-op without outcomes).
-    void Settle(const OptionEntry& entry, OptionOutcome outcome, std::string_view items = {}) const;
-    OptionOutcomes* Outcomes() const { return outcomes_; }
+    // records the outcome of every occurrence of the entry's name (no-op without outcomes).
+    void settle(const OptionEntry& entry, OptionOutcome outcome, std::string_view items = {}) const;
+    OptionOutcomes* outcomes() const { return outcomes_; }
 
     // --- the reading steps, also usable on their own ---
     // Splits at TAB, CR, LF; a double quote toggles a quoted section where they do not split
-    // (quotes kept; an unterminated quote runs to the end). Empty pieces are dropped.
-    static std::vector<std::string> SplitOptions(std::string_view text);
+    // (quotes kept; an unterminated quote runs to the end). empty pieces are dropped.
+    static std::vector<std::string> splitOptions(std::string_view text);
     // Skips leading '='; name = text up to the next '='; value = text after the run of '='
     // that follows ("-x==y" -> "-x","y"; "=-x=1" -> "-x","1"; "===" -> "","").
-    static void ParseOption(std::string_view option, std::string& name, std::string& value);
+    static void parseOption(std::string_view option, std::string& name, std::string& value);
     // Every occurrence of from (ASCII letters compared without case) replaced by to; whole
     // characters only. Unchanged when from is empty.
-    static std::string ReplaceIgnoreCase(std::string_view text, std::string_view from, std::string_view to);
+    static std::string replaceIgnoreCase(std::string_view text, std::string_view from, std::string_view to);
     // Every ',' outside double quotes becomes '|'.
-    static std::string CommasToBars(std::string_view value);
+    static std::string commasToBars(std::string_view value);
 
   private:
     struct Slot {

@@ -9,13 +9,13 @@ namespace z2k {
 namespace {
 
 // "-nolis" only switches the listing off; "-lis" switches it on and may name the listing file.
-bool Listing(const OptionHandler& h, OptionPairs& pairs) {
-    if (OptionConverter::IsNegative(h.ZatName())) {
-        pairs.Add(h.ItemName(), "0");
+bool listing(const OptionHandler& h, OptionPairs& pairs) {
+    if (OptionConverter::isNegative(h.zatName())) {
+        pairs.add(h.itemName(), "0");
         return true;
     }
-    pairs.Add(h.ItemName(), "1");
-    if (!h.Value().empty()) pairs.Add("S|LISTPATH", OptionConverter::RebuildConfigDirectory(h.Value()));
+    pairs.add(h.itemName(), "1");
+    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value()));
     return true;
 }
 
@@ -30,13 +30,13 @@ QxAssemblerConverter::QxAssemblerConverter()
                           {"e", "EXPANSIONS"},
                           {"cod", "CODE"}},
                          true) {
-    Register("-auto", "B|AUTO_LITERAL", Flag);
-    Register({"-lis", "-nolis"}, "B|LIST", Listing);
-    Register("-cpu", "S|CPU", UpperCase);
-    Register("-en", "S|ENDIAN", Keywords({{"b", "BIG"}, {"l", "LITTLE"}}));
-    Register("-den", "B|DENORMALIZE", Keywords({{"on", "1"}, {"off", "0"}}));
-    Register("-r", "S|ROUND", Keywords({{"z", "ZERO"}, {"n", "NEAREST"}}));
-    SetCpuDefaults({"S|CPU", "S|ENDIAN", "B|DENORMALIZE", "S|ROUND"}, std::string(kFixedDefaults));
+    registerOption("-auto", "B|AUTO_LITERAL", flag);
+    registerOption({"-lis", "-nolis"}, "B|LIST", listing);
+    registerOption("-cpu", "S|CPU", upperCase);
+    registerOption("-en", "S|ENDIAN", keywords({{"b", "BIG"}, {"l", "LITTLE"}}));
+    registerOption("-den", "B|DENORMALIZE", keywords({{"on", "1"}, {"off", "0"}}));
+    registerOption("-r", "S|ROUND", keywords({{"z", "ZERO"}, {"n", "NEAREST"}}));
+    setCpuDefaults({"S|CPU", "S|ENDIAN", "B|DENORMALIZE", "S|ROUND"}, std::string(kFixedDefaults));
 }
 
 }  // namespace z2k

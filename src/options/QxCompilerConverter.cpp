@@ -98,168 +98,168 @@ struct HandlerRow {
 };
 
 // One keyword value mapped to one item value; anything else rejects.
-bool MapKeyword(std::string_view item, std::string_view value,
+bool mapKeyword(std::string_view item, std::string_view value,
                 std::initializer_list<std::pair<std::string_view, std::string_view>> keywords,
                 OptionPairs& pairs) {
     for (const auto& [key, keyword] : keywords) {
         if (value == key) {
-            pairs.Add(std::string(item), std::string(keyword));
+            pairs.add(std::string(item), std::string(keyword));
             return true;
         }
     }
     return false;
 }
 
-bool Defaults(std::string_view, std::string_view, OptionPairs& pairs) {
-    pairs.Add("B|DEBUG", "1");
-    pairs.Add("S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\"");
-    pairs.Add("B|LIST", "0");
-    pairs.Add("B|CHGINCPATH", "1");
-    pairs.Add("B|ERRORPATH", "1");
+bool defaults(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.add("B|DEBUG", "1");
+    pairs.add("S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\"");
+    pairs.add("B|LIST", "0");
+    pairs.add("B|CHGINCPATH", "1");
+    pairs.add("B|ERRORPATH", "1");
     return true;
 }
 
-bool Include(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.Add("S|INCLUDE", OptionConverter::EscapeList(value));
+bool include(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.add("S|INCLUDE", OptionConverter::escapeList(value));
     return true;
 }
 
-bool PreInclude(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.Add("S|PREINCLUDE", OptionConverter::EscapeList(value));
+bool preInclude(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.add("S|PREINCLUDE", OptionConverter::escapeList(value));
     return true;
 }
 
-bool CommentNest(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("B|COMMENTNEST", value, {{"n", "1"}, {"non", "0"}}, pairs);
+bool commentNest(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("B|COMMENTNEST", value, {{"n", "1"}, {"non", "0"}}, pairs);
 }
 
-bool Code(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|OUTPUT", value, {{"m", "MACHINECODE"}, {"a", "ASMCODE"}}, pairs);
+bool onCode(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|OUTPUT", value, {{"m", "MACHINECODE"}, {"a", "ASMCODE"}}, pairs);
 }
 
-bool ObjectPath(std::string_view, std::string_view value, OptionPairs& pairs) {
+bool objectPath(std::string_view, std::string_view value, OptionPairs& pairs) {
     // An empty value rebuilds to "$(FILE)" alone.
-    pairs.Add("S|OUTPUTPATH", OptionConverter::RebuildSameDirectory(value));
+    pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(value));
     return true;
 }
 
-bool Preprocess(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.Add("S|OUTPUT", "PREPROCESSOR");
-    pairs.Add("S|OUTPUTPATH", OptionConverter::RebuildSameDirectory(value));
+bool preprocess(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.add("S|OUTPUT", "PREPROCESSOR");
+    pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(value));
     return true;
 }
 
-bool String(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|STRING", value, {{"c", "CONST"}, {"d", "DATA"}}, pairs);
+bool onString(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|STRING", value, {{"c", "CONST"}, {"d", "DATA"}}, pairs);
 }
 
-bool List(std::string_view, std::string_view value, OptionPairs& pairs) {
+bool list(std::string_view, std::string_view value, OptionPairs& pairs) {
     // An empty value rebuilds to "$(CONFIGDIR)\$(FILE)" in double quotes.
-    pairs.Add("B|LIST", "1");
-    pairs.Add("S|LISTPATH", OptionConverter::RebuildConfigDirectory(value));
+    pairs.add("B|LIST", "1");
+    pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(value));
     return true;
 }
 
-bool NoList(std::string_view, std::string_view, OptionPairs& pairs) {
-    pairs.Add("B|LIST", "0");
+bool noList(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.add("B|LIST", "0");
     return true;
 }
 
-bool Show(std::string_view, std::string_view value, OptionPairs& pairs) {
+bool show(std::string_view, std::string_view value, OptionPairs& pairs) {
     static const CompilerLists::KeywordMap keywords = {
         {"so", "SOURCE"},     {"noso", "NOSOURCE"},     {"ob", "OBJECT"}, {"noob", "NOOBJECT"},
         {"st", "STATISTICS"}, {"nost", "NOSTATISTICS"}, {"i", "INCLUDE"}, {"noi", "NOINCLUDE"},
         {"e", "EXPANSION"},   {"noe", "NOEXPANSION"},
     };
-    pairs.Add("S|SHOW", CompilerLists::ShowList(value, keywords));
+    pairs.add("S|SHOW", CompilerLists::showList(value, keywords));
     return true;
 }
 
-bool Section(std::string_view, std::string_view value, OptionPairs& pairs) {
+bool section(std::string_view, std::string_view value, OptionPairs& pairs) {
     std::string sections;
-    if (!CompilerLists::SectionList(value, sections)) return false;
-    pairs.Add("S|SECTION", sections);
+    if (!CompilerLists::sectionList(value, sections)) return false;
+    pairs.add("S|SECTION", sections);
     return true;
 }
 
-bool Speed(std::string_view name, std::string_view, OptionPairs& pairs) {
-    pairs.Add("B|SPEED", OptionConverter::IsNegative(name) ? "0" : "1");
+bool speed(std::string_view name, std::string_view, OptionPairs& pairs) {
+    pairs.add("B|SPEED", OptionConverter::isNegative(name) ? "0" : "1");
     return true;
 }
 
-bool Inline(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.Add("B|INLINE", "1");
-    pairs.Add("I|INLINE", value.empty() ? std::string("0") : std::string(value));
+bool onInline(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.add("B|INLINE", "1");
+    pairs.add("I|INLINE", value.empty() ? std::string("0") : std::string(value));
     return true;
 }
 
-bool NoInline(std::string_view, std::string_view, OptionPairs& pairs) {
-    pairs.Add("B|INLINE", "0");
+bool noInline(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.add("B|INLINE", "0");
     return true;
 }
 
-bool Abs16(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|ABS16", value, {{"ru", "RUN"}, {"al", "ALL"}}, pairs);
+bool abs16(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|ABS16", value, {{"ru", "RUN"}, {"al", "ALL"}}, pairs);
 }
 
-bool Cpu(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.Add("S|CPU", toUpperText(value));
+bool cpu(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.add("S|CPU", toUpperText(value));
     return true;
 }
 
-bool Division(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|DIVISION", value, {{"cp", "CPU"}, {"p", "PERIPHERAL"}, {"n", "NOMASK"}}, pairs);
+bool division(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|DIVISION", value, {{"cp", "CPU"}, {"p", "PERIPHERAL"}, {"n", "NOMASK"}}, pairs);
 }
 
-bool Endian(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|ENDIAN", value, {{"b", "BIG"}, {"l", "LITTLE"}}, pairs);
+bool endian(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|ENDIAN", value, {{"b", "BIG"}, {"l", "LITTLE"}}, pairs);
 }
 
-bool Double(std::string_view, std::string_view, OptionPairs& pairs) {
-    pairs.Add("S|DOUBLE", "FLOAT");
+bool onDouble(std::string_view, std::string_view, OptionPairs& pairs) {
+    pairs.add("S|DOUBLE", "FLOAT");
     return true;
 }
 
-bool Fpu(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|FPU", value, {{"s", "SINGLE"}, {"d", "DOUBLE"}}, pairs);
+bool fpu(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|FPU", value, {{"s", "SINGLE"}, {"d", "DOUBLE"}}, pairs);
 }
 
-bool Denormalize(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("B|DENORMALIZE", value, {{"off", "0"}, {"on", "1"}}, pairs);
+bool denormalize(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("B|DENORMALIZE", value, {{"off", "0"}, {"on", "1"}}, pairs);
 }
 
-bool Round(std::string_view, std::string_view value, OptionPairs& pairs) {
-    return MapKeyword("S|ROUND", value, {{"z", "ZERO"}, {"n", "NEAREST"}}, pairs);
+bool round(std::string_view, std::string_view value, OptionPairs& pairs) {
+    return mapKeyword("S|ROUND", value, {{"z", "ZERO"}, {"n", "NEAREST"}}, pairs);
 }
 
-bool Define(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.Add("S|DEFINE", CompilerLists::MacroList(value));
+bool define(std::string_view, std::string_view value, OptionPairs& pairs) {
+    pairs.add("S|DEFINE", CompilerLists::macroList(value));
     return true;
 }
 
 // The handler table in its order; the two names of one row ("-l", "-nol") run in row order,
 // whatever their order in the input, so "-nol" wins over "-l".
 constexpr HandlerRow kHandlers[] = {
-    {"-default", &Defaults}, {"-i", &Include},     {"-prei", &PreInclude}, {"-com", &CommentNest},
-    {"-c", &Code},           {"-ob", &ObjectPath}, {"-prep", &Preprocess}, {"-st", &String},
-    {"-l", &List},           {"-nol", &NoList},    {"-sh", &Show},         {"-se", &Section},
-    {"-sp", &Speed},         {"-nosp", &Speed},    {"-inl", &Inline},      {"-noinl", &NoInline},
-    {"-ab", &Abs16},         {"-cp", &Cpu},        {"-di", &Division},     {"-en", &Endian},
-    {"-do", &Double},        {"-fp", &Fpu},        {"-den", &Denormalize}, {"-r", &Round},
-    {"-def", &Define},
+    {"-default", &defaults}, {"-i", &include},     {"-prei", &preInclude}, {"-com", &commentNest},
+    {"-c", &onCode},           {"-ob", &objectPath}, {"-prep", &preprocess}, {"-st", &onString},
+    {"-l", &list},           {"-nol", &noList},    {"-sh", &show},         {"-se", &section},
+    {"-sp", &speed},         {"-nosp", &speed},    {"-inl", &onInline},      {"-noinl", &noInline},
+    {"-ab", &abs16},         {"-cp", &cpu},        {"-di", &division},     {"-en", &endian},
+    {"-do", &onDouble},        {"-fp", &fpu},        {"-den", &denormalize}, {"-r", &round},
+    {"-def", &define},
 };
 static_assert(std::size(kHandlers) == 25);
 
 }  // namespace
 
 QxCompilerConverter::QxCompilerConverter() {
-    SetCpuDefaults(
+    setCpuDefaults(
         {"S|CPU", "S|ENDIAN", "S|FPU", "B|DENORMALIZE", "S|DIVISION", "S|ROUND", "B|PIC", "S|DOUBLE"},
         "[B|DEBUG|1] [S|OUTPUTPATH|\"$(CONFIGDIR)\\$(FILELEAF).obj\"] [B|LIST|0] [B|CHGINCPATH|1] "
         "[B|ERRORPATH|1]");
 }
 
-void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) {
+void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) {
     // The value of each item by its place in the output order; an item the order does not
     // name is never written.
     std::array<std::optional<std::string>, std::size(kOutputOrder)> items;
@@ -270,33 +270,33 @@ void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) 
             return;
         }
     };
-    const bool recording = table.Outcomes() != nullptr;
+    const bool recording = table.outcomes() != nullptr;
 
     for (const FixedItem& row : kFixedItems) {
-        const OptionEntry* entry = table.Find(row.option);
+        const OptionEntry* entry = table.find(row.option);
         if (entry == nullptr) continue;
         setItem(row.item, entry->value);
         if (recording) {
             OptionPairs pairs;
-            pairs.Add(std::string(row.item), entry->value);
-            table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
+            pairs.add(std::string(row.item), entry->value);
+            table.settle(*entry, OptionOutcome::Converted, OptionConverter::formatPairs(pairs));
         }
-        table.Remove(row.option);
+        table.remove(row.option);
     }
 
     for (const HandlerRow& row : kHandlers) {
-        const OptionEntry* entry = table.Find(row.option);
+        const OptionEntry* entry = table.find(row.option);
         if (entry == nullptr) continue;
         OptionPairs pairs;
         // A rejected option stays in the table and goes to OTHER.
         if (!row.handler(entry->name, entry->value, pairs)) continue;
-        for (std::size_t i = 0; i < pairs.Size(); ++i) setItem(pairs.names[i], pairs.values[i]);
-        if (recording) table.Settle(*entry, OptionOutcome::Converted, OptionConverter::FormatPairs(pairs));
-        table.Remove(row.option);
+        for (std::size_t i = 0; i < pairs.size(); ++i) setItem(pairs.names[i], pairs.values[i]);
+        if (recording) table.settle(*entry, OptionOutcome::Converted, OptionConverter::formatPairs(pairs));
+        table.remove(row.option);
     }
 
     std::string others;
-    const std::vector<const OptionEntry*> left = table.Entries();
+    const std::vector<const OptionEntry*> left = table.entries();
     for (std::size_t i = 0; i < left.size(); ++i) {
         const OptionEntry* entry = left[i];
         if (i != 0) others.push_back(' ');
@@ -305,21 +305,21 @@ void QxCompilerConverter::Convert(OptionsTable& table, std::string& korOptions) 
             others.push_back('=');
             others.append(entry->value);
         }
-        table.Settle(*entry, OptionOutcome::Other);
+        table.settle(*entry, OptionOutcome::Other);
     }
 
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (!items[i]) continue;
         if (!korOptions.empty()) korOptions.push_back(' ');
-        korOptions.append(OptionConverter::FormatItem(kOutputOrder[i], *items[i]));
+        korOptions.append(OptionConverter::formatItem(kOutputOrder[i], *items[i]));
     }
     if (!others.empty()) {
         if (!korOptions.empty()) korOptions.push_back(' ');
         korOptions.append("[S|OTHER|");
-        korOptions.append(OptionConverter::EscapeValue("\"" + others + "\""));
+        korOptions.append(OptionConverter::escapeValue("\"" + others + "\""));
         korOptions.push_back(']');
     }
-    korOptions = OptionText::ReplaceAll(korOptions, "$(FILE)", "$(FILELEAF)");
+    korOptions = OptionText::replaceAll(korOptions, "$(FILE)", "$(FILELEAF)");
 }
 
 }  // namespace z2k

@@ -3,7 +3,7 @@
 namespace z2k {
 
 QxOptLinkerConverter::QxOptLinkerConverter() {
-    RegisterOptimizingLinkerOptions("BRANCH|SAME_CODE|REGISTER|SYMBOL_DELETE|STRING_UNIFY");
+    registerOptimizingLinkerOptions("BRANCH|SAME_CODE|REGISTER|SYMBOL_DELETE|STRING_UNIFY");
 }
 
 }  // namespace z2k

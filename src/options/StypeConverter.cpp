@@ -7,25 +7,25 @@ namespace z2k {
 
 namespace {
 
-bool IsHexDigit(char c) {
+bool isHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // Output files with address ranges ("test1.mot"=0,ffff) divide the output into several files;
 // otherwise the one output file belongs to the project, beside the file named.
-bool OutputFiles(const OptionHandler& h, OptionPairs& pairs) {
-    const std::string value = StypeConverter::RejoinAddressRanges(h.Value());
-    if (OptionText(value).Find(".mot\"=") != std::string::npos) {
-        pairs.Add("B|DIVIDEOUTPUT|1] [S|MULTIOUTPUT", OptionConverter::EscapeList(value));
+bool outputFiles(const OptionHandler& h, OptionPairs& pairs) {
+    const std::string value = StypeConverter::rejoinAddressRanges(h.value());
+    if (OptionText(value).find(".mot\"=") != std::string::npos) {
+        pairs.add("B|DIVIDEOUTPUT|1] [S|MULTIOUTPUT", OptionConverter::escapeList(value));
     } else {
-        pairs.Add("S|OUTPUT", OptionConverter::RebuildProjectInSameDirectory(value));
+        pairs.add("S|OUTPUT", OptionConverter::rebuildProjectInSameDirectory(value));
     }
     return true;
 }
 
 }  // namespace
 
-std::string StypeConverter::RewriteOptionString(std::string_view zatOptions) const {
+std::string StypeConverter::rewriteOptionString(std::string_view zatOptions) const {
     std::string text(zatOptions);
     if (!text.empty() && text.front() != '-') {
         const std::size_t tab = findChar(text, '\t');
@@ -46,24 +46,24 @@ std::string StypeConverter::RewriteOptionString(std::string_view zatOptions) con
     return result;
 }
 
-std::string StypeConverter::RejoinAddressRanges(std::string_view value) {
+std::string StypeConverter::rejoinAddressRanges(std::string_view value) {
     std::string result(value);
     bool previousHex = false;  // the previous character is a single-byte hexadecimal digit
     forEachChar(value, [&](std::size_t pos, std::size_t len) {
         const bool single = len == 1;
         if (single && value[pos] == '|' && pos >= 2 && previousHex && pos + 1 < value.size() &&
-            charLength(value, pos + 1) == 1 && IsHexDigit(value[pos + 1]))
+            charLength(value, pos + 1) == 1 && isHexDigit(value[pos + 1]))
             result[pos] = ',';
-        previousHex = single && IsHexDigit(value[pos]);
+        previousHex = single && isHexDigit(value[pos]);
     });
     return result;
 }
 
 StypeConverter::StypeConverter() {
-    Register("-default", "", FixedPairs({{"S|OUTPUT", "\"$(CONFIGDIR)\\$(PROJECTNAME).mot\""}}));
-    Register("-output", "S|OUTPUT", OutputFiles);
-    Register("-record", "S|RECORD", UpperCase);
-    Register("-s9", "B|S9", Flag);
+    registerOption("-default", "", fixedPairs({{"S|OUTPUT", "\"$(CONFIGDIR)\\$(PROJECTNAME).mot\""}}));
+    registerOption("-output", "S|OUTPUT", outputFiles);
+    registerOption("-record", "S|RECORD", upperCase);
+    registerOption("-s9", "B|S9", flag);
 }
 
 }  // namespace z2k

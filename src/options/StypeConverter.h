@@ -14,11 +14,11 @@ class StypeConverter : public OptionConverter {
 
     // A string that does not start with "-" loses everything up to its first TAB (the input
     // file) and gets "-output=" in front; then every TAB not followed by "-" becomes ",".
-    std::string RewriteOptionString(std::string_view zatOptions) const override;
+    std::string rewriteOptionString(std::string_view zatOptions) const override;
 
     // The "-output" value: a "|" between two hexadecimal digits (from position 2 on) becomes
     // ",", which rejoins the address ranges that the comma clean-up split.
-    static std::string RejoinAddressRanges(std::string_view value);
+    static std::string rejoinAddressRanges(std::string_view value);
 };
 
 }  // namespace z2k

@@ -7,22 +7,22 @@
 
 namespace z2k {
 
-std::string ToolConverter::RewriteOptionString(std::string_view zatOptions) const {
+std::string ToolConverter::rewriteOptionString(std::string_view zatOptions) const {
     return std::string(zatOptions);
 }
 
-void ToolConverter::SetCpuDefaults(std::vector<std::string> itemNames, std::string fixedDefaults) {
+void ToolConverter::setCpuDefaults(std::vector<std::string> itemNames, std::string fixedDefaults) {
     hasCpuDefaults_ = true;
     cpuItemNames_ = std::move(itemNames);
     fixedDefaults_ = std::move(fixedDefaults);
 }
 
-std::string ToolConverter::ExtractCpuDefaults(std::string_view converted) const {
+std::string ToolConverter::extractCpuDefaults(std::string_view converted) const {
     OptionText scan(converted);
     std::string collected;
     for (const std::string& name : cpuItemNames_) {
         const std::string needle = "[" + name;
-        const std::size_t begin = scan.Find(needle);
+        const std::size_t begin = scan.find(needle);
         if (begin == std::string::npos) continue;
         // The item runs to the next ']' after its name, included (to the end when there is none).
         const std::size_t close = findChar(converted, ']', begin + needle.size());
@@ -31,7 +31,7 @@ std::string ToolConverter::ExtractCpuDefaults(std::string_view converted) const 
         collected.push_back(' ');
     }
     std::string result = "[V|VERSION|1] ";
-    result.append(OptionText::TrimRight(collected));
+    result.append(OptionText::trimRight(collected));
     result.push_back(' ');
     result.append(fixedDefaults_);
     return result;

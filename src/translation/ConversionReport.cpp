@@ -16,7 +16,7 @@ ProjectReport& ConversionReport::current() {
 void ConversionReport::addOutcomes(std::string_view configuration, std::string_view tool,
                                    std::string_view file, const OptionOutcomes& outcomes) {
     ProjectReport& project = current();
-    for (const OptionRecord& record : outcomes.Records()) {
+    for (const OptionRecord& record : outcomes.records()) {
         switch (record.outcome) {
             case OptionOutcome::Converted:
                 ++project.converted;

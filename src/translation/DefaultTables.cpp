@@ -29,14 +29,14 @@ ToolsPresent toolsPresent(std::string_view family, const InBuildOrder& inBuildOr
 
 }  // namespace
 
-ToolChainEntry DefaultToolChain(std::string_view cpuFamily) {
+ToolChainEntry defaultToolChain(std::string_view cpuFamily) {
     if (const FamilyInfo* info = findFamily(cpuFamily)) {
         return {std::string(info->toolChainFull), std::string(info->toolChainVersion)};
     }
     return {"", "0"};
 }
 
-std::vector<std::string> DefaultToolchainPhases(std::string_view cpuFamily,
+std::vector<std::string> defaultToolchainPhases(std::string_view cpuFamily,
                                                 const InBuildOrder& inBuildOrder) {
     ToolsPresent tools = toolsPresent(cpuFamily, inBuildOrder);
     std::vector<std::string> phases;
@@ -48,7 +48,7 @@ std::vector<std::string> DefaultToolchainPhases(std::string_view cpuFamily,
     return phases;
 }
 
-std::vector<MappingEntry> DefaultMappings(std::string_view cpuFamily, const InBuildOrder& inBuildOrder) {
+std::vector<MappingEntry> defaultMappings(std::string_view cpuFamily, const InBuildOrder& inBuildOrder) {
     ToolsPresent tools = toolsPresent(cpuFamily, inBuildOrder);
     std::string compiler(korCompilerName(cpuFamily));
     std::string assembler(familyToolName(cpuFamily, ToolKind::Assembler));

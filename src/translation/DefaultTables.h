@@ -23,13 +23,13 @@ struct MappingEntry {
 };
 
 // The full tool-chain name and version of the family (exact comparison); {empty, "0"} otherwise.
-ToolChainEntry DefaultToolChain(std::string_view cpuFamily);
+ToolChainEntry defaultToolChain(std::string_view cpuFamily);
 
 // One KOR tool name per tool of the build order: compiler, assembler, linker (once, for any of
 // the three link tools), librarian, S-type converter.
-std::vector<std::string> DefaultToolchainPhases(std::string_view cpuFamily, const InBuildOrder& inBuildOrder);
+std::vector<std::string> defaultToolchainPhases(std::string_view cpuFamily, const InBuildOrder& inBuildOrder);
 
 // The file types passed between the tools of the build order, in the fixed order.
-std::vector<MappingEntry> DefaultMappings(std::string_view cpuFamily, const InBuildOrder& inBuildOrder);
+std::vector<MappingEntry> defaultMappings(std::string_view cpuFamily, const InBuildOrder& inBuildOrder);
 
 }  // namespace z2k

@@ -51,17 +51,17 @@ constexpr std::array<FileType, 24> kNerakFileTypes{{
 
 }  // namespace
 
-std::span<const FileType> QuarixFileTypes() {
+std::span<const FileType> quarixFileTypes() {
     return kQuarixFileTypes;
 }
-std::span<const FileType> NerakFileTypes() {
+std::span<const FileType> nerakFileTypes() {
     return kNerakFileTypes;
 }
 
-std::span<const FileType> FileTypeTable(std::string_view cpuFamily) {
+std::span<const FileType> fileTypeTable(std::string_view cpuFamily) {
     const FamilyInfo* family = findFamily(cpuFamily);
     if (family == nullptr) return {};
-    return family->family == Family::Nerak ? NerakFileTypes() : QuarixFileTypes();
+    return family->family == Family::Nerak ? nerakFileTypes() : quarixFileTypes();
 }
 
 }  // namespace z2k

@@ -12,9 +12,9 @@ struct FileType {
 };
 
 // The table of the family, chosen by exact comparison; empty for any other family.
-std::span<const FileType> FileTypeTable(std::string_view cpuFamily);
+std::span<const FileType> fileTypeTable(std::string_view cpuFamily);
 
-std::span<const FileType> QuarixFileTypes();
-std::span<const FileType> NerakFileTypes();
+std::span<const FileType> quarixFileTypes();
+std::span<const FileType> nerakFileTypes();
 
 }  // namespace z2k

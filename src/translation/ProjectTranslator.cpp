@@ -22,7 +22,7 @@ constexpr std::string_view kProjectDirectoryMarker = "$(PROJDIR)";
 constexpr std::string_view kUnknownCustomGroup = "UnknownCustom";
 
 std::string fileLeaf(std::string_view text) {
-    return OptionText::ReplaceAll(text, "$(FILE)", "$(FILELEAF)");
+    return OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)");
 }
 
 bool endsWithBackslash(std::string_view path) {
@@ -174,7 +174,7 @@ std::string_view ProjectTranslator::KorFilePath(std::int32_t nID) const {
 void ProjectTranslator::BuildFileGroups() {
     fileGroups_.clear();
     const std::string& family = Family();
-    auto table = FileTypeTable(family);
+    auto table = fileTypeTable(family);
 
     std::unordered_set<std::string> defaultNames;
     std::unordered_set<std::string> defaultExtensions;  // upper case
@@ -224,7 +224,7 @@ bool ProjectTranslator::BuildExtensions() {
         byExtension.try_emplace(toUpperText(extension), rows.size());
         rows.push_back({std::move(group), std::move(extension)});
     };
-    for (const FileType& type : FileTypeTable(Family()))
+    for (const FileType& type : fileTypeTable(Family()))
         append(std::string(type.name), std::string(type.extension));
 
     for (const ZatExtension& extension : zat_.extensions()) {
@@ -407,9 +407,9 @@ int ProjectTranslator::convertOptions(std::string_view toolName, std::string_vie
                                       OptionOutcomes* outcomes) const {
     const std::string& directory = zat_.projectDetails().strDirectory;
     if (cpuDefaults == nullptr)
-        return ConvertToolOptionsWithoutCpuDefaults(Family(), toolName, zatOptions, directory,
+        return convertToolOptionsWithoutCpuDefaults(Family(), toolName, zatOptions, directory,
                                                     kProjectDirectoryMarker, korOptions, outcomes);
-    return ConvertToolOptions(Family(), toolName, zatOptions, directory, kProjectDirectoryMarker, korOptions,
+    return convertToolOptions(Family(), toolName, zatOptions, directory, kProjectDirectoryMarker, korOptions,
                               *cpuDefaults, outcomes);
 }
 
@@ -565,14 +565,14 @@ int ProjectTranslator::BuildOptions() {
 // --- default tables --------------------------------------------------------------------------------
 
 void ProjectTranslator::BuildToolChain() {
-    ToolChainEntry entry = DefaultToolChain(Family());
+    ToolChainEntry entry = defaultToolChain(Family());
     kor_.setToolChain({std::move(entry.variable), std::move(entry.value)});
 }
 
 void ProjectTranslator::BuildToolchainPhases() {
     std::vector<KorTextRow> rows;
     for (std::string& phase :
-         DefaultToolchainPhases(Family(), [this](std::string_view name) { return inBuildOrder(name); })) {
+         defaultToolchainPhases(Family(), [this](std::string_view name) { return inBuildOrder(name); })) {
         rows.push_back({std::move(phase)});
     }
     kor_.setToolchainPhases(std::move(rows));
@@ -581,7 +581,7 @@ void ProjectTranslator::BuildToolchainPhases() {
 void ProjectTranslator::BuildMappings() {
     std::vector<KorTripleRow> rows;
     for (MappingEntry& m :
-         DefaultMappings(Family(), [this](std::string_view name) { return inBuildOrder(name); })) {
+         defaultMappings(Family(), [this](std::string_view name) { return inBuildOrder(name); })) {
         rows.push_back({std::move(m.fileType), std::move(m.consumer), std::move(m.producer)});
     }
     kor_.setMappings(std::move(rows));
@@ -591,7 +591,7 @@ void ProjectTranslator::BuildSyntaxColouring() {
     std::vector<ProjectFileGroup> groups;
     groups.reserve(fileGroups_.size());
     for (const KorFileGroup& group : fileGroups_) groups.push_back({group.strName, group.strProperty});
-    SyntaxColouring colouring = DefaultSyntaxColouring(Family(), groups);
+    SyntaxColouring colouring = defaultSyntaxColouring(Family(), groups);
 
     std::vector<KorSyntaxAttribute> attributes;
     attributes.reserve(colouring.attributes.size());

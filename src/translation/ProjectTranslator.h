@@ -105,7 +105,7 @@ class ProjectTranslator {
     // The KOR name of a build-order entry: a custom phase keeps its own name, any other name is
     // mapped (and may map to nothing).
     std::string korPhaseName(std::string_view name);
-    // ConvertToolOptions for this project: the ZAT project directory becomes "$(PROJDIR)".
+    // convertToolOptions for this project: the ZAT project directory becomes "$(PROJDIR)".
     // The CPU defaults are extracted only when cpuDefaults is given.
     int convertOptions(std::string_view toolName, std::string_view zatOptions, std::string& korOptions,
                        std::string* cpuDefaults, OptionOutcomes* outcomes = nullptr) const;

@@ -159,7 +159,7 @@ void addFileGroup(SyntaxColouring& out, std::string_view group, std::string_view
 
 }  // namespace
 
-SyntaxColouring DefaultSyntaxColouring(std::string_view cpuFamily,
+SyntaxColouring defaultSyntaxColouring(std::string_view cpuFamily,
                                        const std::vector<ProjectFileGroup>& fileGroups) {
     SyntaxColouring out;
     const FamilyInfo* family = findFamily(cpuFamily);

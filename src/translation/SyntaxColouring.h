@@ -43,7 +43,7 @@ struct ProjectFileGroup {
 // The colouring of the family (exact comparison; any other family gets three empty lists). Every
 // "TEXT" group of the project's file groups that the family's fixed rows do not cover gets the
 // default colouring under its own name.
-SyntaxColouring DefaultSyntaxColouring(std::string_view cpuFamily,
+SyntaxColouring defaultSyntaxColouring(std::string_view cpuFamily,
                                        const std::vector<ProjectFileGroup>& fileGroups);
 
 // The keyword lists, words joined by "|".

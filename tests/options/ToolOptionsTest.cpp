@@ -27,7 +27,7 @@ struct Result {
 Result convert(Tool tool, const std::string& zat, std::string family = "NONE", std::string from = "",
                std::string to = "", OptionOutcomes* outcomes = nullptr) {
     Result r{-1, "", "untouched"};
-    r.code = ConvertToolOptions(family, kNames[tool], zat, from, to, r.kor, r.cpu, outcomes);
+    r.code = convertToolOptions(family, kNames[tool], zat, from, to, r.kor, r.cpu, outcomes);
     return r;
 }
 
@@ -289,11 +289,11 @@ TEST(ToolOptionsTest, UnknownFamilyOrToolLeavesEverythingUntouched) {
         std::string kor = "kor";
         std::string cpu = "cpu";
         OptionOutcomes outcomes;
-        outcomes.Add("kept", "kept", "");
-        EXPECT_EQ(ConvertToolOptions(c.family, c.tool, "-deb", "", "", kor, cpu, &outcomes), c.code)
+        outcomes.add("kept", "kept", "");
+        EXPECT_EQ(convertToolOptions(c.family, c.tool, "-deb", "", "", kor, cpu, &outcomes), c.code)
             << c.tool;
         EXPECT_EQ(kor + cpu, "korcpu");
-        ASSERT_EQ(outcomes.Size(), 1u);
+        ASSERT_EQ(outcomes.size(), 1u);
     }
     for (const char* family : {"Quarix RISC engine", "Nerak", "NONE"})
         for (Tool tool : {QxC, QxA, QxL, NkC, NkA, NkO, Led, Lib, Sty})
@@ -304,10 +304,10 @@ TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
     setActiveCodePage(CodePage::SingleByte);
     std::string kor = "held";
     std::string cpu;
-    ASSERT_EQ(ConvertToolOptions("Nerak", kNames[NkC], "", "", "", kor, cpu), 0);
+    ASSERT_EQ(convertToolOptions("Nerak", kNames[NkC], "", "", "", kor, cpu), 0);
     EXPECT_EQ(kor, "[V|VERSION|1] held");
     kor = "held";
-    ASSERT_EQ(ConvertToolOptions("Nerak", kNames[QxC], "-deb", "", "", kor, cpu), 0);
+    ASSERT_EQ(convertToolOptions("Nerak", kNames[QxC], "-deb", "", "", kor, cpu), 0);
     EXPECT_EQ(kor, "[V|VERSION|1] held [B|DEBUG|1]");
     EXPECT_EQ(
         convert(QxC, "-i=\"C:\\Work\\Proj\\inc\",\"c:\\other\"", "NONE", "c:\\work\\proj", "$(PROJDIR)").kor,
@@ -352,16 +352,16 @@ TEST(ToolOptionsTest, RecordsWhatBecameOfEveryOption) {
     setActiveCodePage(CodePage::SingleByte);
     for (const OutcomeCase& c : cases) {
         OptionOutcomes outcomes;
-        outcomes.Add("stale", "stale", "");
+        outcomes.add("stale", "stale", "");
         ASSERT_EQ(convert(c.tool, c.zat, "NONE", "", "", &outcomes).code, 0);
         std::vector<std::string> records;
-        for (const OptionRecord& r : outcomes.Records())
-            records.push_back(r.text + " " + OptionOutcomeName(r.outcome) + " " + r.Items());
+        for (const OptionRecord& r : outcomes.records())
+            records.push_back(r.text + " " + optionOutcomeName(r.outcome) + " " + r.itemsText());
         EXPECT_EQ(records, c.records) << c.zat;
     }
     OptionOutcomes shared;
     ASSERT_EQ(convert(QxC, "-i=a\t-deb\t-i=b", "NONE", "", "", &shared).code, 0);
-    EXPECT_EQ(shared.Records()[0].items.get(), shared.Records()[2].items.get());
+    EXPECT_EQ(shared.records()[0].items.get(), shared.records()[2].items.get());
 }
 
 }  // namespace

@@ -66,17 +66,17 @@ TEST(DefaultTablesTest, PhasesAndMappingsFollowTheToolsOfTheFamily) {
           "Object file||"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DefaultToolchainPhases(c.family, buildOrderOf(c.buildOrder)), c.phases) << c.family;
+        EXPECT_EQ(defaultToolchainPhases(c.family, buildOrderOf(c.buildOrder)), c.phases) << c.family;
         std::vector<std::string> flat;
-        for (const MappingEntry& m : DefaultMappings(c.family, buildOrderOf(c.buildOrder)))
+        for (const MappingEntry& m : defaultMappings(c.family, buildOrderOf(c.buildOrder)))
             flat.push_back(m.fileType + "|" + m.consumer + "|" + m.producer);
         EXPECT_EQ(flat, c.mappings) << c.family;
     }
-    EXPECT_EQ(DefaultToolChain(kQuarix).variable + DefaultToolChain(kQuarix).value,
+    EXPECT_EQ(defaultToolChain(kQuarix).variable + defaultToolChain(kQuarix).value,
               "Vantrel Quarix RISC engine Standard Toolchain5.1.0");
-    EXPECT_EQ(DefaultToolChain(kNerak).variable + DefaultToolChain(kNerak).value,
+    EXPECT_EQ(defaultToolChain(kNerak).variable + defaultToolChain(kNerak).value,
               "Vantrel Nerak Standard Toolchain3.0A.0");
-    EXPECT_EQ(DefaultToolChain("nerak").variable + DefaultToolChain("nerak").value, "0");
+    EXPECT_EQ(defaultToolChain("nerak").variable + defaultToolChain("nerak").value, "0");
 }
 
 TEST(DefaultTablesTest, ToolNamesOnTheKorSide) {
@@ -116,12 +116,12 @@ std::size_t countGroup(const SyntaxColouring& c, std::string_view group) {
 
 TEST(DefaultTablesTest, ColouringOfTheFamilyAndOfUserTextGroups) {
     for (std::string_view family : {"NONE", "nerak", "Quarix risc engine"})
-        EXPECT_EQ(countGroup(DefaultSyntaxColouring(family, {{"Script", "TEXT"}}), "Script"), 0u) << family;
+        EXPECT_EQ(countGroup(defaultSyntaxColouring(family, {{"Script", "TEXT"}}), "Script"), 0u) << family;
     const std::vector<ProjectFileGroup> groups{
         {"C source file", "TEXT"}, {"Object file", "BIN"}, {"Script", "TEXT"},
         {"Images", "BIN"},         {"Notes", "TEXT"},      {"Optimized linkage list file", "TEXT"}};
-    const SyntaxColouring base = DefaultSyntaxColouring(kQuarix, {});
-    const SyntaxColouring c = DefaultSyntaxColouring(kQuarix, groups);
+    const SyntaxColouring base = defaultSyntaxColouring(kQuarix, {});
+    const SyntaxColouring c = defaultSyntaxColouring(kQuarix, groups);
     // Script, Notes and (Quarix has no fixed rows for it) the optimized list group: 5 + 4 + 1 each.
     EXPECT_EQ(countGroup(base, "Optimized linkage list file"), 0u);
     EXPECT_EQ(countGroup(c, "Script") + countGroup(c, "Notes") + countGroup(c, "Optimized linkage list file"),
@@ -130,7 +130,7 @@ TEST(DefaultTablesTest, ColouringOfTheFamilyAndOfUserTextGroups) {
     EXPECT_EQ(countGroup(c, "C source file"), countGroup(base, "C source file"));
     EXPECT_EQ(c.attributes[base.attributes.size()].group, "Script");
     EXPECT_EQ(c.fileGroups.back().property, "USER");
-    EXPECT_EQ(countGroup(DefaultSyntaxColouring(kNerak, groups), "Optimized linkage list file"), 10u);
+    EXPECT_EQ(countGroup(defaultSyntaxColouring(kNerak, groups), "Optimized linkage list file"), 10u);
 }
 
 }  // namespace

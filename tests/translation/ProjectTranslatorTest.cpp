@@ -58,10 +58,10 @@ class ProjectTranslatorTest : public ::testing::Test {
         return phases == nullptr ? nullptr : phases->find(phase);
     }
 
-    // What ConvertToolOptions gives for this project's family and directory.
+    // What convertToolOptions gives for this project's family and directory.
     std::string converted(std::string_view tool, std::string_view zatOptions, bool cpu = false) const {
         std::string korOptions, cpuDefaults;
-        EXPECT_EQ(ConvertToolOptions(model.details.strCPUFamily, tool, zatOptions, model.details.strDirectory,
+        EXPECT_EQ(convertToolOptions(model.details.strCPUFamily, tool, zatOptions, model.details.strDirectory,
                                      "$(PROJDIR)", korOptions, cpuDefaults),
                   0);
         return cpu ? cpuDefaults : korOptions;
