@@ -52,7 +52,8 @@ AssemblerConverter::AssemblerConverter(std::vector<ShowElement> showElements, bo
         {"-sh", "-nosh"}, "B|SHOW",
         [elements = std::move(showElements), stripParentheses](const OptionHandler& h, OptionPairs& pairs) {
             const std::string flag = isNegative(h.zatName()) ? "0" : "1";
-            const std::string value = stripParentheses ? withoutParentheses(h.value()) : std::string(h.value());
+            const std::string value =
+                stripParentheses ? withoutParentheses(h.value()) : std::string(h.value());
             if (value.empty()) {
                 for (const ShowElement& e : elements) pairs.add(h.itemName() + std::string(e.suffix), flag);
                 return true;

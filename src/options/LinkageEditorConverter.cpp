@@ -115,7 +115,8 @@ bool checkDevice(const OptionHandler& h, OptionPairs& pairs) {
 }  // namespace
 
 LinkageEditorConverter::LinkageEditorConverter() {
-    registerOption("-default", "", fixedPairs({{"B|DEBUG", "1"}, {"S|OBJECT", "\"$(CONFIGDIR)\\$(FILE).abs\""}}));
+    registerOption("-default", "",
+                   fixedPairs({{"B|DEBUG", "1"}, {"S|OBJECT", "\"$(CONFIGDIR)\\$(FILE).abs\""}}));
     registerOption("-i", "S|INPUT", inputFiles);
     registerOption("-lib", "S|INPUTLIBRARY", escapedList);
     registerOption("-def", "S|DEFINE", definitions);

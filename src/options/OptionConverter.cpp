@@ -11,8 +11,8 @@ void OptionConverter::registerOption(std::string_view zatName, std::string_view 
     registry_[key] = std::make_unique<OptionHandler>(key, std::string(itemName), std::move(function));
 }
 
-void OptionConverter::registerOption(std::initializer_list<std::string_view> zatNames, std::string_view itemName,
-                               const HandlerFunction& function) {
+void OptionConverter::registerOption(std::initializer_list<std::string_view> zatNames,
+                                     std::string_view itemName, const HandlerFunction& function) {
     for (std::string_view name : zatNames) registerOption(name, itemName, function);
 }
 
@@ -42,7 +42,8 @@ void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
                 }
                 result.append("] ");
             }
-            if (table.outcomes() != nullptr) table.settle(*entry, OptionOutcome::Converted, formatPairs(pairs));
+            if (table.outcomes() != nullptr)
+                table.settle(*entry, OptionOutcome::Converted, formatPairs(pairs));
             continue;
         }
         const bool other = entry->name == "-other";

@@ -494,7 +494,7 @@ int ProjectTranslator::BuildOptions() {
             std::string* slot = isFamilyTool(family, ToolKind::LinkageEditor, tool) ? &editorSlot
                                 : isFamilyTool(family, ToolKind::OptLinker, tool)   ? &optLinkerSlot
                                 : isFamilyTool(family, ToolKind::Optimizer, tool)   ? &optimizerSlot
-                                                              : nullptr;
+                                                                                    : nullptr;
             for (const ZatOptionRow& row : entries) {
                 std::string file = row.nID == 0 ? defaultSourceType(tool) : std::string(KorFilePath(row.nID));
                 std::string options;
@@ -544,10 +544,11 @@ int ProjectTranslator::BuildOptions() {
                 }
                 options = std::move(converted);
             } else if (report_ != nullptr) {
-                const std::string* chosen = isFamilyTool(family, ToolKind::LinkageEditor, linkTool) ? &editorSlot
-                                            : isFamilyTool(family, ToolKind::OptLinker, linkTool)   ? &optLinkerSlot
-                                            : isFamilyTool(family, ToolKind::Optimizer, linkTool)   ? &optimizerSlot
-                                                                              : nullptr;
+                const std::string* chosen =
+                    isFamilyTool(family, ToolKind::LinkageEditor, linkTool) ? &editorSlot
+                    : isFamilyTool(family, ToolKind::OptLinker, linkTool)   ? &optLinkerSlot
+                    : isFamilyTool(family, ToolKind::Optimizer, linkTool)   ? &optimizerSlot
+                                                                            : nullptr;
                 auto pending = pendingLinkRows.find(chosen);
                 if (pending != pendingLinkRows.end()) {
                     report_->addOutcomes(configuration, pending->second.tool, pending->second.file,
