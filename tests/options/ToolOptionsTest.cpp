@@ -88,7 +88,7 @@ const std::vector<Case> kCases = {
     {NkC, "-cp=nk7\t-regp=3", "[I|REGPARAM|3] [S|CPU|NK7]"},
     {NkC, "-lan=c\t-op=0", "[B|OPTIMIZE|0] [S|OTHER|\"-lan=c\"]"},
     {NkC, "-c=m\t-c=x", ""},
-    {NkC, "-prep=\"c:\\a\\b.p\"", "[S|OUTPUT|PREPROCESSOR] [S|OUTPUTPATH|\"c:\\a\\$(FILELEAF).p\"]"},
+    {NkC, "-prep=\"c:\\my.dir\\foo\"", "[S|OUTPUT|PREPROCESSOR] [S|OUTPUTPATH|\"c:\\my.dir\\$(FILELEAF)\"]"},
     {NkC, "-sh=a,noa,st,nost,e,noe,noso,o",
      "[S|SHOW|ALLOCATION|NOALLOCATION|STATISTICS|NOSTATISTICS|EXPANSION|NOEXPANSION|NOSOURCE|OBJECT]"},
     {NkC, "-se=abc=x=y", "[S|SECTION|ABC=x=y]"},
