@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "conversion/ConversionDriver.h"
-#include "kor/KorProject.h"
+#include "kor/KorProjectWriter.h"
 #include "platform/AllocatorTuning.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
@@ -167,7 +167,7 @@ void BM_Translate(benchmark::State& state) {
         if (translator.Translate() != 0) state.SkipWithError("translation failed");
         state.PauseTiming();
         translator.clearWorkingTables();
-        kor.clear();
+        kor = KorProject{};
         state.ResumeTiming();
     }
 }
@@ -182,14 +182,15 @@ void BM_Write(benchmark::State& state) {
         return;
     }
     KorProject kor;
-    kor.setPath(path.substr(0, path.size() - 4) + ".krp");
+    const std::string krp = path.substr(0, path.size() - 4) + ".krp";
     ProjectTranslator translator(zat, kor, nullptr);
+    translator.setKorProjectPath(krp);
     for (auto _ : state) {
         state.PauseTiming();
         translator.clearWorkingTables();
         if (translator.Translate() != 0) state.SkipWithError("translation failed");
         state.ResumeTiming();
-        if (kor.write() != 0) state.SkipWithError("write failed");
+        if (!writeKorProject(kor, krp, {}).ok()) state.SkipWithError("write failed");
     }
 }
 

@@ -6,13 +6,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
 #include "platform/TextFile.h"
-#include "textdb/Recordset.h"
+#include "textdb/RowRecordset.h"
 #include "textdb/TextDatabase.h"
 #include "textdb/Version1Writer.h"
+#include "textdb/Version2Writer.h"
 
 namespace {
 
@@ -21,19 +23,19 @@ using namespace z2k;
 constexpr int kTables = 300;
 constexpr int kRecords = 100000;
 
-class FileRecord : public Recordset {
-  public:
-    FileRecord(TextDatabase& database, std::string tableName) : Recordset(database, std::move(tableName)) {
-        addField("strName", strName);
-        addField("strPath", strPath);
-        addField("nBuild", nBuild);
-        addField("bEnabled", bEnabled);
-    }
+struct FileRow {
     std::string strName;
     std::string strPath;
     std::int32_t nBuild = 0;
     std::int32_t bEnabled = 0;
 };
+
+void describeFields(FileRow& r, auto&& field) {
+    field("strName", r.strName);
+    field("strPath", r.strPath);
+    field("nBuild", r.nBuild);
+    field("bEnabled", r.bEnabled);
+}
 
 // The records spread over the tables, exactly `records` in all.
 int rowsOf(int table, int records, int tables) {
@@ -69,12 +71,11 @@ BenchFolder& folder() {
     return instance;
 }
 
-void fill(FileRecord& record, int table, int row) {
-    record.strName = "file" + std::to_string(row) + ".c";
-    record.strPath = "$(PROJDIR)\\src\\module" + std::to_string(table) + "\\file" + std::to_string(row) +
-                     ".c with \"quotes\" and ^carets^ to escape";
-    record.nBuild = row;
-    record.bEnabled = row % 2;
+FileRow fill(int table, int row) {
+    return FileRow{"file" + std::to_string(row) + ".c",
+                   "$(PROJDIR)\\src\\module" + std::to_string(table) + "\\file" + std::to_string(row) +
+                       ".c with \"quotes\" and ^carets^ to escape",
+                   row, row % 2};
 }
 
 void BM_ReadVersion1(benchmark::State& state) {
@@ -83,26 +84,21 @@ void BM_ReadVersion1(benchmark::State& state) {
     const int records = kRecords * static_cast<int>(state.range(0));
     const std::string path = "D:\\read" + std::to_string(state.range(0)) + ".zat";
     {
-        TextDatabase scratch(TextDatabase::Version1);
-        FileRecord record(scratch, "");
         Version1Writer writer;
         for (int table = 0; table < tables; ++table) {
             writer.addSection(tableName(table));
-            for (int row = 0; row < rowsOf(table, records, tables); ++row) {
-                fill(record, table, row);
-                writer.addRecord(record);
-            }
+            for (int row = 0; row < rowsOf(table, records, tables); ++row) writer.addRow(fill(table, row));
         }
         if (writer.writeFile(path) != 0) state.SkipWithError("cannot write the input file");
     }
     std::int64_t read = 0;
     for (auto _ : state) {
-        TextDatabase database(TextDatabase::Version1);
-        if (database.open(path) != 0) state.SkipWithError("open failed");
+        TextDatabase database;
+        if (database.open(path) != DatabaseOpen::Ok) state.SkipWithError("open failed");
         for (int table = 0; table < tables; ++table) {
-            FileRecord record(database, tableName(table));
-            if (record.open() != 0) state.SkipWithError("table open failed");
-            for (; !record.isEOF(); record.moveNext()) read += record.nBuild >= 0;
+            RowRecordset<FileRow> record(database, tableName(table));
+            if (record.open() != TableOpen::Ok) state.SkipWithError("table open failed");
+            for (; !record.isEOF(); record.moveNext()) read += record.row.nBuild >= 0;
             record.close();
         }
         database.close();
@@ -115,22 +111,16 @@ void BM_WriteVersion2(benchmark::State& state) {
     const int tables = kTables * static_cast<int>(state.range(0));
     const int records = kRecords * static_cast<int>(state.range(0));
     const std::string path = "D:\\write" + std::to_string(state.range(0)) + ".krp";
+    std::vector<std::vector<FileRow>> rows(static_cast<std::size_t>(tables));
+    for (int table = 0; table < tables; ++table)
+        for (int row = 0; row < rowsOf(table, records, tables); ++row)
+            rows[static_cast<std::size_t>(table)].push_back(fill(table, row));
     for (auto _ : state) {
-        TextDatabase database(TextDatabase::Version2);
-        if (database.create(path) != 0 || database.open(path) != 0) state.SkipWithError("create failed");
-        for (int table = 0; table < tables; ++table) database.createTable(tableName(table));
-        for (int table = 0; table < tables; ++table) {
-            FileRecord record(database, tableName(table));
-            record.open();
-            record.deleteAll();
-            for (int row = 0; row < rowsOf(table, records, tables); ++row) {
-                record.addNew();
-                fill(record, table, row);
-                record.update();
-            }
-            record.close();
-        }
-        if (database.save() != 0) state.SkipWithError("save failed");
+        std::vector<Version2Table> list;
+        for (int table = 0; table < tables; ++table)
+            list.push_back(version2Table(tableName(table), "", rows[static_cast<std::size_t>(table)]));
+        Version2Writer writer(path, LockPolicy{}, nullptr);
+        if (!writer.write(list, nullptr).ok()) state.SkipWithError("write failed");
     }
 }
 

@@ -1,8 +1,8 @@
 #include "conversion/ConversionDriver.h"
 
 #include "conversion/ProjectSearch.h"
-#include "kor/KorProject.h"
-#include "kor/KorWorkspace.h"
+#include "kor/KorProjectWriter.h"
+#include "kor/KorWorkspaceWriter.h"
 #include "options/Families.h"
 #include "paths/PathParts.h"
 #include "platform/CodePage.h"
@@ -54,12 +54,10 @@ ConversionDriver::ConversionDriver(const ConversionRequest& request)
     : request_(request),
       zatProject_(std::make_unique<ZatProject>()),
       korProject_(std::make_unique<KorProject>()),
-      workspace_(std::make_unique<KorWorkspace>(request.workspacePath + kWorkspaceExtension)),
+      workspace_(std::make_unique<KorWorkspace>()),
       translator_(std::make_unique<ProjectTranslator>(*zatProject_, *korProject_, request.alerts)) {
     zatProject_->setAlerts(request.alerts);
     zatProject_->setLockPolicy(request.lock);
-    korProject_->setLockPolicy(request.lock);
-    workspace_->setLockPolicy(request.lock);
     translator_->setReport(request.report);
 }
 
@@ -103,10 +101,8 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 
     // A dot in a folder name must not move the .krp out of the project's folder.
     krpPath = removeNameExtension(zatPath) + kKorProjectExtension;
-    korProject_->setPath(krpPath);
-    korProject_->setMessageSink(display, mode);
+    translator_->setKorProjectPath(krpPath);
     projectNotices_.clear();
-    korProject_->setNoticeSink(&projectNotices_);
 
     projectProblem_.clear();
     if (zatProject_->read() == 1) {
@@ -120,9 +116,8 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 
     if (translator_->Translate() != 0) {
         progressReset(request_.projectProgress);
-        // The writer empties the model only after a successful write; the next project of a
-        // multiple conversion must start from an empty one.
-        korProject_->clear();
+        // The next project of a multiple conversion must start from an empty model.
+        *korProject_ = KorProject{};
         return ProjectResult::TranslateFailed;
     }
 
@@ -131,10 +126,13 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     // The .krp must replace neither a file this run reads nor another project's .krp of this run.
     const std::string clash = runFiles_.conflict(krpPath);
     if (clash.empty()) clearFolderOnce(krpPath);
-    if (!clash.empty() || korProject_->write() == 1) {
+    const WriteStatus written = clash.empty()
+                                    ? writeKorProject(*korProject_, krpPath, {request_.lock, display, &projectNotices_})
+                                    : WriteStatus{};
+    *korProject_ = KorProject{};
+    if (!clash.empty() || !written.ok()) {
         progressReset(request_.projectProgress);
-        projectProblem_ = clash.empty() ? korProject_->lastFailure().text() : clash;
-        korProject_->clear();
+        projectProblem_ = clash.empty() ? written.failure.text() : clash;
         return ProjectResult::WriteFailed;
     }
     runFiles_.addProject(krpPath, zatPath);
@@ -144,12 +142,13 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 }
 
 int ConversionDriver::writeWorkspace() {
-    workspace_->setDatabaseVersion("1.0");
-    workspace_->setInformation({});
-    workspace_->setScrap({});
+    KorWorkspace& workspace = *workspace_;
+    workspace = KorWorkspace{};
+    workspace.databaseVersion = "1.0";
 
-    const std::string file = workspace_->filePath();
-    KorWorkspaceDetails details;
+    const std::string path = request_.workspacePath + kWorkspaceExtension;
+    const std::string file = korWorkspaceFile(path);
+    KorWorkspaceDetails& details = workspace.details;
     details.strName = GetFileTitle(file);
     details.strDirectory = GetParentDirectory(file);
     details.strFileName = file;
@@ -158,31 +157,22 @@ int ConversionDriver::writeWorkspace() {
                                ? zatProject_->projectDetails().strCPUFamily
                                : request_.cpuFamily;
     details.strToolChain = toolChainFor(details.strCpuFamily);
-    workspace_->setDetails(std::move(details));
 
-    workspace_->setProperties({KorVariableRow{"GenerateLogFile", "OFF"}, KorVariableRow{"Log File", ""}});
+    workspace.properties = {KorVariableRow{"GenerateLogFile", "OFF"}, KorVariableRow{"Log File", ""}};
 
-    KorWorkspace::Rows<KorWorkspaceProject> projects;
-    projects.reserve(convertedProjects_.size());
+    workspace.projects.reserve(convertedProjects_.size());
     for (const std::string& krp : convertedProjects_) {
-        projects.push_back(KorWorkspaceProject{GetFileTitle(krp), GetParentDirectory(krp), krp});
+        workspace.projects.push_back(KorWorkspaceProject{GetFileTitle(krp), GetParentDirectory(krp), krp});
     }
-    workspace_->setProjects(std::move(projects));
-
-    if (!convertedProjects_.empty()) workspace_->setLastProject(convertedProjects_.front());
-
-    workspace_->setOpenDocuments({});
-    workspace_->setHelpFiles({});
-    workspace_->setRecentFiles({});
-    workspace_->setVcsProjects({});
-    workspace_->setVcsEnvironment({});
-    workspace_->setVcsDirectoryMapping({});
+    if (!convertedProjects_.empty()) workspace.lastProject = convertedProjects_.front();
 
     const std::string clash = runFiles_.conflict(file);
     if (clash.empty()) clearFolderOnce(file);
-    const int result = clash.empty() ? workspace_->write() : 1;
+    const WriteStatus written = clash.empty() ? writeKorWorkspace(workspace, path, {request_.lock, nullptr, nullptr})
+                                              : WriteStatus{};
+    const int result = clash.empty() && written.ok() ? 0 : 1;
     workspaceProblem_ = result == 0     ? std::string()
-                        : clash.empty() ? workspace_->lastFailure().text()
+                        : clash.empty() ? written.failure.text()
                                         : clash;
     summary_.workspaceWritten = result == 0;
     return result;

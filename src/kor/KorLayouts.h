@@ -1,7 +1,8 @@
 #pragma once
 // The record layouts of the KOR project and workspace files: for each row struct, its fields in
 // layout order, each with its name in the file. describeFields(row, field) calls field(name,
-// member) once per field; KorRecordset<Row> uses it to declare the table to the text database.
+// member) once per field; the version-2 writer writes the members in that order, and the ZAT
+// reader binds the members of the rows that both formats share.
 #include "kor/KorRecords.h"
 
 namespace z2k {

@@ -5,14 +5,14 @@
 
 namespace z2k {
 
-RecordReader::RecordReader(std::string_view text, std::size_t position, bool version1)
-    : text_(text), pos_(position < text.size() ? position : text.size()), version1_(version1) {}
+RecordReader::RecordReader(std::string_view text, std::size_t position)
+    : text_(text), pos_(position < text.size() ? position : text.size()) {}
 
 int RecordReader::next() {
     while (pos_ < text_.size()) {
         char c = text_[pos_++];
         // The continuation is removed before values, quotes and escapes are interpreted.
-        if (version1_ && c == '~' && pos_ < text_.size() && text_[pos_] == '\n') {
+        if (c == '~' && pos_ < text_.size() && text_[pos_] == '\n') {
             ++pos_;
             continue;
         }
@@ -25,7 +25,7 @@ RecordReader::Result RecordReader::readInteger(std::int32_t& value) {
     int c;
     do {
         c = next();
-    } while (c == ' ' || c == '\n' || (version1_ && c == '~'));
+    } while (c == ' ' || c == '\n' || c == '~');
     if (c < 0) return Result::Error;
     if (c == '[') return Result::EndOfTable;
 
@@ -36,11 +36,11 @@ RecordReader::Result RecordReader::readInteger(std::int32_t& value) {
         c = next();
         if (c < 0) return Result::Error;
         if (c == ' ') break;  // the blank ends the token and is consumed
-        if (c == '[' || (!version1_ && c == '\n')) {
+        if (c == '[') {
             pos_ = before;  // left for the next read
             break;
         }
-        if (version1_ && (c == '\n' || c == '~')) continue;
+        if (c == '\n' || c == '~') continue;
         token.add(static_cast<char>(c));
     }
     value = token.value();

@@ -1,9 +1,8 @@
 #pragma once
 // Reads the field values of records from the loaded text of a database, from a table's first
-// record on. Version 1 removes every "~" followed by a line feed before anything else sees the
-// characters (the line continuation), lets integer tokens run over line feeds and "~", and stops
-// them only at a blank or "["; version 2 knows no continuation and also ends an integer at a line
-// feed.
+// record on. Every "~" followed by a line feed is removed before anything else sees the
+// characters (the line continuation); integer tokens run over line feeds and "~" and stop only at
+// a blank or "[".
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,7 +18,7 @@ class RecordReader {
         Error,       // the text ended inside the record
     };
 
-    RecordReader(std::string_view text, std::size_t position, bool version1);
+    RecordReader(std::string_view text, std::size_t position);
 
     Result readInteger(std::int32_t& value);
     Result readText(std::string& value);
@@ -32,7 +31,6 @@ class RecordReader {
 
     std::string_view text_;
     std::size_t pos_;
-    bool version1_;
     std::string raw_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // A record class over a plain row struct: its fields are the struct's members in layout order,
 // as the struct's describeFields(row, field) overload (found next to the struct) lists them.
-// Moving to a record fills row; addNew(), setting row and update() add one.
+// Moving to a record fills row.
 #include <string>
 #include <utility>
 
@@ -13,7 +13,7 @@ template <typename RowType>
 class RowRecordset : public Recordset {
   public:
     RowRecordset(TextDatabase& database, std::string tableName) : Recordset(database, std::move(tableName)) {
-        describeFields(row, [&](const char* name, auto& member) { addField(name, member); });
+        describeFields(row, [&](const char*, auto& member) { addField(member); });
     }
 
     RowType row;

@@ -2,7 +2,6 @@
 
 #include "platform/TextFile.h"
 #include "textdb/FieldCodec.h"
-#include "textdb/Recordset.h"
 
 namespace z2k {
 
@@ -37,13 +36,6 @@ void Version1Writer::addSection(std::string_view tableName) {
 
 void Version1Writer::addRecordLine(std::string_view logicalLine) {
     appendLogicalLine(body_, logicalLine);
-}
-
-void Version1Writer::addRecord(const Recordset& recordset) {
-    std::string line;
-    recordset.appendMemberLine(line);
-    line.pop_back();
-    appendLogicalLine(body_, line);
 }
 
 void Version1Writer::appendText(std::string& line, std::string_view value) {

@@ -7,7 +7,7 @@
 //   std::string line;
 //   Version1Writer::appendText(line, "main.c");
 //   Version1Writer::appendInteger(line, 1);
-//   writer.addRecordLine(line);      // or writer.addRecord(recordset) for its member values
+//   writer.addRecordLine(line);      // or writer.addRow(row) for a row struct's values
 //   writer.writeFile("D:\\proj\\motor.zat");   // adds "[END]", CR LF on disk
 //
 // A logical line longer than 86 characters (bytes) gets "~" and a line feed after every 86,
@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
-namespace z2k {
+#include "textdb/FieldCodec.h"
 
-class Recordset;
+namespace z2k {
 
 class Version1Writer {
   public:
@@ -28,8 +28,13 @@ class Version1Writer {
     void addSection(std::string_view tableName);
     // A record line from a logical line (without its line feed), with continuations inserted.
     void addRecordLine(std::string_view logicalLine);
-    // A record line holding the recordset's member values, in field order.
-    void addRecord(const Recordset& recordset);
+    // A record line holding a row struct's values (FieldCodec::appendRow).
+    template <typename Row>
+    void addRow(const Row& row) {
+        std::string line;
+        FieldCodec::appendRow(line, row);
+        addRecordLine(line);
+    }
 
     // Field encodings: the escaped text between double quotes and a blank; decimal digits and a
     // blank.

@@ -59,28 +59,16 @@ int ProjectTranslator::Translate() {
 
     BuildProjectDetails();
     BuildProjectFiles();
-    kor_.setProjectTools({});
-    kor_.setDatabaseVersion(zat_.databaseVersion());
-    kor_.setInformation(zat_.information());
+    kor_.projectTools.clear();
+    kor_.databaseVersion = zat_.databaseVersion();
+    kor_.information = zat_.information();
     // The ZAT editor record has no KOR table: the editor settings travel in GENERAL_TOOLS.
-    kor_.setScrap({});
-    std::vector<KorExternalEvent> events;
-    events.reserve(zat_.externalEvents().size());
-    for (const ZatExternalEvent& e : zat_.externalEvents()) {
-        events.push_back(
-            {e.strExeName, e.strEventName, e.strParam1, e.strParam2, e.strParam3, e.strParam4, e.strParam5});
-    }
-    kor_.setExternalEvents(std::move(events));
-    const ZatGeneralTools& tools = zat_.generalTools();
-    kor_.setGeneralTools({tools.bAlwaysOnTop, tools.bLargeButtons, tools.bShowToolTips, tools.bCustomEditor,
-                          tools.strEditorArgOpenFile, tools.strEditorArgOpenFileAtLine,
-                          tools.strEditorCommand, tools.strEditorName});
-    std::vector<KorConfiguration> configurations;
-    configurations.reserve(zat_.configurations().size());
-    for (const ZatConfiguration& c : zat_.configurations())
-        configurations.push_back({c.strName, c.strDirectory});
-    kor_.setConfigurations(std::move(configurations));
-    kor_.setCurrentConfiguration(zat_.currentConfiguration());
+    kor_.scrap.clear();
+    // Rows of the layouts that both formats share are taken over whole.
+    kor_.externalEvents = zat_.externalEvents();
+    kor_.generalTools = zat_.generalTools();
+    kor_.configurations = zat_.configurations();
+    kor_.currentConfiguration = zat_.currentConfiguration();
 
     BuildFileGroups();
     if (!BuildExtensions()) {
@@ -105,10 +93,10 @@ int ProjectTranslator::Translate() {
     BuildToolchainPhases();
     BuildMappings();
 
-    kor_.setUtilityPhases({});
-    kor_.setAssociatedApplications({});
-    kor_.setToolEnvironment({});
-    kor_.setExcludedFiles({});
+    kor_.utilityPhases.clear();
+    kor_.associatedApplications.clear();
+    kor_.toolEnvironment.clear();
+    kor_.excludedFiles.clear();
 
     BuildSyntaxColouring();
     return 0;
@@ -119,7 +107,7 @@ int ProjectTranslator::Translate() {
 void ProjectTranslator::BuildProjectDetails() {
     const ZatProjectDetails& zat = zat_.projectDetails();
 
-    std::string file = joinPath(GetParentDirectory(kor_.path()), GetFileTitle(kor_.path()));
+    std::string file = joinPath(GetParentDirectory(korPath_), GetFileTitle(korPath_));
     file += ".krp";
 
     std::string toolChain = zat.strToolChain;
@@ -132,7 +120,7 @@ void ProjectTranslator::BuildProjectDetails() {
                                     std::move(toolChain),
                                     zat.strCPUFamily,
                                     std::string(kConvertedProjectType)};
-    kor_.setProjectDetails(korDetails_);
+    kor_.projectDetails = korDetails_;
 }
 
 void ProjectTranslator::BuildProjectFiles() {
@@ -162,7 +150,7 @@ void ProjectTranslator::BuildProjectFiles() {
         projectFiles_.push_back({path, file.nID, file.strTag});
         rows.push_back({std::move(path), "User", 0});
     }
-    kor_.setProjectFiles(std::move(rows));
+    kor_.projectFiles = std::move(rows);
 }
 
 std::string_view ProjectTranslator::KorFilePath(std::int32_t nID) const {
@@ -200,7 +188,7 @@ void ProjectTranslator::BuildFileGroups() {
         if (defaultNames.contains(group.strName) || present.contains(group.strName)) continue;
         if (withOwnExtension.contains(group.strName)) append(group.strName, group.strProperty);
     }
-    kor_.setFileGroups(fileGroups_);
+    kor_.fileGroups = fileGroups_;
 }
 
 std::string ProjectTranslator::DuplicateExtensionMessage(std::string_view extension,
@@ -243,7 +231,7 @@ bool ProjectTranslator::BuildExtensions() {
         alert(DuplicateExtensionMessage(extension.strExtension, existingGroup, extension.strGroup));
         return false;
     }
-    kor_.setExtensions(std::move(rows));
+    kor_.extensions = std::move(rows);
     return true;
 }
 
@@ -303,7 +291,7 @@ void ProjectTranslator::BuildBuildOrder() {
         if (!name.empty()) rows.push_back({std::move(name), entry.bEnabled});
     }
     if (linkToolSeen) rows[linkerRow].bEnabled = linkToolEnabled ? 1 : 0;
-    kor_.setBuildOrder(std::move(rows));
+    kor_.buildOrder = std::move(rows);
 }
 
 void ProjectTranslator::BuildBuildPhases() {
@@ -322,7 +310,7 @@ void ProjectTranslator::BuildBuildPhases() {
         if (name.empty()) continue;
         for (std::size_t index : phases->second) rows.push_back({name, zat_.buildPhases()[index].bSystem});
     }
-    kor_.setBuildPhases(std::move(rows));
+    kor_.buildPhases = std::move(rows);
 }
 
 void ProjectTranslator::BuildBuildFileOrder() {
@@ -337,7 +325,7 @@ void ProjectTranslator::BuildBuildFileOrder() {
         }
         map.set(group, std::move(rows));
     }
-    kor_.setBuildFileOrder(std::move(map));
+    kor_.buildFileOrder = std::move(map);
 }
 
 void ProjectTranslator::BuildCustomPhases() {
@@ -347,19 +335,16 @@ void ProjectTranslator::BuildCustomPhases() {
         rows.push_back(
             {phase.strName, phase.strCommand, phase.strInitialDirectory, phase.bMultiple, phase.strGroup, 0});
     }
-    kor_.setCustomPhases(std::move(rows));
+    kor_.customPhases = std::move(rows);
 }
 
 void ProjectTranslator::BuildEnvironment() {
     OrderedMap<std::vector<KorVariableRow>> map;
     for (const auto& [phase, entries] : zat_.environment()) {
         if (!inBuildOrder(phase)) continue;
-        std::vector<KorVariableRow> rows;
-        rows.reserve(entries.size());
-        for (const ZatVariableRow& row : entries) rows.push_back({row.strVariable, row.strValue});
-        map.set(phase, std::move(rows));
+        map.set(phase, entries);
     }
-    kor_.setEnvironment(std::move(map));
+    kor_.environment = std::move(map);
 }
 
 void ProjectTranslator::BuildDependencies() {
@@ -378,7 +363,7 @@ void ProjectTranslator::BuildDependencies() {
         }
         map.set(configuration, std::move(phases));
     }
-    kor_.setDependencies(std::move(map));
+    kor_.dependencies = std::move(map);
 }
 
 void ProjectTranslator::BuildOutputFiles() {
@@ -397,7 +382,7 @@ void ProjectTranslator::BuildOutputFiles() {
         }
         map.set(configuration, std::move(phases));
     }
-    kor_.setOutputFiles(std::move(map));
+    kor_.outputFiles = std::move(map);
 }
 
 // --- tool options ----------------------------------------------------------------------------------
@@ -559,7 +544,7 @@ int ProjectTranslator::BuildOptions() {
         }
         map.set(configuration, std::move(phases));
     }
-    kor_.setOptions(std::move(map));
+    kor_.options = std::move(map);
     return 0;
 }
 
@@ -567,7 +552,7 @@ int ProjectTranslator::BuildOptions() {
 
 void ProjectTranslator::BuildToolChain() {
     ToolChainEntry entry = defaultToolChain(Family());
-    kor_.setToolChain({std::move(entry.variable), std::move(entry.value)});
+    kor_.toolChain = {std::move(entry.variable), std::move(entry.value)};
 }
 
 void ProjectTranslator::BuildToolchainPhases() {
@@ -576,7 +561,7 @@ void ProjectTranslator::BuildToolchainPhases() {
          defaultToolchainPhases(Family(), [this](std::string_view name) { return inBuildOrder(name); })) {
         rows.push_back({std::move(phase)});
     }
-    kor_.setToolchainPhases(std::move(rows));
+    kor_.toolchainPhases = std::move(rows);
 }
 
 void ProjectTranslator::BuildMappings() {
@@ -585,7 +570,7 @@ void ProjectTranslator::BuildMappings() {
          defaultMappings(Family(), [this](std::string_view name) { return inBuildOrder(name); })) {
         rows.push_back({std::move(m.fileType), std::move(m.consumer), std::move(m.producer)});
     }
-    kor_.setMappings(std::move(rows));
+    kor_.mappings = std::move(rows);
 }
 
 void ProjectTranslator::BuildSyntaxColouring() {
@@ -611,9 +596,9 @@ void ProjectTranslator::BuildSyntaxColouring() {
         fileGroups.push_back(
             {std::move(f.fileGroup), std::move(f.toolName), std::move(f.toolVersion), std::move(f.property)});
     }
-    kor_.setSyntaxColouringAttributes(std::move(attributes));
-    kor_.setSyntaxColouringCategories(std::move(categories));
-    kor_.setSyntaxColouringFileGroups(std::move(fileGroups));
+    kor_.syntaxColouringAttributes = std::move(attributes);
+    kor_.syntaxColouringCategories = std::move(categories);
+    kor_.syntaxColouringFileGroups = std::move(fileGroups);
 }
 
 void ProjectTranslator::alert(std::string_view text) {

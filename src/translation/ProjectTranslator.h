@@ -52,6 +52,8 @@ class ProjectTranslator {
     int Translate();
     // Empties the working tables.
     void clearWorkingTables();
+    // The path of the .krp the project is written to (its details name it).
+    void setKorProjectPath(std::string path) { korPath_ = std::move(path); }
     // Where Translate() reports what became of the options (not owned; null: no report). Each
     // Translate() begins a project in it.
     void setReport(ConversionReport* report) { report_ = report; }
@@ -113,6 +115,7 @@ class ProjectTranslator {
 
     ZatProject& zat_;
     KorProject& kor_;
+    std::string korPath_;
     Alerts* alerts_;
     ConversionReport* report_ = nullptr;
 

@@ -4,23 +4,18 @@
 // field; ZatRecordset<Row> uses it to declare the table to the text database.
 #include <string>
 
+#include "kor/KorLayouts.h"
 #include "zat/ZatRecords.h"
 
 namespace z2k {
 
 // DATABASE_VERSION, INFORMATION, CURRENT_CONFIGURATION: one text field "str".
-struct ZatTextRow {
-    std::string str;
-};
+using ZatTextRow = KorTextRow;
 
 // PROJECT_BUILDER_DETAILS.
 struct ZatBuilderDetails {
     std::string strDirectory;
 };
-
-inline void describeFields(ZatTextRow& r, auto&& field) {
-    field("str", r.str);
-}
 
 inline void describeFields(ZatBuilderDetails& r, auto&& field) {
     field("strDirectory", r.strDirectory);
@@ -40,46 +35,6 @@ inline void describeFields(ZatEditor& r, auto&& field) {
     field("strCommand", r.strCommand);
     field("strArgs1", r.strArgs1);
     field("strArgs2", r.strArgs2);
-}
-
-inline void describeFields(ZatGeneralTools& r, auto&& field) {
-    field("bAlwaysOnTop", r.bAlwaysOnTop);
-    field("bLargeButtons", r.bLargeButtons);
-    field("bShowToolTips", r.bShowToolTips);
-    field("bCustomEditor", r.bCustomEditor);
-    field("strEditorArgOpenFile", r.strEditorArgOpenFile);
-    field("strEditorArgOpenFileAtLine", r.strEditorArgOpenFileAtLine);
-    field("strEditorCommand", r.strEditorCommand);
-    field("strEditorName", r.strEditorName);
-}
-
-inline void describeFields(ZatProjectTool& r, auto&& field) {
-    field("strName", r.strName);
-    field("bSystemTool", r.bSystemTool);
-    field("bDisplayOnMenu", r.bDisplayOnMenu);
-    field("strVersion", r.strVersion);
-    field("strType", r.strType);
-    field("strTag", r.strTag);
-    field("strArguments", r.strArguments);
-    field("strInitialDirectory", r.strInitialDirectory);
-    field("nRunMode", r.nRunMode);
-    field("strCommand", r.strCommand);
-    field("bExecuted", r.bExecuted);
-}
-
-inline void describeFields(ZatVariableRow& r, auto&& field) {
-    field("strVariable", r.strVariable);
-    field("strValue", r.strValue);
-}
-
-inline void describeFields(ZatExternalEvent& r, auto&& field) {
-    field("strExeName", r.strExeName);
-    field("strEventName", r.strEventName);
-    field("strParam1", r.strParam1);
-    field("strParam2", r.strParam2);
-    field("strParam3", r.strParam3);
-    field("strParam4", r.strParam4);
-    field("strParam5", r.strParam5);
 }
 
 inline void describeFields(ZatFileGroup& r, auto&& field) {
@@ -108,16 +63,6 @@ inline void describeFields(ZatBuildPhase& r, auto&& field) {
     field("bShowCommand", r.bShowCommand);
     field("bShowEnvironment", r.bShowEnvironment);
     field("bShowDirectory", r.bShowDirectory);
-}
-
-inline void describeFields(ZatBuildOrderRow& r, auto&& field) {
-    field("strName", r.strName);
-    field("bEnabled", r.bEnabled);
-}
-
-inline void describeFields(ZatConfiguration& r, auto&& field) {
-    field("strName", r.strName);
-    field("strDirectory", r.strDirectory);
 }
 
 inline void describeFields(ZatSystemPhase& r, auto&& field) {

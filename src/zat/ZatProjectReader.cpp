@@ -23,7 +23,7 @@ std::string composedName(std::string_view prefix, std::string_view configuration
 }  // namespace
 
 ZatProjectReader::ZatProjectReader(ZatProject& project)
-    : project_(project), database_(TextDatabase::Version1) {
+    : project_(project) {
     database_.setLockPolicy(project_.lockPolicy_);
 }
 
@@ -45,7 +45,7 @@ template <typename Row>
 bool ZatProjectReader::readSingle(std::string_view name, Row& target) {
     message(name);
     ZatRecordset<Row> recordset(database_, std::string(name));
-    if (recordset.open(0) != 0) return fail();
+    if (recordset.open() != TableOpen::Ok) return fail();
     if (recordset.isEOF()) {
         recordset.close();
         return fail("the recordset [" + std::string(name) + "] holds no record");
@@ -56,16 +56,19 @@ bool ZatProjectReader::readSingle(std::string_view name, Row& target) {
         recordset.close();
         return fail("the recordset [" + std::string(name) + "] holds more than one record");
     }
-    return recordset.close() == 0 || fail();
+    recordset.close();
+    return true;
 }
 
 // Every record, appended to rows in file order. No message: callers send it.
 template <typename Row>
 bool ZatProjectReader::readList(const std::string& name, std::vector<Row>& rows) {
     ZatRecordset<Row> recordset(database_, name);
-    if (recordset.open(0) != 0) return fail();
-    for (; !recordset.isEOF(); recordset.moveNext()) rows.push_back(recordset.row);
-    return recordset.close() == 0 || fail();
+    if (recordset.open() != TableOpen::Ok) return fail();
+    // Each move fills every member anew: the row moves out.
+    for (; !recordset.isEOF(); recordset.moveNext()) rows.push_back(std::move(recordset.row));
+    recordset.close();
+    return true;
 }
 
 // An options recordset that cannot be opened or closed shows the alert once; the rows read so
@@ -78,7 +81,7 @@ bool ZatProjectReader::readOptions(const std::string& name, std::vector<ZatOptio
 }
 
 int ZatProjectReader::run() {
-    if (database_.open(project_.path_) != 0) {
+    if (database_.open(project_.path_) != DatabaseOpen::Ok) {
         fail();
         return 1;
     }
@@ -184,7 +187,7 @@ bool ZatProjectReader::readBuildFileOrder() {
         std::string name = "BUILD_FILE_ORDER_" + group.strName;
         // A file that cannot be searched (-1) is not taken for a missing recordset: the open
         // below then fails the read.
-        if (database_.tableExists(name) == 0) continue;
+        if (database_.tableExists(name) == TableCheck::Absent) continue;
         message(name);
         std::vector<ZatBuildOrderRow> rows;
         if (!readList(name, rows)) return false;

@@ -2,9 +2,12 @@
 // The rows of a ZAT project file, one struct per record layout. The members carry the field
 // names of the file and stand in the layout order, which is binding for the file: texts are
 // std::string (type 6), flags (b...) and numbers (n...) are 32-bit integers (type 0).
-// ZatProject::read() fills them; the translation only reads them.
+// ZatProject::read() fills them; the translation only reads them. The rows whose layout the
+// KOR files share are the KOR rows themselves, so that the translation takes them over whole.
 #include <cstdint>
 #include <string>
+
+#include "kor/KorRecords.h"
 
 namespace z2k {
 
@@ -29,52 +32,16 @@ struct ZatEditor {
 };
 
 // GENERAL_TOOLS (one record).
-struct ZatGeneralTools {
-    std::int32_t bAlwaysOnTop = 0;
-    std::int32_t bLargeButtons = 0;
-    std::int32_t bShowToolTips = 0;
-    std::int32_t bCustomEditor = 0;
-    std::string strEditorArgOpenFile;
-    std::string strEditorArgOpenFileAtLine;
-    std::string strEditorCommand;
-    std::string strEditorName;
-    bool operator==(const ZatGeneralTools&) const = default;
-};
+using ZatGeneralTools = KorGeneralTools;
 
 // PROJECT_TOOLS.
-struct ZatProjectTool {
-    std::string strName;
-    std::int32_t bSystemTool = 0;
-    std::int32_t bDisplayOnMenu = 0;
-    std::string strVersion;
-    std::string strType;
-    std::string strTag;
-    std::string strArguments;
-    std::string strInitialDirectory;
-    std::int32_t nRunMode = 0;
-    std::string strCommand;
-    std::int32_t bExecuted = 0;
-    bool operator==(const ZatProjectTool&) const = default;
-};
+using ZatProjectTool = KorProjectTool;
 
 // SCRAP and every "ENVIRONMENT_" + custom phase.
-struct ZatVariableRow {
-    std::string strVariable;
-    std::string strValue;
-    bool operator==(const ZatVariableRow&) const = default;
-};
+using ZatVariableRow = KorVariableRow;
 
 // EXTERNAL_EVENTS.
-struct ZatExternalEvent {
-    std::string strExeName;
-    std::string strEventName;
-    std::string strParam1;
-    std::string strParam2;
-    std::string strParam3;
-    std::string strParam4;
-    std::string strParam5;
-    bool operator==(const ZatExternalEvent&) const = default;
-};
+using ZatExternalEvent = KorExternalEvent;
 
 // FILE_GROUPS.
 struct ZatFileGroup {
@@ -113,18 +80,10 @@ struct ZatBuildPhase {
 };
 
 // BUILD_ORDER and every "BUILD_FILE_ORDER_" + file group: a phase name and its enabled flag.
-struct ZatBuildOrderRow {
-    std::string strName;
-    std::int32_t bEnabled = 0;
-    bool operator==(const ZatBuildOrderRow&) const = default;
-};
+using ZatBuildOrderRow = KorBuildOrderRow;
 
 // CONFIGURATIONS.
-struct ZatConfiguration {
-    std::string strName;
-    std::string strDirectory;
-    bool operator==(const ZatConfiguration&) const = default;
-};
+using ZatConfiguration = KorConfiguration;
 
 // SYSTEM_PHASES.
 struct ZatSystemPhase {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "kor/KorProject.h"
+#include "kor/KorProjectWriter.h"
 #include "platform/CodePage.h"
 #include "support/TestSupport.h"
 #include "translation/ProjectTranslator.h"
@@ -49,10 +49,10 @@ TEST_P(GoldenTest, TranslationMatchesTheGoldenFile) {
     ASSERT_EQ(zat.read(), 0);
 
     KorProject kor;
-    kor.setPath(base + ".krp");
     ProjectTranslator translator(zat, kor, &alerts);
+    translator.setKorProjectPath(base + ".krp");
     ASSERT_EQ(translator.Translate(), 0);
-    ASSERT_EQ(kor.write(), 0);
+    ASSERT_TRUE(writeKorProject(kor, base + ".krp", {}).ok());
     EXPECT_TRUE(alerts.alerts.empty());
 
     const std::string written = test::readBytes(folder.path() / c.folder / (std::string(c.name) + ".krp"));

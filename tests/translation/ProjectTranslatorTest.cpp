@@ -39,7 +39,6 @@ class ProjectTranslatorTest : public ::testing::Test {
     void SetUp() override {
         setActiveCodePage(CodePage::SingleByte);
         std::filesystem::create_directories(folder.path() / "proj");
-        kor.setPath("D:\\proj\\motor.krp");
     }
     void TearDown() override { setActiveCodePage(CodePage::SingleByte); }
 
@@ -50,11 +49,12 @@ class ProjectTranslatorTest : public ::testing::Test {
             return -1;
         }
         translator = std::make_unique<ProjectTranslator>(zat, kor, &alerts);
+        translator->setKorProjectPath("D:\\proj\\motor.krp");
         return translator->Translate();
     }
 
     const std::vector<KorOptionRow>* options(std::string_view configuration, std::string_view phase) const {
-        const auto* phases = kor.options().find(configuration);
+        const auto* phases = kor.options.find(configuration);
         return phases == nullptr ? nullptr : phases->find(phase);
     }
 
@@ -105,20 +105,20 @@ TEST_F(ProjectTranslatorTest, ToolChainDecisionIsExactButPredicatesIgnoreCase) {
         model.details.strCPUFamily = c.family;
         model.details.strToolChain = c.toolChain;
         ASSERT_EQ(translate(), 0) << c.family;
-        EXPECT_EQ(kor.projectDetails().strToolChain, c.expected) << c.family << " / " << c.toolChain;
-        EXPECT_EQ(kor.projectDetails().strCpuFamily, c.family);
+        EXPECT_EQ(kor.projectDetails.strToolChain, c.expected) << c.family << " / " << c.toolChain;
+        EXPECT_EQ(kor.projectDetails.strCpuFamily, c.family);
     }
 }
 
 TEST_F(ProjectTranslatorTest, ProjectDetailsFromThePaths) {
     model.details.strProjectName = "C:\\elsewhere\\Engine.v2.zat";
     ASSERT_EQ(translate(), 0);
-    const KorProjectDetails& d = kor.projectDetails();
+    const KorProjectDetails& d = kor.projectDetails;
     EXPECT_EQ(d.strName, "Engine.v2");
     EXPECT_EQ(d.strDirectory, "D:\\proj");
     EXPECT_EQ(d.strFile, "D:\\proj\\motor.krp");
     EXPECT_EQ(d.strType, "Converted ZAT Project");
-    EXPECT_EQ(kor.toolChain(), (KorVariableRow{"Vantrel Quarix RISC engine Standard Toolchain", "5.1.0"}));
+    EXPECT_EQ(kor.toolChain, (KorVariableRow{"Vantrel Quarix RISC engine Standard Toolchain", "5.1.0"}));
 }
 
 TEST_F(ProjectTranslatorTest, LowerCaseFamilyIsKnownToTheToolStepsOnly) {
@@ -129,12 +129,12 @@ TEST_F(ProjectTranslatorTest, LowerCaseFamilyIsKnownToTheToolStepsOnly) {
     ASSERT_EQ(alerts.alerts.size(), 1u);
     EXPECT_EQ(alerts.alerts[0].text, "ERROR: Invalid option strings were detected in the project ");
     // ...after the build order was made with the names that follow the family ignoring case...
-    EXPECT_EQ(names(kor.buildOrder()),
+    EXPECT_EQ(names(kor.buildOrder),
               (std::vector<std::string>{"Vantrel QX C/C++ Compiler=1", "Vantrel QX IM OptLinker=1"}));
-    EXPECT_EQ(kor.projectDetails().strToolChain, "Vantrel");
+    EXPECT_EQ(kor.projectDetails.strToolChain, "Vantrel");
     // ...while the tables chosen by exact comparison know nothing of it.
-    EXPECT_TRUE(kor.extensions().empty());
-    EXPECT_TRUE(kor.fileGroups().empty());
+    EXPECT_TRUE(kor.extensions.empty());
+    EXPECT_TRUE(kor.fileGroups.empty());
 }
 
 // --- copied and emptied tables ---------------------------------------------------------------------
@@ -148,27 +148,27 @@ TEST_F(ProjectTranslatorTest, TablesCopiedAndEmptied) {
     model.generalTools = {1, 0, 1, 1, "-f", "-l", "edit.exe", "Ed"};
     model.configurations = {{"Debug", "D:\\proj\\Debug"}, {"Release", "D:\\proj\\Release"}};
     model.currentConfiguration = "Release";
-    kor.setUtilityPhases({{"x", "y"}});
-    kor.setAssociatedApplications({{"a", "b", "c", "d"}});
-    kor.setToolEnvironment({{"a", "b", "c"}});
-    kor.setExcludedFiles({{"x"}});
-    kor.setScrap({{"old", "scrap"}});
+    kor.utilityPhases = {{"x", "y"}};
+    kor.associatedApplications = {{"a", "b", "c", "d"}};
+    kor.toolEnvironment = {{"a", "b", "c"}};
+    kor.excludedFiles = {{"x"}};
+    kor.scrap = {{"old", "scrap"}};
 
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(kor.databaseVersion(), "1.7");
-    EXPECT_EQ(kor.information(), "made by hand");
-    EXPECT_TRUE(kor.projectTools().empty());
-    EXPECT_TRUE(kor.scrap().empty());
-    EXPECT_EQ(kor.externalEvents(),
+    EXPECT_EQ(kor.databaseVersion, "1.7");
+    EXPECT_EQ(kor.information, "made by hand");
+    EXPECT_TRUE(kor.projectTools.empty());
+    EXPECT_TRUE(kor.scrap.empty());
+    EXPECT_EQ(kor.externalEvents,
               (std::vector<KorExternalEvent>{{"exe", "event", "1", "2", "3", "4", "5"}}));
-    EXPECT_EQ(kor.generalTools(), (KorGeneralTools{1, 0, 1, 1, "-f", "-l", "edit.exe", "Ed"}));
-    EXPECT_EQ(kor.configurations(), (std::vector<KorConfiguration>{{"Debug", "D:\\proj\\Debug"},
+    EXPECT_EQ(kor.generalTools, (KorGeneralTools{1, 0, 1, 1, "-f", "-l", "edit.exe", "Ed"}));
+    EXPECT_EQ(kor.configurations, (std::vector<KorConfiguration>{{"Debug", "D:\\proj\\Debug"},
                                                                    {"Release", "D:\\proj\\Release"}}));
-    EXPECT_EQ(kor.currentConfiguration(), "Release");
-    EXPECT_TRUE(kor.utilityPhases().empty());
-    EXPECT_TRUE(kor.associatedApplications().empty());
-    EXPECT_TRUE(kor.toolEnvironment().empty());
-    EXPECT_TRUE(kor.excludedFiles().empty());
+    EXPECT_EQ(kor.currentConfiguration, "Release");
+    EXPECT_TRUE(kor.utilityPhases.empty());
+    EXPECT_TRUE(kor.associatedApplications.empty());
+    EXPECT_TRUE(kor.toolEnvironment.empty());
+    EXPECT_TRUE(kor.excludedFiles.empty());
 }
 
 // --- project files ---------------------------------------------------------------------------------
@@ -187,9 +187,9 @@ TEST_F(ProjectTranslatorTest, ProjectTreeTestIgnoresCaseAndNeedsABackslash) {
     std::int32_t id = 1;
     for (const auto& c : cases) model.files.push_back({c.first, id == 1 ? "System" : "", id++});
     ASSERT_EQ(translate(), 0);
-    ASSERT_EQ(kor.projectFiles().size(), cases.size());
+    ASSERT_EQ(kor.projectFiles.size(), cases.size());
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        EXPECT_EQ(kor.projectFiles()[i], (KorProjectFile{cases[i].second, "User", 0})) << cases[i].first;
+        EXPECT_EQ(kor.projectFiles[i], (KorProjectFile{cases[i].second, "User", 0})) << cases[i].first;
         EXPECT_EQ(translator->KorFilePath(static_cast<std::int32_t>(i + 1)), cases[i].second);
     }
     EXPECT_EQ(translator->ProjectFileList()[0].tag, "System");
@@ -205,13 +205,13 @@ TEST_F(ProjectTranslatorTest, ProjectTreeTestStepsByWholeCharacters) {
 
     setActiveCodePage(CodePage::Cp932);
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(kor.projectFiles()[0].strName, "D:\\a\x95\x5c\\c.c");
-    EXPECT_EQ(kor.projectFiles()[1].strName, "D:\\a\x95\\d.c");
+    EXPECT_EQ(kor.projectFiles[0].strName, "D:\\a\x95\x5c\\c.c");
+    EXPECT_EQ(kor.projectFiles[1].strName, "D:\\a\x95\\d.c");
 
     setActiveCodePage(CodePage::SingleByte);
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(kor.projectFiles()[0].strName, "D:\\proj\\\\c.c");
-    EXPECT_EQ(kor.projectFiles()[1].strName, "D:\\proj\\d.c");
+    EXPECT_EQ(kor.projectFiles[0].strName, "D:\\proj\\\\c.c");
+    EXPECT_EQ(kor.projectFiles[1].strName, "D:\\proj\\d.c");
 }
 
 // --- file groups and extensions --------------------------------------------------------------------
@@ -228,7 +228,7 @@ TEST_F(ProjectTranslatorTest, FileGroupsAddOnlyGroupsWithOwnExtensions) {
                         {"Preprocessed C Source file", "c", 0},
                         {"Preprocessed C Source file", "Pp", 0}};
     ASSERT_EQ(translate(), 0);
-    const auto& groups = kor.fileGroups();
+    const auto& groups = kor.fileGroups;
     ASSERT_EQ(groups.size(), 22u + 2);
     EXPECT_EQ(groups[0], (KorFileGroup{"C source file", "TEXT", "EDITOR", ""}));
     EXPECT_EQ(groups[8], (KorFileGroup{"Object file", "BIN", "NONE", ""}));
@@ -236,7 +236,7 @@ TEST_F(ProjectTranslatorTest, FileGroupsAddOnlyGroupsWithOwnExtensions) {
     EXPECT_EQ(groups[23], (KorFileGroup{"Images", "BIN", "NONE", ""}));
     // The text group gets default colouring under its own name, the binary one none.
     std::size_t script = 0, images = 0;
-    for (const auto& row : kor.syntaxColouringFileGroups()) {
+    for (const auto& row : kor.syntaxColouringFileGroups) {
         script += row.strFileGroup == "Script";
         images += row.strFileGroup == "Images";
     }
@@ -247,17 +247,17 @@ TEST_F(ProjectTranslatorTest, FileGroupsAddOnlyGroupsWithOwnExtensions) {
 TEST_F(ProjectTranslatorTest, NerakGroupsListAssemblySourceOnce) {
     model.details.strCPUFamily = kNerak;
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(kor.fileGroups().size(), 23u);
-    EXPECT_EQ(kor.extensions().size(), 24u);
-    EXPECT_EQ(kor.extensions()[10], (KorExtension{"Assembly source file", "MAR"}));
-    EXPECT_EQ(kor.fileGroups().back().strName, "Optimized linkage list file");
+    EXPECT_EQ(kor.fileGroups.size(), 23u);
+    EXPECT_EQ(kor.extensions.size(), 24u);
+    EXPECT_EQ(kor.extensions[10], (KorExtension{"Assembly source file", "MAR"}));
+    EXPECT_EQ(kor.fileGroups.back().strName, "Optimized linkage list file");
 }
 
 TEST_F(ProjectTranslatorTest, ExtensionsWithoutZatRowsAreTheDefaults) {
     ASSERT_EQ(translate(), 0);
-    ASSERT_EQ(kor.extensions().size(), 22u);
-    EXPECT_EQ(kor.extensions()[0], (KorExtension{"C source file", "C"}));
-    EXPECT_EQ(kor.extensions()[21], (KorExtension{"Library section list file", "SCT"}));
+    ASSERT_EQ(kor.extensions.size(), 22u);
+    EXPECT_EQ(kor.extensions[0], (KorExtension{"C source file", "C"}));
+    EXPECT_EQ(kor.extensions[21], (KorExtension{"Library section list file", "SCT"}));
 }
 
 TEST_F(ProjectTranslatorTest, ExtensionRules) {
@@ -301,17 +301,17 @@ TEST_F(ProjectTranslatorTest, ExtensionRules) {
     for (const Case& c : cases) {
         model.extensions = c.extensions;
         alerts.alerts.clear();
-        kor.setExtensions({{"kept", "KEPT"}});
+        kor.extensions = {{"kept", "KEPT"}};
         int result = translate();
         if (c.ok) {
             ASSERT_EQ(result, 0) << c.label;
-            ASSERT_EQ(kor.extensions().size(), 22u + c.added.size()) << c.label;
+            ASSERT_EQ(kor.extensions.size(), 22u + c.added.size()) << c.label;
             for (std::size_t i = 0; i < c.added.size(); ++i)
-                EXPECT_EQ(kor.extensions()[22 + i], c.added[i]) << c.label;
+                EXPECT_EQ(kor.extensions[22 + i], c.added[i]) << c.label;
             EXPECT_TRUE(alerts.alerts.empty()) << c.label;
         } else {
             EXPECT_EQ(result, 1) << c.label;
-            EXPECT_EQ(kor.extensions(), (std::vector<KorExtension>{{"kept", "KEPT"}})) << c.label;
+            EXPECT_EQ(kor.extensions, (std::vector<KorExtension>{{"kept", "KEPT"}})) << c.label;
             ASSERT_EQ(alerts.alerts.size(), 1u) << c.label;
             EXPECT_EQ(alerts.alerts[0].text, c.message) << c.label;
             EXPECT_EQ(alerts.alerts[0].title, " ZAT To KOR Project Converter  (v1.0)");
@@ -323,9 +323,9 @@ TEST_F(ProjectTranslatorTest, ExtensionRules) {
 TEST_F(ProjectTranslatorTest, DuplicateExtensionStopsBeforeTheBuildSteps) {
     model.phase(kQxCompiler);
     model.extensions = {{"My sources", "cpp", 0}};
-    kor.setBuildOrder({{"kept", 1}});
+    kor.buildOrder = {{"kept", 1}};
     EXPECT_EQ(translate(), 1);
-    EXPECT_EQ(names(kor.buildOrder()), (std::vector<std::string>{"kept=1"}));
+    EXPECT_EQ(names(kor.buildOrder), (std::vector<std::string>{"kept=1"}));
 }
 
 // --- build order and phases ------------------------------------------------------------------------
@@ -339,10 +339,10 @@ TEST_F(ProjectTranslatorTest, LinkToolsMergeIntoOneLinkerAtTheFirstPlace) {
     model.phase(kNerakOptimizer, 1);
     model.customPhases.push_back({"lint", "lint.exe", "D:\\proj", 1, "C source file", 1});
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(names(kor.buildOrder()),
+    EXPECT_EQ(names(kor.buildOrder),
               (std::vector<std::string>{"Vantrel QX C/C++ Compiler=1", "Vantrel QX IM OptLinker=1", "Lint=0",
                                         "Vantrel V Series Stype Converter=1"}));
-    EXPECT_EQ(names(kor.buildPhases()),
+    EXPECT_EQ(names(kor.buildPhases),
               (std::vector<std::string>{"Vantrel QX C/C++ Compiler=0", "Vantrel QX IM OptLinker=1", "Lint=0",
                                         "Vantrel V Series Stype Converter=0"}));
 }
@@ -357,7 +357,7 @@ TEST_F(ProjectTranslatorTest, LinkerEnabledWhenAnyLinkToolIs) {
         model.details.strCPUFamily = kNerak;
         model.phase(kLinkageEditor, c.editor).phase(kNerakCompiler, 1).phase(kNerakOptimizer, c.optimizer);
         ASSERT_EQ(translate(), 0);
-        EXPECT_EQ(names(kor.buildOrder()),
+        EXPECT_EQ(names(kor.buildOrder),
                   (std::vector<std::string>{std::string(kNerakLinker) + "=" + std::to_string(c.expected),
                                             "Vantrel Nerak C/C++ Compiler=1"}));
     }
@@ -371,7 +371,7 @@ TEST_F(ProjectTranslatorTest, PhasesFollowTheBuildOrder) {
     model.buildPhases.push_back({kQxAssembler, 0, 0, 0, "", 0, 0, 0});
     model.details.strCPUFamily = kNerak;
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(names(kor.buildPhases()),
+    EXPECT_EQ(names(kor.buildPhases),
               (std::vector<std::string>{"Vantrel QX Assembler=1", "Vantrel QX Assembler=0"}));
 }
 
@@ -391,18 +391,18 @@ TEST_F(ProjectTranslatorTest, CustomPhasesEnvironmentAndBuildFileOrder) {
                             {"Assembly source file", {}}};
     ASSERT_EQ(translate(), 0);
 
-    EXPECT_EQ(kor.customPhases(),
+    EXPECT_EQ(kor.customPhases,
               (std::vector<KorCustomPhase>{{"Lint", "lint.exe", "D:\\proj", 1, "C source file", 0}}));
-    ASSERT_EQ(kor.environment().size(), 1u);
-    EXPECT_EQ(*kor.environment().find("Lint"),
+    ASSERT_EQ(kor.environment.size(), 1u);
+    EXPECT_EQ(*kor.environment.find("Lint"),
               (std::vector<KorVariableRow>{{"LINTDIR", "D:\\lint"}, {"MODE", "strict"}}));
 
     // No merging here: the linkage editor vanishes, the optimizing linker keeps its name.
-    const auto* order = kor.buildFileOrder().find("C source file");
+    const auto* order = kor.buildFileOrder.find("C source file");
     ASSERT_NE(order, nullptr);
     EXPECT_EQ(names(*order), (std::vector<std::string>{"Vantrel QX C/C++ Compiler=1", "Lint=0",
                                                        "Vantrel QX IM OptLinker=1"}));
-    const auto* empty = kor.buildFileOrder().find("Assembly source file");
+    const auto* empty = kor.buildFileOrder.find("Assembly source file");
     ASSERT_NE(empty, nullptr);
     EXPECT_TRUE(empty->empty());
 }
@@ -419,14 +419,14 @@ TEST_F(ProjectTranslatorTest, DependenciesAndOutputFiles) {
     model.outputFiles[{"Debug", "Lint"}] = {{4, "$(FILE).lnt", 1}, {0, "all.lnt", 0}};
     ASSERT_EQ(translate(), 0);
 
-    const auto* deps = kor.dependencies().find("Debug");
+    const auto* deps = kor.dependencies.find("Debug");
     ASSERT_NE(deps, nullptr);
     EXPECT_EQ(deps->size(), 2u);  // the compiler and Lint; "Outside" is not in the build order
     EXPECT_EQ(*deps->find(kQxCompiler),
               (std::vector<KorDependencyRow>{{"D:\\proj\\main.c", "$(FILELEAF).lst", "UnknownCustom"},
                                              {"", "x$(FILELEAF)y$(FILELEAF)", "UnknownCustom"}}));
     EXPECT_TRUE(deps->find("Lint")->empty());
-    const auto* outputs = kor.outputFiles().find("Debug");
+    const auto* outputs = kor.outputFiles.find("Debug");
     ASSERT_NE(outputs, nullptr);
     EXPECT_EQ(*outputs->find("Lint"),
               (std::vector<KorOutputFileRow>{{"D:\\proj\\main.c", "$(FILELEAF).lnt", "UnknownCustom", 1},
@@ -473,19 +473,19 @@ TEST_F(ProjectTranslatorTest, ToolsWithoutCpuDefaultsGiveEmptyOptionsForEmptyRow
 TEST_F(ProjectTranslatorTest, UnknownToolInTheBuildOrderFailsTheTranslation) {
     model.phase(kQxCompiler).phase("Vantrel QX C/C++ Compiler").phase(kStype);
     model.optionRows(kQxCompiler, {{0, "-deb", 0}});
-    kor.setOptions("kept", {});
-    kor.setMappings({{"a", "b", "c"}});
+    kor.options.set("kept", {});
+    kor.mappings = {{"a", "b", "c"}};
     EXPECT_EQ(translate(), 1);
     ASSERT_EQ(alerts.alerts.size(), 1u);
     EXPECT_EQ(alerts.alerts[0].text, "ERROR: Invalid option strings were detected in the project ");
     EXPECT_EQ(alerts.alerts[0].title, " ZAT To KOR Project Converter  (v1.0)");
     // Nothing of the options step reached the KOR project, and no later step ran.
-    ASSERT_EQ(kor.options().size(), 1u);
-    EXPECT_NE(kor.options().find("kept"), nullptr);
-    EXPECT_EQ(kor.mappings().size(), 1u);
+    ASSERT_EQ(kor.options.size(), 1u);
+    EXPECT_NE(kor.options.find("kept"), nullptr);
+    EXPECT_EQ(kor.mappings.size(), 1u);
     EXPECT_TRUE(translator->ProjectFileList().empty());
     // The build order was made before: the tool that maps to nothing is not in it.
-    EXPECT_EQ(names(kor.buildOrder()), (std::vector<std::string>{"Vantrel QX C/C++ Compiler=1",
+    EXPECT_EQ(names(kor.buildOrder), (std::vector<std::string>{"Vantrel QX C/C++ Compiler=1",
                                                                  "Vantrel V Series Stype Converter=1"}));
 }
 
@@ -513,7 +513,7 @@ TEST_F(ProjectTranslatorTest, NerakLinkToolsGiveAnEmptyKeyAndOneLinkerRow) {
     ASSERT_EQ(translate(), 0);
 
     for (const char* configuration : {"Debug", "Release"}) {
-        const auto* phases = kor.options().find(configuration);
+        const auto* phases = kor.options.find(configuration);
         ASSERT_NE(phases, nullptr);
         std::vector<std::string> keys;
         for (const auto& [key, rows] : *phases) keys.push_back(key);
@@ -590,10 +590,10 @@ TEST_F(ProjectTranslatorTest, ChooseLinkerCases) {
 TEST_F(ProjectTranslatorTest, DefaultTablesFollowTheBuildOrder) {
     model.phase(kQxCompiler, 0).phase(kLinkageEditor, 0);
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(kor.toolchainPhases(),
+    EXPECT_EQ(kor.toolchainPhases,
               (std::vector<KorTextRow>{{"Vantrel QX C/C++ Compiler"}, {"Vantrel QX IM OptLinker"}}));
     EXPECT_EQ(
-        kor.mappings(),
+        kor.mappings,
         (std::vector<KorTripleRow>{{"Object file", "Vantrel QX IM OptLinker", "Vantrel QX C/C++ Compiler"}}));
 }
 
@@ -602,12 +602,12 @@ TEST_F(ProjectTranslatorTest, OtherFamilyGetsNoDefaults) {
     model.fileGroups = {{"Script", "TEXT"}};
     model.extensions = {{"Script", "scr", 0}};
     ASSERT_EQ(translate(), 0);
-    EXPECT_EQ(kor.toolChain(), (KorVariableRow{"", "0"}));
-    EXPECT_EQ(kor.fileGroups(), (std::vector<KorFileGroup>{{"Script", "TEXT", "EDITOR", ""}}));
-    EXPECT_EQ(kor.extensions(), (std::vector<KorExtension>{{"Script", "scr"}}));
-    EXPECT_TRUE(kor.syntaxColouringAttributes().empty());
-    EXPECT_TRUE(kor.syntaxColouringCategories().empty());
-    EXPECT_TRUE(kor.syntaxColouringFileGroups().empty());
+    EXPECT_EQ(kor.toolChain, (KorVariableRow{"", "0"}));
+    EXPECT_EQ(kor.fileGroups, (std::vector<KorFileGroup>{{"Script", "TEXT", "EDITOR", ""}}));
+    EXPECT_EQ(kor.extensions, (std::vector<KorExtension>{{"Script", "scr"}}));
+    EXPECT_TRUE(kor.syntaxColouringAttributes.empty());
+    EXPECT_TRUE(kor.syntaxColouringCategories.empty());
+    EXPECT_TRUE(kor.syntaxColouringFileGroups.empty());
 }
 
 TEST_F(ProjectTranslatorTest, NothingOfAnEarlierProjectReachesTheNext) {
@@ -624,8 +624,8 @@ TEST_F(ProjectTranslatorTest, NothingOfAnEarlierProjectReachesTheNext) {
     translator->clearWorkingTables();
     EXPECT_TRUE(translator->ProjectFileList().empty());
     ASSERT_EQ(translator->Translate(), 0);
-    EXPECT_TRUE(kor.projectFiles().empty());
-    EXPECT_EQ(kor.dependencies().find("Debug")->find(kQxCompiler)->front().strfileParent, "");
+    EXPECT_TRUE(kor.projectFiles.empty());
+    EXPECT_EQ(kor.dependencies.find("Debug")->find(kQxCompiler)->front().strfileParent, "");
 }
 
 }  // namespace

@@ -1,0 +1,85 @@
+#include "textdb/Version2Writer.h"
+
+#include <string_view>
+#include <unordered_set>
+
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "textdb/SharedLock.h"
+#include "textdb/TextDatabase.h"
+
+namespace z2k {
+
+namespace {
+
+constexpr std::string_view kHead = "[ZATDBVersion]\n2.0\n";
+constexpr std::string_view kEndLine = "[END]\n";
+constexpr std::size_t kLongestTableName = 80;
+
+bool validTableName(std::string_view name) {
+    // A name holding a line feed could never be found again.
+    return name != "END" && name != "ZATDBVersion" && name.size() <= kLongestTableName &&
+           name.find('\n') == std::string_view::npos;
+}
+
+void appendSection(std::string& text, std::string_view name) {
+    text += '[';
+    text += name;
+    text += "]\n";
+}
+
+}  // namespace
+
+Version2Writer::Version2Writer(std::string_view path, LockPolicy lockPolicy, TextDisplay* notices)
+    : path_(TextDatabase::databaseFileName(path)), lockPolicy_(std::move(lockPolicy)), notices_(notices) {}
+
+WriteStatus Version2Writer::checkWritable() const {
+    WriteStatus status;
+    auto lock = SharedLock::acquireWrite(path_, lockPolicy_, &status.failure);
+    if (!lock) return status;
+    const int error = checkFileCreatable(path_);
+    SharedLock::releaseWrite(std::move(lock));
+    if (error != 0) return failed(errorDescription(error));
+    return status;
+}
+
+WriteStatus Version2Writer::write(const std::vector<Version2Table>& tables, TextDisplay* progress) const {
+    std::size_t size = kHead.size() + kEndLine.size();
+    for (const Version2Table& table : tables) size += table.name.size() + 3 + table.expectedSize;
+    std::string text;
+    text.reserve(size);
+    text += kHead;
+
+    std::unordered_set<std::string_view> names;
+    names.reserve(tables.size());
+    std::vector<std::string_view> last;
+    for (const Version2Table& table : tables) {
+        if (progress != nullptr && !table.message.empty()) progress->replace(table.message);
+        if (!validTableName(table.name))
+            return failed("[" + table.name + "] cannot be the name of a recordset");
+        if (!names.insert(table.name).second)
+            return failed("the recordset [" + table.name + "] is there already");
+        if (table.lastWhenEmpty && table.empty) {
+            last.push_back(table.name);
+            continue;
+        }
+        appendSection(text, table.name);
+        if (table.appendRecords) table.appendRecords(text);
+    }
+    for (std::string_view name : last) appendSection(text, name);
+    text += kEndLine;
+
+    WriteStatus status;
+    auto lock = SharedLock::acquireWrite(path_, lockPolicy_, &status.failure);
+    if (!lock) return status;
+    std::string shortenedBackup;
+    const int error = replaceTextFile(path_, text, backupsEnabled(), &shortenedBackup);
+    if (error != 0) return failed(errorDescription(error));
+    SharedLock::releaseWrite(std::move(lock));
+    if (!shortenedBackup.empty() && notices_ != nullptr)
+        notices_->appendLine(path_ + ": the earlier file is kept as " + shortenedBackup +
+                             ", since the usual backup name is too long");
+    return status;
+}
+
+}  // namespace z2k
