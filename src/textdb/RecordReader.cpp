@@ -58,6 +58,13 @@ RecordReader::Result RecordReader::readText(std::string& value) {
     raw_.clear();
     bool escape = false;
     for (;;) {
+        // A run of characters that neither end, escape nor continue the value is taken whole.
+        if (!escape) {
+            const std::size_t start = pos_;
+            while (pos_ < text_.size() && text_[pos_] != '"' && text_[pos_] != '^' && text_[pos_] != '~')
+                ++pos_;
+            raw_.append(text_.data() + start, pos_ - start);
+        }
         c = next();
         if (c < 0) return Result::Error;
         char ch = static_cast<char>(c);
