@@ -18,13 +18,13 @@
 #include <vector>
 
 #include "conversion/ConversionDriver.h"
-#include "kor/KorProjectWriter.h"
+#include "kor/KorProject.h"
 #include "platform/AllocatorTuning.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
 #include "platform/TextFile.h"
 #include "translation/ProjectTranslator.h"
-#include "zat/ZatProject.h"
+#include "zat/ZatProjectReader.h"
 
 namespace {
 
@@ -145,52 +145,49 @@ void BM_Convert(benchmark::State& state) {
 void BM_Read(benchmark::State& state) {
     if (!ready(state)) return;
     const std::string zat = largeProject(state);
-    ZatProject project;
-    project.setPath(zat);
+    std::size_t files = 0;
     for (auto _ : state) {
-        if (project.read() != 0) state.SkipWithError("read failed");
+        const ZatReadResult read = readZatProject(zat, {});
+        if (!read.project)
+            state.SkipWithError("read failed");
+        else
+            files = read.project->projectFiles.size();
     }
-    state.counters["files"] = static_cast<double>(project.projectFiles().size());
+    state.counters["files"] = static_cast<double>(files);
 }
 
 void BM_Translate(benchmark::State& state) {
     if (!ready(state)) return;
-    ZatProject zat;
-    zat.setPath(largeProject(state));
-    if (zat.read() != 0) {
+    const std::string zat = largeProject(state);
+    const ZatReadResult read = readZatProject(zat, {});
+    if (!read.project) {
         state.SkipWithError("read failed");
         return;
     }
-    KorProject kor;
-    ProjectTranslator translator(zat, kor, nullptr);
+    const std::string krp = zat.substr(0, zat.size() - 4) + ".krp";
     for (auto _ : state) {
-        if (translator.Translate() != 0) state.SkipWithError("translation failed");
-        state.PauseTiming();
-        translator.clearWorkingTables();
-        kor = KorProject{};
-        state.ResumeTiming();
+        if (!translateProject(*read.project, krp, {}).project) state.SkipWithError("translation failed");
     }
 }
 
 void BM_Write(benchmark::State& state) {
     if (!ready(state)) return;
-    const std::string path = largeProject(state);
-    ZatProject zat;
-    zat.setPath(path);
-    if (zat.read() != 0) {
+    const std::string zat = largeProject(state);
+    const ZatReadResult read = readZatProject(zat, {});
+    if (!read.project) {
         state.SkipWithError("read failed");
         return;
     }
-    KorProject kor;
-    const std::string krp = path.substr(0, path.size() - 4) + ".krp";
-    ProjectTranslator translator(zat, kor, nullptr);
-    translator.setKorProjectPath(krp);
+    const std::string krp = zat.substr(0, zat.size() - 4) + ".krp";
     for (auto _ : state) {
         state.PauseTiming();
-        translator.clearWorkingTables();
-        if (translator.Translate() != 0) state.SkipWithError("translation failed");
+        Translation translation = translateProject(*read.project, krp, {});
+        if (!translation.project) {
+            state.SkipWithError("translation failed");
+            break;
+        }
         state.ResumeTiming();
-        if (!writeKorProject(kor, krp, {}).ok()) state.SkipWithError("write failed");
+        if (!writeKorProject(*translation.project, krp, {}).ok()) state.SkipWithError("write failed");
     }
 }
 

@@ -10,7 +10,7 @@
 #include "textdb/TextDatabase.h"
 #include "translation/ConversionReport.h"
 #include "translation/ProjectTranslator.h"
-#include "zat/ZatProject.h"
+#include "zat/ZatProjectReader.h"
 
 namespace z2k {
 
@@ -50,16 +50,7 @@ std::string toolChainFor(const std::string& family) {
 
 }  // namespace
 
-ConversionDriver::ConversionDriver(const ConversionRequest& request)
-    : request_(request),
-      zatProject_(std::make_unique<ZatProject>()),
-      korProject_(std::make_unique<KorProject>()),
-      workspace_(std::make_unique<KorWorkspace>()),
-      translator_(std::make_unique<ProjectTranslator>(*zatProject_, *korProject_, request.alerts)) {
-    zatProject_->setAlerts(request.alerts);
-    zatProject_->setLockPolicy(request.lock);
-    translator_->setReport(request.report);
-}
+ConversionDriver::ConversionDriver(const ConversionRequest& request) : request_(request) {}
 
 void ConversionDriver::reportProblem(const std::string& line) {
     if (!line.empty()) textAppend(request_.problems, line);
@@ -71,65 +62,60 @@ void ConversionDriver::reportNotices() {
 }
 
 void ConversionDriver::clearFolderOnce(const std::string& path) {
-    if (clearedFolders_.insert(toLowerText(GetParentDirectory(path))).second) removeStaleTemporaryFilesBeside(path);
+    if (clearedFolders_.insert(toLowerText(GetParentDirectory(path))).second)
+        removeStaleTemporaryFilesBeside(path);
 }
 
-ConversionDriver::~ConversionDriver() = default;
-
 ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::string& krpPath) {
-    const ProjectResult result = convertStages(zatPath, krpPath);
+    ProjectReport reported;
+    const ProjectResult result = convertStages(zatPath, krpPath, reported);
     if (ConversionReport* report = request_.report) {
-        // The translator begins the project in the report; a project that was not read has none.
-        if (result == ProjectResult::ReadFailed) report->beginProject(zatPath);
-        const ReportResult reported = result == ProjectResult::Converted    ? ReportResult::Converted
-                                      : result == ProjectResult::ReadFailed ? ReportResult::ReadFailed
-                                      : result == ProjectResult::TranslateFailed
-                                          ? ReportResult::TranslateFailed
-                                          : ReportResult::WriteFailed;
-        report->finishProject(reported, krpPath);
+        reported.project = zatPath;
+        reported.korProject = krpPath;
+        reported.result = result == ProjectResult::Converted         ? ReportResult::Converted
+                          : result == ProjectResult::ReadFailed      ? ReportResult::ReadFailed
+                          : result == ProjectResult::TranslateFailed ? ReportResult::TranslateFailed
+                                                                     : ReportResult::WriteFailed;
+        report->add(std::move(reported));
     }
     return result;
 }
 
-ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::string& krpPath) {
-    const int mode = static_cast<int>(request_.mode);
+ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::string& krpPath,
+                                              ProjectReport& reported) {
     progressSet(request_.projectProgress, 25);
     TextDisplay* display = request_.mode == ConversionMode::Single ? request_.results : request_.status;
-
-    zatProject_->setPath(zatPath);
-    zatProject_->setMessageSink(display, mode);
-
     // A dot in a folder name must not move the .krp out of the project's folder.
     krpPath = removeNameExtension(zatPath) + kKorProjectExtension;
-    translator_->setKorProjectPath(krpPath);
     projectNotices_.clear();
-
     projectProblem_.clear();
-    if (zatProject_->read() == 1) {
+
+    ZatReadResult read = readZatProject(zatPath, {display, request_.alerts, request_.lock});
+    if (!read.project) {
         progressReset(request_.projectProgress);
-        projectProblem_ = zatProject_->lastFailure().text();
+        projectProblem_ = read.failure.text();
         return ProjectResult::ReadFailed;
     }
-
     progressSet(request_.projectProgress, 50);
     textReplace(display, "Converting project details...");
 
-    if (translator_->Translate() != 0) {
+    Translation translation =
+        translateProject(*read.project, krpPath, {request_.alerts, request_.report != nullptr});
+    reported = std::move(translation.report);
+    if (!translation.project) {
         progressReset(request_.projectProgress);
-        // The next project of a multiple conversion must start from an empty model.
-        *korProject_ = KorProject{};
         return ProjectResult::TranslateFailed;
     }
-
+    lastCpuFamily_ = read.cpuFamily;
+    read.project.reset();
     progressSet(request_.projectProgress, 66);
 
     // The .krp must replace neither a file this run reads nor another project's .krp of this run.
     const std::string clash = runFiles_.conflict(krpPath);
     if (clash.empty()) clearFolderOnce(krpPath);
-    const WriteStatus written = clash.empty()
-                                    ? writeKorProject(*korProject_, krpPath, {request_.lock, display, &projectNotices_})
-                                    : WriteStatus{};
-    *korProject_ = KorProject{};
+    const WriteStatus written = clash.empty() ? writeKorProject(*translation.project, krpPath,
+                                                                {request_.lock, display, &projectNotices_})
+                                              : WriteStatus{};
     if (!clash.empty() || !written.ok()) {
         progressReset(request_.projectProgress);
         projectProblem_ = clash.empty() ? written.failure.text() : clash;
@@ -142,8 +128,7 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
 }
 
 int ConversionDriver::writeWorkspace() {
-    KorWorkspace& workspace = *workspace_;
-    workspace = KorWorkspace{};
+    KorWorkspace workspace;
     workspace.databaseVersion = "1.0";
 
     const std::string path = request_.workspacePath + kWorkspaceExtension;
@@ -153,9 +138,7 @@ int ConversionDriver::writeWorkspace() {
     details.strDirectory = GetParentDirectory(file);
     details.strFileName = file;
     // Single mode: the family of the project just converted, as read from its details.
-    details.strCpuFamily = request_.mode == ConversionMode::Single
-                               ? zatProject_->projectDetails().strCPUFamily
-                               : request_.cpuFamily;
+    details.strCpuFamily = request_.mode == ConversionMode::Single ? lastCpuFamily_ : request_.cpuFamily;
     details.strToolChain = toolChainFor(details.strCpuFamily);
 
     workspace.properties = {KorVariableRow{"GenerateLogFile", "OFF"}, KorVariableRow{"Log File", ""}};
@@ -168,12 +151,10 @@ int ConversionDriver::writeWorkspace() {
 
     const std::string clash = runFiles_.conflict(file);
     if (clash.empty()) clearFolderOnce(file);
-    const WriteStatus written = clash.empty() ? writeKorWorkspace(workspace, path, {request_.lock, nullptr, nullptr})
-                                              : WriteStatus{};
+    const WriteStatus written =
+        clash.empty() ? writeKorWorkspace(workspace, path, {request_.lock, nullptr, nullptr}) : WriteStatus{};
     const int result = clash.empty() && written.ok() ? 0 : 1;
-    workspaceProblem_ = result == 0     ? std::string()
-                        : clash.empty() ? written.failure.text()
-                                        : clash;
+    workspaceProblem_ = result == 0 ? std::string() : clash.empty() ? written.failure.text() : clash;
     summary_.workspaceWritten = result == 0;
     return result;
 }
@@ -224,7 +205,6 @@ void ConversionDriver::runSingle() {
             break;
     }
     if (result != ProjectResult::Converted) summary_.failed = 1;
-    translator_->clearWorkingTables();
     textReplace(request_.results, message);
     reportProblem(problem);
     reportNotices();
@@ -257,14 +237,12 @@ void ConversionDriver::runMultiple() {
     for (const std::string& path : found) {
         if (cancelRequested(request_)) break;
         // A reading pass without messages, only to learn the project's CPU family.
-        zatProject_->setPath(path);
-        zatProject_->setMessageSink(nullptr, 1);
-        const bool read = zatProject_->read() == 0;
+        const ZatReadResult familyRead = readZatProject(path, {nullptr, request_.alerts, request_.lock});
         // The family pass may have waited long for a lock, or given up on it for a stop: a stop
         // asked for meanwhile comes first, and the project counts as not looked at.
         if (cancelRequested(request_)) break;
 
-        if (zatProject_->projectDetails().strCPUFamily == request_.cpuFamily) {
+        if (familyRead.cpuFamily == request_.cpuFamily) {
             ++summary_.matched;
             textAppend(request_.results, "Converting project " + path + "...");
             std::string krpPath;
@@ -286,11 +264,10 @@ void ConversionDriver::runMultiple() {
             }
             reportProblem(projectProblem_);
             reportNotices();
-            translator_->clearWorkingTables();
-        } else if (!read) {
+        } else if (!familyRead.project) {
             // A project whose family could not be learned is skipped without a results line, but
             // never without a word on why it could not be read.
-            reportProblem(zatProject_->lastFailure().text());
+            reportProblem(familyRead.failure.text());
         }
         progressStep(request_.overallProgress, step);
         ++looked;

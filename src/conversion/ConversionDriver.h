@@ -1,7 +1,6 @@
 #pragma once
 // Runs one conversion: one project into a new workspace (single mode), or every project of one
 // CPU family found under a directory into one workspace (multiple mode).
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,10 +11,7 @@
 
 namespace z2k {
 
-class ZatProject;
-class KorProject;
-class KorWorkspace;
-class ProjectTranslator;
+struct ProjectReport;
 
 // The outcome of converting one project.
 enum class ProjectResult { Converted = 0, ReadFailed = 1, TranslateFailed = 2, WriteFailed = 3 };
@@ -24,7 +20,6 @@ class ConversionDriver {
   public:
     // The request is not owned and must outlive the driver.
     explicit ConversionDriver(const ConversionRequest& request);
-    ~ConversionDriver();
     ConversionDriver(const ConversionDriver&) = delete;
     ConversionDriver& operator=(const ConversionDriver&) = delete;
 
@@ -33,7 +28,7 @@ class ConversionDriver {
     // One project through reading, translation and writing. krpPath receives the .krp path
     // beside the .zat before any stage runs.
     ProjectResult convertProject(const std::string& zatPath, std::string& krpPath);
-    // Fills the workspace from the request, the last project read and the converted projects,
+    // Fills the workspace from the request, the last project converted and the converted projects,
     // and saves it. 0 = written, non-zero = not written.
     int writeWorkspace();
 
@@ -42,8 +37,8 @@ class ConversionDriver {
     const std::vector<std::string>& convertedProjects() const { return convertedProjects_; }
 
   private:
-    // Reading, translation and writing of one project, without the report's bookkeeping.
-    ProjectResult convertStages(const std::string& zatPath, std::string& krpPath);
+    // Reading, translation and writing of one project; reported receives the options' outcomes.
+    ProjectResult convertStages(const std::string& zatPath, std::string& krpPath, ProjectReport& reported);
     void runSingle();
     void runMultiple();
     // Appends a line to the problems display, unless it is empty.
@@ -54,10 +49,8 @@ class ConversionDriver {
     void clearFolderOnce(const std::string& path);
 
     const ConversionRequest& request_;
-    std::unique_ptr<ZatProject> zatProject_;
-    std::unique_ptr<KorProject> korProject_;
-    std::unique_ptr<KorWorkspace> workspace_;
-    std::unique_ptr<ProjectTranslator> translator_;
+    // The CPU family of the last project converted: a single conversion's workspace takes it.
+    std::string lastCpuFamily_;
     std::vector<std::string> convertedProjects_;
     // What the run read and wrote, so that nothing it writes replaces either.
     RunFiles runFiles_;

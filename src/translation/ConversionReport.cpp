@@ -2,20 +2,8 @@
 
 namespace z2k {
 
-void ConversionReport::beginProject(std::string_view zatPath) {
-    ProjectReport project;
-    project.project = std::string(zatPath);
-    projects_.push_back(std::move(project));
-}
-
-ProjectReport& ConversionReport::current() {
-    if (projects_.empty()) beginProject({});
-    return projects_.back();
-}
-
-void ConversionReport::addOutcomes(std::string_view configuration, std::string_view tool,
-                                   std::string_view file, const OptionOutcomes& outcomes) {
-    ProjectReport& project = current();
+void addOutcomes(ProjectReport& project, std::string_view configuration, std::string_view tool,
+                 std::string_view file, const OptionOutcomes& outcomes) {
     for (const OptionRecord& record : outcomes.records()) {
         switch (record.outcome) {
             case OptionOutcome::Converted:
@@ -32,12 +20,6 @@ void ConversionReport::addOutcomes(std::string_view configuration, std::string_v
                                               std::string(file), record.text, record.name, record.value,
                                               record.outcome});
     }
-}
-
-void ConversionReport::finishProject(ReportResult result, std::string_view krpPath) {
-    ProjectReport& project = current();
-    project.result = result;
-    project.korProject = std::string(krpPath);
 }
 
 const char* ReportResultName(ReportResult result) {

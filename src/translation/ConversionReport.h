@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "options/OptionOutcomes.h"
@@ -36,23 +37,20 @@ struct ProjectReport {
     std::vector<ReportEntry> entries;  // in conversion order
 };
 
+// Adds the outcomes of one converted option row to a project's report.
+void addOutcomes(ProjectReport& project, std::string_view configuration, std::string_view tool,
+                 std::string_view file, const OptionOutcomes& outcomes);
+
 class ConversionReport {
   public:
-    // Starts the report of a project; the outcomes added from now on belong to it.
-    void beginProject(std::string_view zatPath);
-    // Adds the outcomes of one converted option row of the current project (a project is begun
-    // with an empty path when none was).
-    void addOutcomes(std::string_view configuration, std::string_view tool, std::string_view file,
-                     const OptionOutcomes& outcomes);
-    // Ends the current project with its result and .krp path.
-    void finishProject(ReportResult result, std::string_view krpPath);
+    // Appends the report of one project, complete with its result.
+    void add(ProjectReport project) { projects_.push_back(std::move(project)); }
 
     const std::vector<ProjectReport>& projects() const { return projects_; }
     bool empty() const { return projects_.empty(); }
     void clear() { projects_.clear(); }
 
   private:
-    ProjectReport& current();
     std::vector<ProjectReport> projects_;
 };
 

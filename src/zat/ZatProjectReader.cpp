@@ -1,5 +1,10 @@
 #include "zat/ZatProjectReader.h"
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "textdb/TextDatabase.h"
 #include "zat/ZatRecordset.h"
 
 namespace z2k {
@@ -20,143 +25,143 @@ std::string composedName(std::string_view prefix, std::string_view configuration
     return name;
 }
 
-}  // namespace
+// One read of one file into one project; each step returns false once the read has failed.
+class Reader {
+  public:
+    Reader(const std::string& path, const ZatReadOptions& options, ZatProject& project)
+        : path_(path), options_(options), p_(project) {
+        database_.setLockPolicy(options.lock);
+    }
 
-ZatProjectReader::ZatProjectReader(ZatProject& project)
-    : project_(project) {
-    database_.setLockPolicy(project_.lockPolicy_);
-}
+    bool run(FileFailure& failure) {
+        bool ok = database_.open(path_) == DatabaseOpen::Ok || fail();
+        if (ok) {
+            ok = readTables();
+            database_.close();
+        }
+        failure = std::move(failure_);
+        return ok;
+    }
 
-bool ZatProjectReader::fail(std::string reason) {
-    project_.failure_ =
-        reason.empty() ? database_.lastFailure() : FileFailure{project_.path_, std::move(reason)};
-    return false;
-}
+  private:
+    // Keeps why the read stopped (the database's own reason when none is given); false.
+    bool fail(std::string reason = {}) {
+        failure_ = reason.empty() ? database_.lastFailure() : FileFailure{path_, std::move(reason)};
+        return false;
+    }
 
-void ZatProjectReader::message(std::string_view recordset) {
-    if (project_.sink_ == nullptr) return;
-    std::string text = "Reading recordset [";
-    text.append(recordset).append("]");
-    project_.sink_->replace(text);
-}
+    void message(std::string_view recordset) {
+        if (options_.progress == nullptr) return;
+        std::string text = "Reading recordset [";
+        text.append(recordset).append("]");
+        options_.progress->replace(text);
+    }
 
-// One record exactly: open, a first record, no second record, close.
-template <typename Row>
-bool ZatProjectReader::readSingle(std::string_view name, Row& target) {
-    message(name);
-    ZatRecordset<Row> recordset(database_, std::string(name));
-    if (recordset.open() != TableOpen::Ok) return fail();
-    if (recordset.isEOF()) {
+    // One record exactly: open, a first record, no second record, close.
+    template <typename Row>
+    bool readSingle(std::string_view name, Row& target) {
+        message(name);
+        ZatRecordset<Row> recordset(database_, std::string(name));
+        if (recordset.open() != TableOpen::Ok) return fail();
+        if (recordset.isEOF()) {
+            recordset.close();
+            return fail("the recordset [" + std::string(name) + "] holds no record");
+        }
+        target = std::move(recordset.row);
+        recordset.moveNext();
+        if (!recordset.isEOF()) {
+            recordset.close();
+            return fail("the recordset [" + std::string(name) + "] holds more than one record");
+        }
         recordset.close();
-        return fail("the recordset [" + std::string(name) + "] holds no record");
+        return true;
     }
-    target = recordset.row;
-    recordset.moveNext();
-    if (!recordset.isEOF()) {
+
+    bool readText(std::string_view name, std::string& target) {
+        ZatTextRow text;
+        if (!readSingle(name, text)) return false;
+        target = std::move(text.str);
+        return true;
+    }
+
+    // Every record, appended to rows in file order. The recordset refills its row on every
+    // move, so each row is moved out, never copied.
+    template <typename Row>
+    bool readList(const std::string& name, std::vector<Row>& rows) {
+        ZatRecordset<Row> recordset(database_, name);
+        if (recordset.open() != TableOpen::Ok) return fail();
+        for (; !recordset.isEOF(); recordset.moveNext()) rows.push_back(std::move(recordset.row));
         recordset.close();
-        return fail("the recordset [" + std::string(name) + "] holds more than one record");
+        return true;
     }
-    recordset.close();
-    return true;
-}
 
-// Every record, appended to rows in file order. No message: callers send it.
-template <typename Row>
-bool ZatProjectReader::readList(const std::string& name, std::vector<Row>& rows) {
-    ZatRecordset<Row> recordset(database_, name);
-    if (recordset.open() != TableOpen::Ok) return fail();
-    // Each move fills every member anew: the row moves out.
-    for (; !recordset.isEOF(); recordset.moveNext()) rows.push_back(std::move(recordset.row));
-    recordset.close();
-    return true;
-}
-
-// An options recordset that cannot be opened or closed shows the alert once; the rows read so
-// far stay and the read goes on. The box is an application message box: an empty title stands
-// for the application's own title.
-bool ZatProjectReader::readOptions(const std::string& name, std::vector<ZatOptionRow>& rows) {
-    if (readList(name, rows)) return true;
-    if (project_.alerts_ != nullptr) project_.alerts_->show(kOptionsTableError, "", AlertIcon::Error);
-    return false;
-}
-
-int ZatProjectReader::run() {
-    if (database_.open(project_.path_) != DatabaseOpen::Ok) {
-        fail();
-        return 1;
+    template <typename Row>
+    bool readNamedList(const std::string& name, std::vector<Row>& rows) {
+        message(name);
+        return readList(name, rows);
     }
-    bool ok = readTables();
-    database_.close();
-    return ok ? 0 : 1;
-}
 
-bool ZatProjectReader::readTables() {
-    ZatProject& p = project_;
-    ZatTextRow text;
-    if (!readSingle("DATABASE_VERSION", text)) return false;
-    p.databaseVersion_ = text.str;
-    if (!readSingle("PROJECT_DETAILS", p.projectDetails_)) return false;
-    if (!readSingle("INFORMATION", text)) return false;
-    p.information_ = text.str;
+    // An options recordset that cannot be opened or closed shows the alert once; the rows read
+    // so far stay and the read goes on. The box is an application message box: an empty title
+    // stands for the application's own title.
+    void readOptions(const std::string& name, std::vector<ZatOptionRow>& rows) {
+        if (!readList(name, rows) && options_.alerts != nullptr)
+            options_.alerts->show(kOptionsTableError, "", AlertIcon::Error);
+    }
 
-    message("PROJECT_TOOLS");
-    if (!readList("PROJECT_TOOLS", p.projectTools_)) return false;
-    if (!readSingle("EDITOR", p.editor_)) return false;
-    message("SCRAP");
-    if (!readList("SCRAP", p.scrap_)) return false;
-    message("EXTERNAL_EVENTS");
-    if (!readList("EXTERNAL_EVENTS", p.externalEvents_)) return false;
-    if (!readSingle("GENERAL_TOOLS", p.generalTools_)) return false;
+    bool readTables();
+    bool readConfigurationTables();
+    bool readBuildFileOrder();
+    bool readEnvironment();
+
+    const std::string& path_;
+    const ZatReadOptions& options_;
+    ZatProject& p_;
+    TextDatabase database_;
+    FileFailure failure_;
+};
+
+bool Reader::readTables() {
     ZatBuilderDetails builder;
-    if (!readSingle("PROJECT_BUILDER_DETAILS", builder)) return false;
-    p.projectBuilderDirectory_ = builder.strDirectory;
-    message("FILE_GROUPS");
-    if (!readList("FILE_GROUPS", p.fileGroups_)) return false;
-    message("EXTENSIONS");
-    if (!readList("EXTENSIONS", p.extensions_)) return false;
-    message("PROJECT_FILES");
-    if (!readList("PROJECT_FILES", p.projectFiles_)) return false;
-    if (!readSingle("CURRENT_CONFIGURATION", text)) return false;
-    p.currentConfiguration_ = text.str;
-    message("BUILD_PHASES");
-    if (!readList("BUILD_PHASES", p.buildPhases_)) return false;
-    message("BUILD_ORDER");
-    if (!readList("BUILD_ORDER", p.buildOrder_)) return false;
+    const bool ok =
+        readText("DATABASE_VERSION", p_.databaseVersion) &&
+        readSingle("PROJECT_DETAILS", p_.projectDetails) && readText("INFORMATION", p_.information) &&
+        readNamedList("PROJECT_TOOLS", p_.projectTools) && readSingle("EDITOR", p_.editor) &&
+        readNamedList("SCRAP", p_.scrap) && readNamedList("EXTERNAL_EVENTS", p_.externalEvents) &&
+        readSingle("GENERAL_TOOLS", p_.generalTools) && readSingle("PROJECT_BUILDER_DETAILS", builder) &&
+        readNamedList("FILE_GROUPS", p_.fileGroups) && readNamedList("EXTENSIONS", p_.extensions) &&
+        readNamedList("PROJECT_FILES", p_.projectFiles) &&
+        readText("CURRENT_CONFIGURATION", p_.currentConfiguration) &&
+        readNamedList("BUILD_PHASES", p_.buildPhases) && readNamedList("BUILD_ORDER", p_.buildOrder);
+    if (!ok) return false;
+    p_.projectBuilderDirectory = std::move(builder.strDirectory);
 
-    if (p.sink_ != nullptr) p.sink_->replace("Reading recordsets [CONFIGURATIONS]");
-    if (!readList("CONFIGURATIONS", p.configurations_)) return false;
-    for (const ZatConfiguration& configuration : p.configurations_)
-        p.configurationTables_.set(configuration.strName, ZatConfigurationTables{});
+    if (options_.progress != nullptr) options_.progress->replace("Reading recordsets [CONFIGURATIONS]");
+    if (!readList("CONFIGURATIONS", p_.configurations)) return false;
+    for (const ZatConfiguration& configuration : p_.configurations)
+        p_.configurationTables.set(configuration.strName, ZatConfigurationTables{});
 
-    if (!readConfigurationTables()) return false;
-    if (!readBuildFileOrder()) return false;
-    message("SYSTEM_PHASES");
-    if (!readList("SYSTEM_PHASES", p.systemPhases_)) return false;
-    message("CUSTOM_PHASES");
-    if (!readList("CUSTOM_PHASES", p.customPhases_)) return false;
-    return readEnvironment();
+    return readConfigurationTables() && readBuildFileOrder() &&
+           readNamedList("SYSTEM_PHASES", p_.systemPhases) &&
+           readNamedList("CUSTOM_PHASES", p_.customPhases) && readEnvironment();
 }
 
 // Three passes: dependencies, options, output files; each over the configurations in list order
 // and, within one, over the build phases in list order.
-bool ZatProjectReader::readConfigurationTables() {
-    ZatProject& p = project_;
-    for (const ZatConfiguration& configuration : p.configurations_) {
-        ZatConfigurationTables* tables = p.configurationTables_.find(configuration.strName);
-        if (tables == nullptr) continue;
-        for (const ZatBuildPhase& phase : p.buildPhases_) {
+bool Reader::readConfigurationTables() {
+    for (const ZatConfiguration& configuration : p_.configurations) {
+        ZatConfigurationTables* tables = p_.configurationTables.find(configuration.strName);
+        for (const ZatBuildPhase& phase : p_.buildPhases) {
             if (!isNonSystemPhase(phase)) continue;
-            std::string name = composedName("DEPENDENCIES_", configuration.strName, phase.strName);
-            message(name);
             std::vector<ZatDependencyRow> rows;
-            if (!readList(name, rows)) return false;
+            if (!readNamedList(composedName("DEPENDENCIES_", configuration.strName, phase.strName), rows))
+                return false;
             tables->dependencies.set(phase.strName, std::move(rows));
         }
     }
-    for (const ZatConfiguration& configuration : p.configurations_) {
-        ZatConfigurationTables* tables = p.configurationTables_.find(configuration.strName);
-        if (tables == nullptr) continue;
-        for (const ZatBuildPhase& phase : p.buildPhases_) {
+    for (const ZatConfiguration& configuration : p_.configurations) {
+        ZatConfigurationTables* tables = p_.configurationTables.find(configuration.strName);
+        for (const ZatBuildPhase& phase : p_.buildPhases) {
             std::string name = composedName("OPTIONS_", configuration.strName, phase.strName);
             message(name);
             std::vector<ZatOptionRow> rows;
@@ -164,15 +169,13 @@ bool ZatProjectReader::readConfigurationTables() {
             tables->options.set(phase.strName, std::move(rows));
         }
     }
-    for (const ZatConfiguration& configuration : p.configurations_) {
-        ZatConfigurationTables* tables = p.configurationTables_.find(configuration.strName);
-        if (tables == nullptr) continue;
-        for (const ZatBuildPhase& phase : p.buildPhases_) {
+    for (const ZatConfiguration& configuration : p_.configurations) {
+        ZatConfigurationTables* tables = p_.configurationTables.find(configuration.strName);
+        for (const ZatBuildPhase& phase : p_.buildPhases) {
             if (!isNonSystemPhase(phase)) continue;
-            std::string name = composedName("OUTPUT_FILES_", configuration.strName, phase.strName);
-            message(name);
             std::vector<ZatOutputFileRow> rows;
-            if (!readList(name, rows)) return false;
+            if (!readNamedList(composedName("OUTPUT_FILES_", configuration.strName, phase.strName), rows))
+                return false;
             tables->outputFiles.set(phase.strName, std::move(rows));
         }
     }
@@ -180,34 +183,44 @@ bool ZatProjectReader::readConfigurationTables() {
 }
 
 // Only file groups whose recordset exists get an entry; the first row of a name decides.
-bool ZatProjectReader::readBuildFileOrder() {
-    ZatProject& p = project_;
-    for (const ZatFileGroup& group : p.fileGroups_) {
-        if (p.buildFileOrder_.contains(group.strName)) continue;
+bool Reader::readBuildFileOrder() {
+    for (const ZatFileGroup& group : p_.fileGroups) {
+        if (p_.buildFileOrder.contains(group.strName)) continue;
         std::string name = "BUILD_FILE_ORDER_" + group.strName;
         // A file that cannot be searched (-1) is not taken for a missing recordset: the open
         // below then fails the read.
         if (database_.tableExists(name) == TableCheck::Absent) continue;
-        message(name);
         std::vector<ZatBuildOrderRow> rows;
-        if (!readList(name, rows)) return false;
-        p.buildFileOrder_.set(group.strName, std::move(rows));
+        if (!readNamedList(name, rows)) return false;
+        p_.buildFileOrder.set(group.strName, std::move(rows));
     }
     return true;
 }
 
 // Every custom phase must have its environment recordset; the first row of a name decides.
-bool ZatProjectReader::readEnvironment() {
-    ZatProject& p = project_;
-    for (const ZatCustomPhase& phase : p.customPhases_) {
-        if (p.environment_.contains(phase.strName)) continue;
-        std::string name = "ENVIRONMENT_" + phase.strName;
-        message(name);
+bool Reader::readEnvironment() {
+    for (const ZatCustomPhase& phase : p_.customPhases) {
+        if (p_.environment.contains(phase.strName)) continue;
         std::vector<ZatVariableRow> rows;
-        if (!readList(name, rows)) return false;
-        p.environment_.set(phase.strName, std::move(rows));
+        if (!readNamedList("ENVIRONMENT_" + phase.strName, rows)) return false;
+        p_.environment.set(phase.strName, std::move(rows));
     }
     return true;
+}
+
+}  // namespace
+
+ZatReadResult readZatProject(const std::string& path, const ZatReadOptions& options) {
+    ZatReadResult result;
+    if (path.empty()) {
+        result.failure = FileFailure{"", "no ZAT project file was named"};
+        return result;
+    }
+    ZatProject project;
+    const bool read = Reader(path, options, project).run(result.failure);
+    result.cpuFamily = project.projectDetails.strCPUFamily;
+    if (read) result.project = std::move(project);
+    return result;
 }
 
 }  // namespace z2k

@@ -1,39 +1,39 @@
 #pragma once
 // Reads one .zat file into a ZatProject: the fixed order of recordsets, the three passes over
 // configurations and build phases, the composed recordsets of file groups and custom phases.
-// ZatProject::read() runs it; it reports through the project's message sink and alert sink.
+//
+//   ZatReadResult read = readZatProject(path, {display, alerts, lockPolicy});
+//   if (!read.project) ... read.failure says which file and why
+#include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
-#include "textdb/TextDatabase.h"
+#include "platform/Displays.h"
+#include "platform/FileFailure.h"
+#include "textdb/LockPolicy.h"
 #include "zat/ZatProject.h"
 
 namespace z2k {
 
-class ZatProjectReader {
-  public:
-    explicit ZatProjectReader(ZatProject& project);
-
-    // 0 = read, 1 = not read. The model must be empty and the path set.
-    int run();
-
-  private:
-    void message(std::string_view recordset);
-    // Keeps why the read stopped (the database's own reason when none is given); false.
-    bool fail(std::string reason = {});
-    template <typename Row>
-    bool readSingle(std::string_view name, Row& target);
-    template <typename Row>
-    bool readList(const std::string& name, std::vector<Row>& rows);
-    bool readOptions(const std::string& name, std::vector<ZatOptionRow>& rows);
-    bool readTables();
-    bool readConfigurationTables();
-    bool readBuildFileOrder();
-    bool readEnvironment();
-
-    ZatProject& project_;
-    TextDatabase database_;
+struct ZatReadOptions {
+    // Each progress message ("Reading recordset [NAME]") replaces its text; null drops them.
+    TextDisplay* progress = nullptr;
+    // Where "ERROR READING OPTIONS TABLE" is shown; null drops it.
+    Alerts* alerts = nullptr;
+    // How long to wait for the file's lock, and whom to tell about a long wait.
+    LockPolicy lock;
 };
+
+struct ZatReadResult {
+    // Set when the whole project was read.
+    std::optional<ZatProject> project;
+    // When it was not: the path and the reason.
+    FileFailure failure;
+    // The CPU family of the project details, when the read got that far, also when it failed
+    // later: a search for the projects of one family goes by it.
+    std::string cpuFamily;
+};
+
+// An empty path fails with "no ZAT project file was named".
+ZatReadResult readZatProject(const std::string& path, const ZatReadOptions& options);
 
 }  // namespace z2k

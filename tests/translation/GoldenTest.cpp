@@ -8,11 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "kor/KorProjectWriter.h"
+#include "kor/KorProject.h"
 #include "platform/CodePage.h"
 #include "support/TestSupport.h"
 #include "translation/ProjectTranslator.h"
-#include "zat/ZatProject.h"
+#include "zat/ZatProjectReader.h"
 
 namespace z2k {
 namespace {
@@ -42,17 +42,13 @@ TEST_P(GoldenTest, TranslationMatchesTheGoldenFile) {
     std::filesystem::copy_file(source, copy);
 
     const std::string base = std::string("D:\\") + c.folder + "\\" + c.name;
-    ZatProject zat;
-    zat.setPath(base + ".zat");
     test::RecordingAlerts alerts;
-    zat.setAlerts(&alerts);
-    ASSERT_EQ(zat.read(), 0);
-
-    KorProject kor;
-    ProjectTranslator translator(zat, kor, &alerts);
-    translator.setKorProjectPath(base + ".krp");
-    ASSERT_EQ(translator.Translate(), 0);
-    ASSERT_TRUE(writeKorProject(kor, base + ".krp", {}).ok());
+    const ZatReadResult read = readZatProject(base + ".zat", {nullptr, &alerts, {}});
+    ASSERT_TRUE(read.project) << read.failure.text();
+    Translation translation = translateProject(*read.project, base + ".krp", {&alerts, false});
+    ASSERT_TRUE(translation.project);
+    translation.project->setPath(base + ".krp");
+    ASSERT_EQ(translation.project->write(), 0);
     EXPECT_TRUE(alerts.alerts.empty());
 
     const std::string written = test::readBytes(folder.path() / c.folder / (std::string(c.name) + ".krp"));

@@ -6,289 +6,124 @@
 #include "ZatTestProject.h"
 #include "platform/CodePage.h"
 #include "support/TestSupport.h"
-#include "zat/ZatProject.h"
+#include "zat/ZatProjectReader.h"
 
 namespace z2k::test {
 namespace {
-
-const char* const kPath = R"(D:\p\demo.zat)";
 
 class ZatProjectReaderTest : public ::testing::Test {
   protected:
     void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
 
-    int readText(const std::string& text) {
-        folder.write("p/demo.zat", text);
-        project.setPath(kPath);
-        project.setMessageSink(&display, 1);
-        project.setAlerts(&alerts);
-        return project.read();
+    ZatReadResult read(TextDisplay* progress = nullptr) {
+        folder.write("p/demo.zat", zat.text());
+        return readZatProject(R"(D:\p\demo.zat)", {progress, &alerts, {}});
     }
-    int read() { return readText(zat.text()); }
-
-    // The "replace:" events of the display, without the prefix.
-    std::vector<std::string> messages() const {
-        std::vector<std::string> shown;
-        for (const std::string& event : display.events)
-            if (event.rfind("replace:", 0) == 0) shown.push_back(event.substr(8));
-        return shown;
+    std::vector<std::string> messages() {
+        RecordingTextDisplay display;
+        read(&display);
+        return display.events;
     }
 
     TempFolder folder{'D'};
     ZatTestProject zat;
-    ZatProject project;
-    RecordingTextDisplay display;
     RecordingAlerts alerts;
 };
 
-TEST_F(ZatProjectReaderTest, ReadsRecordsetsInFixedOrderWithTheirMessages) {
-    ASSERT_EQ(read(), 0);
-    const std::vector<std::string> expected = {
-        "Reading recordset [DATABASE_VERSION]",
-        "Reading recordset [PROJECT_DETAILS]",
-        "Reading recordset [INFORMATION]",
-        "Reading recordset [PROJECT_TOOLS]",
-        "Reading recordset [EDITOR]",
-        "Reading recordset [SCRAP]",
-        "Reading recordset [EXTERNAL_EVENTS]",
-        "Reading recordset [GENERAL_TOOLS]",
-        "Reading recordset [PROJECT_BUILDER_DETAILS]",
-        "Reading recordset [FILE_GROUPS]",
-        "Reading recordset [EXTENSIONS]",
-        "Reading recordset [PROJECT_FILES]",
-        "Reading recordset [CURRENT_CONFIGURATION]",
-        "Reading recordset [BUILD_PHASES]",
-        "Reading recordset [BUILD_ORDER]",
-        "Reading recordsets [CONFIGURATIONS]",
-        "Reading recordset [DEPENDENCIES_Debug_Compiler]",
-        "Reading recordset [DEPENDENCIES_Release_Compiler]",
-        "Reading recordset [OPTIONS_Debug_Compiler]",
-        "Reading recordset [OPTIONS_Debug_Linker]",
-        "Reading recordset [OPTIONS_Release_Compiler]",
-        "Reading recordset [OPTIONS_Release_Linker]",
-        "Reading recordset [OUTPUT_FILES_Debug_Compiler]",
-        "Reading recordset [OUTPUT_FILES_Release_Compiler]",
-        "Reading recordset [BUILD_FILE_ORDER_C source file]",
-        "Reading recordset [SYSTEM_PHASES]",
-        "Reading recordset [CUSTOM_PHASES]",
-        "Reading recordset [ENVIRONMENT_Stamp]",
+TEST_F(ZatProjectReaderTest, ReadsTheRecordsetsInTheirFixedOrder) {
+    std::string expected;
+    for (const char* name :
+         {"DATABASE_VERSION", "PROJECT_DETAILS", "INFORMATION", "PROJECT_TOOLS", "EDITOR", "SCRAP",
+          "EXTERNAL_EVENTS", "GENERAL_TOOLS", "PROJECT_BUILDER_DETAILS", "FILE_GROUPS", "EXTENSIONS",
+          "PROJECT_FILES", "CURRENT_CONFIGURATION", "BUILD_PHASES", "BUILD_ORDER", "s [CONFIGURATIONS",
+          "DEPENDENCIES_Debug_Compiler", "DEPENDENCIES_Release_Compiler", "OPTIONS_Debug_Compiler",
+          "OPTIONS_Debug_Linker", "OPTIONS_Release_Compiler", "OPTIONS_Release_Linker",
+          "OUTPUT_FILES_Debug_Compiler", "OUTPUT_FILES_Release_Compiler", "BUILD_FILE_ORDER_C source file",
+          "SYSTEM_PHASES", "CUSTOM_PHASES", "ENVIRONMENT_Stamp"})
+        expected += std::string(name[0] == 's' ? "replace:Reading recordset" : "replace:Reading recordset [") +
+                    name + "]\n";
+    std::string shown;
+    for (const std::string& event : messages()) shown += event + "\n";
+    EXPECT_EQ(shown, expected);
+
+    const ZatReadResult result = read();
+    ASSERT_TRUE(result.project);
+    const ZatProject& p = *result.project;
+    EXPECT_EQ(p.projectDetails, (ZatProjectDetails{R"(D:\p\demo.zat)", R"(D:\p)", "Vantrel", "Quarix RISC engine", 1}));
+    EXPECT_EQ(p.editor, (ZatEditor{1, "Ed", "ed.exe", "-a", "-b"}));
+    EXPECT_EQ(p.projectBuilderDirectory + p.currentConfiguration + p.information, "C:\\ZATDebugdemo project");
+    EXPECT_EQ(p.configurationTables.find("Debug")->options.find("Compiler")->at(1), (ZatOptionRow{2, "-def=\"X\"", 1}));
+    EXPECT_EQ(p.configurationTables.find("Release")->outputFiles.find("Compiler")->at(1),
+              (ZatOutputFileRow{2, "$(FILE).obj", 0}));
+    EXPECT_EQ(p.configurationTables.find("Debug")->dependencies.find("Linker"), nullptr) << "a system phase";
+    EXPECT_EQ(p.buildFileOrder.find("Object file"), nullptr) << "no recordset of its own";
+    EXPECT_EQ(p.environment.find("Stamp")->at(0), (ZatVariableRow{"FORMAT", "YYMMDD"}));
+    EXPECT_TRUE(alerts.alerts.empty());
+}
+
+// A change to the base project, and whether the project is still read (and which family is
+// learned either way).
+struct ReadCase {
+    const char* section;
+    std::vector<std::string> records;
+    bool remove;
+    bool read;
+    const char* family;
+};
+
+TEST_F(ZatProjectReaderTest, HostileAndMissingRecordsets) {
+    const ReadCase cases[] = {
+        {"DATABASE_VERSION", {}, false, false, ""},
+        {"INFORMATION", {R"("x" )", R"("y" )"}, false, false, "Quarix RISC engine"},
+        {"PROJECT_DETAILS", {R"("a" "b" "c" "Nerak" 0 )", R"("a" "b" "c" "d" 0 )"}, false, false, "Nerak"},
+        {"CURRENT_CONFIGURATION", {}, false, false, "Quarix RISC engine"},
+        {"PROJECT_BUILDER_DETAILS", {}, true, false, "Quarix RISC engine"},
+        {"CONFIGURATIONS", {}, true, false, "Quarix RISC engine"},
+        {"DEPENDENCIES_Release_Compiler", {}, true, false, "Quarix RISC engine"},
+        {"OUTPUT_FILES_Debug_Compiler", {}, true, false, "Quarix RISC engine"},
+        {"ENVIRONMENT_Stamp", {}, true, false, "Quarix RISC engine"},
+        {"BUILD_FILE_ORDER_C source file", {}, true, true, "Quarix RISC engine"},
+        {"OPTIONS_Debug_Linker", {}, true, true, "Quarix RISC engine"},
+        // A phase flag other than 0 counts as system: no dependencies or output files read.
+        {"BUILD_PHASES", {R"("Compiler" 0 0 0 "" 1 0 0 )", R"("Linker" 2 0 0 "" 1 0 0 )"}, false, true, ""},
     };
-    EXPECT_EQ(messages(), expected);
-    EXPECT_EQ(messages().size(), display.events.size());  // nothing but replacements
-    EXPECT_TRUE(alerts.alerts.empty());
-}
-
-TEST_F(ZatProjectReaderTest, FillsEveryPartOfTheModel) {
-    ASSERT_EQ(read(), 0);
-    EXPECT_EQ(project.databaseVersion(), "1.0");
-    EXPECT_EQ(project.projectDetails(),
-              (ZatProjectDetails{R"(D:\p\demo.zat)", R"(D:\p)", "Vantrel", "Quarix RISC engine", 1}));
-    EXPECT_EQ(project.information(), "demo project");
-    EXPECT_EQ(project.editor(), (ZatEditor{1, "Ed", "ed.exe", "-a", "-b"}));
-    EXPECT_EQ(project.generalTools(),
-              (ZatGeneralTools{0, 1, 1, 0, "$(FILE)", "$(FILE) $(LINE)", "ed.exe", "Ed"}));
-    EXPECT_EQ(project.projectBuilderDirectory(), R"(C:\ZAT)");
-    EXPECT_EQ(project.currentConfiguration(), "Debug");
-    ASSERT_EQ(project.projectTools().size(), 1u);
-    EXPECT_EQ(project.projectTools()[0].strCommand, "qxc.exe");
-    EXPECT_EQ(project.projectFiles(),
-              (std::vector<ZatProjectFile>{{R"(D:\p\main.c)", "User", 1}, {R"(D:\p\util.c)", "User", 2}}));
-    EXPECT_EQ(project.extensions()[1], (ZatExtension{"Object file", "obj", 1}));
-    EXPECT_EQ(project.buildPhases()[1].bSystem, 1);
-    EXPECT_EQ(project.configurations()[1], (ZatConfiguration{"Release", R"(D:\p\Release)"}));
-    EXPECT_EQ(project.systemPhases()[0], (ZatSystemPhase{"Compiler", "C", 1, 0, 1}));
-    EXPECT_EQ(project.customPhases()[0],
-              (ZatCustomPhase{"Stamp", "stamp.exe", R"(D:\p)", 0, "C source file", 1}));
-
-    // Per configuration: dependencies and output files only for the non-system phase, options
-    // for both, keys in BUILD_PHASES order.
-    ASSERT_EQ(project.configurationTables().size(), 2u);
-    for (const char* configuration : {"Debug", "Release"}) {
-        const ZatConfigurationTables* tables = project.tablesFor(configuration);
-        ASSERT_NE(tables, nullptr) << configuration;
-        EXPECT_EQ(tables->dependencies.size(), 1u);
-        EXPECT_EQ(tables->outputFiles.size(), 1u);
-        ASSERT_EQ(tables->options.size(), 2u);
-        EXPECT_EQ(tables->options.begin()->first, "Compiler");
-        EXPECT_EQ(project.dependencies(configuration, "Linker"), nullptr);
+    for (const ReadCase& c : cases) {
+        zat = ZatTestProject();
+        c.remove ? zat.remove(c.section) : zat.set(c.section, c.records);
+        const ZatReadResult result = read();
+        EXPECT_EQ(result.project.has_value(), c.read) << c.section;
+        if (c.read) continue;
+        EXPECT_EQ(result.cpuFamily, c.family) << c.section;
+        EXPECT_EQ(result.failure.path, R"(D:\p\demo.zat)") << c.section;
     }
-    EXPECT_EQ(*project.dependencies("Debug", "Compiler"),
-              (std::vector<ZatDependencyRow>{{1, R"(D:\p\main.h)"}}));
-    EXPECT_TRUE(project.dependencies("Release", "Compiler")->empty());
-    EXPECT_EQ(*project.options("Debug", "Compiler"),
-              (std::vector<ZatOptionRow>{{0, "-deb\t-cp=qx2", 0}, {2, "-def=\"X\"", 1}}));
-    EXPECT_EQ(*project.options("Debug", "Linker"), (std::vector<ZatOptionRow>{{0, "-deb", 0}}));
-    EXPECT_TRUE(project.options("Release", "Linker")->empty());
-    EXPECT_EQ(project.outputFiles("Release", "Compiler")->at(1), (ZatOutputFileRow{2, "$(FILE).obj", 0}));
-    EXPECT_EQ(project.options("debug", "Compiler"), nullptr);  // keys are exact text
-
-    ASSERT_EQ(project.buildFileOrder().size(), 1u);
-    EXPECT_EQ(*project.buildFileOrderFor("C source file"),
-              (std::vector<ZatBuildOrderRow>{{"Compiler", 1}, {"Stamp", 0}}));
-    EXPECT_EQ(project.buildFileOrderFor("Object file"), nullptr);
-    EXPECT_EQ(*project.environmentFor("Stamp"), (std::vector<ZatVariableRow>{{"FORMAT", "YYMMDD"}}));
+    // Only an options table that cannot be read is shown, once each time, and the read goes on.
+    EXPECT_EQ(alerts.alerts.size(), 1u);
+    EXPECT_EQ(alerts.alerts.at(0).text, "ERROR READING OPTIONS TABLE");
 }
 
-// Each single-record recordset must hold exactly one record.
-class SingleRecordTest : public ZatProjectReaderTest,
-                         public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
-
-TEST_P(SingleRecordTest, ZeroOrTwoRecordsFailTheRead) {
-    const auto [section, record] = GetParam();
-    zat.set(section, {});
-    EXPECT_EQ(read(), 1) << section << " without a record";
-    zat.set(section, {record, record});
-    EXPECT_EQ(read(), 1) << section << " with two records";
-    zat.set(section, {record});
-    EXPECT_EQ(read(), 0) << section << " with one record";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tables, SingleRecordTest,
-    ::testing::Values(std::pair{"DATABASE_VERSION", R"("1.0" )"},
-                      std::pair{"PROJECT_DETAILS", R"("D:\p\demo.zat" "D:\p" "Vantrel" "Nerak" 0 )"},
-                      std::pair{"INFORMATION", R"("x" )"}, std::pair{"EDITOR", R"(0 "" "" "" "" )"},
-                      std::pair{"GENERAL_TOOLS", R"(0 0 0 0 "" "" "" "" )"},
-                      std::pair{"PROJECT_BUILDER_DETAILS", R"("C:\ZAT" )"},
-                      std::pair{"CURRENT_CONFIGURATION", R"("Release" )"}));
-
-// Recordsets whose absence stops the read; what was read before stays in the model.
-class MissingRecordsetTest : public ZatProjectReaderTest,
-                             public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(MissingRecordsetTest, StopsTheReadAndKeepsWhatWasRead) {
-    const std::string section = GetParam();
-    zat.remove(section);
-    EXPECT_EQ(read(), 1);
-    EXPECT_EQ(messages().back(), "Reading recordset" + std::string(section == "CONFIGURATIONS" ? "s" : "") +
-                                     " [" + section + "]");
-    EXPECT_EQ(project.projectDetails().strCPUFamily, "Quarix RISC engine");
-    EXPECT_TRUE(alerts.alerts.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Tables, MissingRecordsetTest,
-                         ::testing::Values("PROJECT_TOOLS", "PROJECT_FILES", "CONFIGURATIONS",
-                                           "DEPENDENCIES_Release_Compiler", "OUTPUT_FILES_Debug_Compiler",
-                                           "SYSTEM_PHASES", "CUSTOM_PHASES", "ENVIRONMENT_Stamp"));
-
-TEST_F(ZatProjectReaderTest, MissingDependenciesLeaveTheLaterTablesUnread) {
-    zat.remove("DEPENDENCIES_Debug_Compiler");
-    EXPECT_EQ(read(), 1);
-    EXPECT_TRUE(project.tablesFor("Debug")->options.empty());
-    EXPECT_TRUE(project.customPhases().empty());
-}
-
-TEST_F(ZatProjectReaderTest, MissingOptionsTableAlertsOnceAndReadingGoesOn) {
-    zat.remove("OPTIONS_Debug_Linker");
-    EXPECT_EQ(read(), 0);
-    ASSERT_EQ(alerts.alerts.size(), 1u);
-    EXPECT_EQ(alerts.alerts[0].text, "ERROR READING OPTIONS TABLE");
-    const std::vector<ZatOptionRow>* linker = project.options("Debug", "Linker");
-    ASSERT_NE(linker, nullptr);
-    EXPECT_TRUE(linker->empty());
-    EXPECT_EQ(project.options("Release", "Compiler")->size(), 1u);
-    EXPECT_EQ(project.environment().size(), 1u);
-}
-
-TEST_F(ZatProjectReaderTest, EveryFailingOptionsTableAlerts) {
-    zat.remove("OPTIONS_Debug_Linker");
-    zat.remove("OPTIONS_Release_Compiler");
-    EXPECT_EQ(read(), 0);
-    EXPECT_EQ(alerts.alerts.size(), 2u);
-}
-
-TEST_F(ZatProjectReaderTest, BuildFileOrderOnlyWhereItExistsAndOncePerGroupName) {
-    zat.set("FILE_GROUPS",
-            {R"("C source file" "TEXT" )", R"("Object file" "BIN" )", R"("C source file" "TEXT" )"});
-    ASSERT_EQ(read(), 0);
-    EXPECT_EQ(project.fileGroups().size(), 3u);
-    int reads = 0;
-    for (const std::string& message : messages())
-        reads += message.find("BUILD_FILE_ORDER_") != std::string::npos;
-    EXPECT_EQ(reads, 1);
-    EXPECT_EQ(project.buildFileOrder().size(), 1u);
-    EXPECT_FALSE(project.buildFileOrder().contains("Object file"));
-}
-
-TEST_F(ZatProjectReaderTest, PhaseFlagOtherThanZeroCountsAsSystem) {
-    zat.set("BUILD_PHASES", {R"("Compiler" 0 0 0 "" 1 0 0 )", R"("Linker" 2 0 0 "" 1 0 0 )"});
-    ASSERT_EQ(read(), 0);
-    EXPECT_EQ(project.dependencies("Debug", "Linker"), nullptr);
-    EXPECT_NE(project.options("Debug", "Linker"), nullptr);
-}
-
-TEST_F(ZatProjectReaderTest, NoPhasesOrNoConfigurationsReadNoPerPhaseTables) {
-    zat.set("BUILD_PHASES", {});
-    ASSERT_EQ(read(), 0);
-    for (const std::string& message : messages())
-        EXPECT_EQ(message.find("_Debug"), std::string::npos) << message;
-    EXPECT_EQ(project.configurationTables().size(), 2u);
-    EXPECT_TRUE(project.tablesFor("Debug")->options.empty());
-
-    zat = ZatTestProject();
-    zat.set("CONFIGURATIONS", {});
-    display.events.clear();
-    ASSERT_EQ(read(), 0);
-    EXPECT_TRUE(project.configurationTables().empty());
-    EXPECT_EQ(messages()[16], "Reading recordset [BUILD_FILE_ORDER_C source file]");
-}
-
-TEST_F(ZatProjectReaderTest, EmptyPathReturnsOneWithoutMessageAndKeepsTheModel) {
-    ASSERT_EQ(read(), 0);
-    display.events.clear();
-    project.setPath("");
-    EXPECT_EQ(project.read(), 1);
-    EXPECT_TRUE(display.events.empty());
-    EXPECT_EQ(project.information(), "demo project");
-}
-
-TEST_F(ZatProjectReaderTest, UnreadableDatabaseFailsWithoutMessage) {
-    project.setPath(R"(D:\p\missing.zat)");
-    project.setMessageSink(&display, 0);
-    EXPECT_EQ(project.read(), 1);
-    EXPECT_TRUE(display.events.empty());
-
+TEST_F(ZatProjectReaderTest, UnreadableFilesFailWithTheirPathAndNoMessage) {
+    RecordingTextDisplay display;
+    EXPECT_EQ(readZatProject("", {&display, nullptr, {}}).failure.reason, "no ZAT project file was named");
+    const ZatReadResult missing = readZatProject(R"(D:\p\missing.zat)", {&display, nullptr, {}});
+    EXPECT_FALSE(missing.project);
+    EXPECT_EQ(missing.failure.path, R"(D:\p\missing.zat)");
     std::string text = zat.text();
-    text.erase(text.find("[END]"));  // no end marker: the check refuses the file
-    EXPECT_EQ(readText(text), 1);
+    folder.write("p/demo.zat", text.erase(text.find("[END]")));  // no end marker
+    EXPECT_FALSE(readZatProject(R"(D:\p\demo.zat)", {&display, nullptr, {}}).project);
     EXPECT_TRUE(display.events.empty());
 }
 
-TEST_F(ZatProjectReaderTest, EachReadStartsFromAnEmptyModel) {
-    ASSERT_EQ(read(), 0);
-    zat.set("PROJECT_FILES", {R"("D:\p\only.c" "User" 9 )"});
-    zat.set("CUSTOM_PHASES", {});
-    zat.set("SCRAP", {R"("a" "b" )"});
-    ASSERT_EQ(read(), 0);
-    EXPECT_EQ(project.projectFiles(), (std::vector<ZatProjectFile>{{R"(D:\p\only.c)", "User", 9}}));
-    EXPECT_TRUE(project.environment().empty());
-    EXPECT_EQ(project.scrap().size(), 1u);
-
-    // A failed read leaves only what was read before the failure.
-    zat.remove("PROJECT_FILES");
-    EXPECT_EQ(read(), 1);
-    EXPECT_TRUE(project.projectFiles().empty());
-    EXPECT_TRUE(project.configurations().empty());
-    EXPECT_EQ(project.scrap().size(), 1u);
-}
-
-TEST_F(ZatProjectReaderTest, MessagesAreDroppedWithoutSink) {
-    folder.write("p/demo.zat", zat.text());
-    project.setPath(kPath);
-    project.setMessageSink(nullptr, 1);
-    EXPECT_EQ(project.read(), 0);
-    EXPECT_TRUE(display.events.empty());
-}
-
-TEST_F(ZatProjectReaderTest, DuplicateConfigurationNamesShareOneEntry) {
-    zat.set("CONFIGURATIONS", {R"("Debug" "D:\p\Debug" )", R"("Debug" "D:\p\Debug2" )"});
-    ASSERT_EQ(read(), 0);
-    EXPECT_EQ(project.configurations().size(), 2u);
-    EXPECT_EQ(project.configurationTables().size(), 1u);
-    int reads = 0;
-    for (const std::string& message : messages())
-        reads += message == "Reading recordset [OPTIONS_Debug_Compiler]";
-    EXPECT_EQ(reads, 2);
+TEST_F(ZatProjectReaderTest, RepeatedNamesAreReadOnce) {
+    zat.set("FILE_GROUPS", {R"("C source file" "TEXT" )", R"("Object file" "BIN" )", R"("C source file" "TEXT" )"});
+    zat.set("CONFIGURATIONS", {R"("Debug" "a" )", R"("Debug" "b" )"});
+    int fileOrderReads = 0, optionReads = 0;
+    for (const std::string& event : messages()) {
+        fileOrderReads += event.find("BUILD_FILE_ORDER_") != std::string::npos;
+        optionReads += event == "replace:Reading recordset [OPTIONS_Debug_Compiler]";
+    }
+    EXPECT_EQ(fileOrderReads, 1);
+    EXPECT_EQ(optionReads, 2) << "each configuration row reads its tables";
+    EXPECT_EQ(read().project->configurationTables.size(), 1u);
 }
 
 }  // namespace
