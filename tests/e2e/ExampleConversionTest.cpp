@@ -92,34 +92,32 @@ class ExampleConversionTest : public ::testing::Test {
     Files before;
 };
 
-TEST_F(ExampleConversionTest, SingleQuarixProject) {
-    const CliRun run = convert({"single", "D:\\quarix\\motor.zat", "motor"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "Project converted successfully.\n");
-    EXPECT_EQ(run.err,
-              "D:\\quarix\\motor.zat: 8 options carried over unconverted, 0 dropped; see --report\n");
-    expectWritten({{"quarix/motor.krp", golden("motor.krp")}, {"quarix/motor.krs", golden("motor.krs")}});
+TEST_F(ExampleConversionTest, SingleProjectsOfBothFamilies) {
+    // Project, workspace as typed, options carried over.
+    const std::vector<std::vector<std::string>> cases = {{"quarix", "motor", "motor", "8"},
+                                                         {"nerak", "sensor", "sensor.krs", "2"}};
+    for (const auto& c : cases) {
+        const std::string zat = "D:\\" + c[0] + "\\" + c[1] + ".zat";
+        const CliRun run = convert({"single", zat, c[2]});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, "Project converted successfully.\n");
+        EXPECT_EQ(run.err, zat + ": " + c[3] + " options carried over unconverted, 0 dropped; see --report\n");
+        expectWritten({{c[0] + "/" + c[1] + ".krp", golden(c[1] + ".krp")},
+                       {c[0] + "/" + c[1] + ".krs", golden(c[1] + ".krs")}});
+        before = snapshot();
+    }
 }
 
-TEST_F(ExampleConversionTest, SingleNerakProject) {
-    const CliRun run = convert({"single", "D:\\nerak\\sensor.zat", "sensor.krs"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "Project converted successfully.\n");
-    EXPECT_EQ(run.err,
-              "D:\\nerak\\sensor.zat: 2 options carried over unconverted, 0 dropped; see --report\n");
-    expectWritten({{"nerak/sensor.krp", golden("sensor.krp")}, {"nerak/sensor.krs", golden("sensor.krs")}});
-}
-
-TEST_F(ExampleConversionTest, MultipleQuarixProjectsOfATree) {
-    const CliRun run = convert({"multiple", "D:\\tree", "tree", "--family", "Quarix RISC engine"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out,
+TEST_F(ExampleConversionTest, MultipleProjectsOfATreeAreEachConvertedAsIfAlone) {
+    const CliRun quarix = convert({"multiple", "D:\\tree", "tree", "--family", "Quarix RISC engine"});
+    EXPECT_EQ(quarix.exitCode, 0);
+    EXPECT_EQ(quarix.out,
               "Searching for ZAT projects...\n"
               "Converting project D:\\tree\\blinker.zat...\nProject converted.\n"
               "Converting project D:\\tree\\drives\\axis.zat...\nProject converted.\n"
               "Converting project D:\\tree\\drives\\legacy\\SPINDLE.ZAT...\nProject converted.\n"
               "3 project(s) converted successfully.\n");
-    EXPECT_EQ(run.err,
+    EXPECT_EQ(quarix.err,
               "D:\\tree\\blinker.zat: 0 options carried over unconverted, 0 dropped; see --report\n"
               "D:\\tree\\drives\\axis.zat: 0 options carried over unconverted, 0 dropped; see --report\n"
               "D:\\tree\\drives\\legacy\\SPINDLE.ZAT: 0 options carried over unconverted, 0 dropped; "
@@ -128,12 +126,10 @@ TEST_F(ExampleConversionTest, MultipleQuarixProjectsOfATree) {
                    {"tree/drives/axis.krp", singleConversion("tree/drives/axis.zat")},
                    {"tree/drives/legacy/SPINDLE.krp", singleConversion("tree/drives/legacy/SPINDLE.ZAT")},
                    {"tree/tree.krs", golden("tree.krs")}});
-}
 
-TEST_F(ExampleConversionTest, MultipleNerakProjectsOfATree) {
-    const CliRun run = convert({"multiple", "D:\\tree", "sensors", "--family", "Nerak"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out,
+    before = snapshot();
+    const CliRun nerak = convert({"multiple", "D:\\tree", "sensors", "--family", "Nerak"});
+    EXPECT_EQ(nerak.out,
               "Searching for ZAT projects...\n"
               "Converting project D:\\tree\\sensors\\field\\remote\\logger.zat...\nProject converted.\n"
               "Converting project D:\\tree\\sensors\\probe.zat...\nProject converted.\n"
@@ -142,23 +138,6 @@ TEST_F(ExampleConversionTest, MultipleNerakProjectsOfATree) {
         {{"tree/sensors/field/remote/logger.krp", singleConversion("tree/sensors/field/remote/logger.zat")},
          {"tree/sensors/probe.krp", singleConversion("tree/sensors/probe.zat")},
          {"tree/sensors.krs", golden("sensors.krs")}});
-}
-
-TEST_F(ExampleConversionTest, ASecondRunKeepsOneBackupUnlessTold) {
-    ASSERT_EQ(convert({"single", "D:\\quarix\\motor.zat", "motor"}).exitCode, 0);
-    const std::string krp = tmp.read("quarix/motor.krp");
-    const std::string krs = tmp.read("quarix/motor.krs");
-    ASSERT_EQ(convert({"single", "D:\\quarix\\motor.zat", "motor"}).exitCode, 0);
-    EXPECT_EQ(tmp.read("quarix/motor.krp"), krp) << "the same project gives the same file";
-    EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), krp);
-    EXPECT_EQ(tmp.read("quarix/motor.krs.bak"), krs);
-
-    fs::remove(tmp.path() / "quarix/motor.krp.bak");
-    fs::remove(tmp.path() / "quarix/motor.krs.bak");
-    ASSERT_EQ(convert({"single", "--no-backup", "D:\\quarix\\motor.zat", "motor"}).exitCode, 0);
-    EXPECT_FALSE(fs::exists(tmp.path() / "quarix/motor.krp.bak"));
-    EXPECT_FALSE(fs::exists(tmp.path() / "quarix/motor.krs.bak"));
-    EXPECT_EQ(tmp.read("quarix/motor.krs"), krs);
 }
 
 }  // namespace

@@ -1,26 +1,25 @@
-// Replacing an earlier conversion: one generation of .bak files (none with --no-backup), a write
-// that fails leaves the earlier .krp as it was, and only regular files are read. The command line and the window share the
-// driver, so the driver is also run directly with a request as the window forms it.
+// Replacing an earlier conversion: one generation of .bak files (none with --no-backup), a save
+// that cannot be made leaves the earlier files as they were, only regular files are read, and
+// --dry-run ends as the real run would while leaving every entry of the folder as it was.
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
-#include <sys/sysmacros.h>
 #include <vector>
 
 #include "cli/CliRunner.h"
 #include "conversion/ConversionDriver.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"
-#include "conversion/RequestForm.h"
-#include "platform/TextFile.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -28,277 +27,203 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliRun;
-using test::runCli;
 using Args = std::vector<std::string>;
 
 constexpr uid_t kNobody = 65534;
+const Args kMotor = {"single", "D:\\quarix\\motor.zat", "motor"};
 
-class SafeReplacementTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        setActiveCodePage(CodePage::SingleByte);
-        test::copyExamples(tmp.path());
-    }
-    void TearDown() override { setBackupsEnabled(true); }
+// Every entry below the folder: its bytes ("<dir>" for a folder) and time of last change.
+std::map<std::string, std::pair<std::string, fs::file_time_type>> snapshot(const fs::path& folder) {
+    std::map<std::string, std::pair<std::string, fs::file_time_type>> tree;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        tree[fs::relative(entry.path(), folder).string()] = {
+            entry.is_directory() ? "<dir>" : test::readBytes(entry.path()), fs::last_write_time(entry.path())};
+    return tree;
+}
 
-    Args command(const Args& extra = {}) const {
-        Args args = test::onDriveD(tmp.path(), {"single", "D:\\quarix\\motor.zat", "motor"});
+// A copy of the examples mapped as D: for the child.
+struct Copy {
+    Copy() { test::copyExamples(tmp.path()); }
+    CliRun run(const Args& command, const Args& extra = {}, bool asNobody = false) const {
+        Args args = test::onDriveD(tmp.path(), command);
         args.insert(args.end(), extra.begin(), extra.end());
-        return args;
+        test::CliOptions options;
+        options.asNobody = asNobody;
+        return test::runCli(args, options);
     }
-
-    // Gives the compiler's -ws option another value, so each conversion writes another .krp.
-    void setWarningSize(const std::string& value) {
+    // Gives the compiler's -ws option another value, so the next conversion writes another .krp.
+    void setWarningSize(char value) const {
         std::string zat = tmp.read("quarix/motor.zat");
-        const std::size_t at = zat.find("-ws=");
-        ASSERT_NE(at, std::string::npos);
-        zat.replace(at + 4, 1, value);
+        zat.at(zat.find("-ws=") + 4) = value;
         tmp.write("quarix/motor.zat", zat);
     }
-
     std::set<std::string> quarixFiles() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(tmp.path() / "quarix"))
-            names.insert(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(tmp.path() / "quarix")) names.insert(entry.path().filename());
         return names;
     }
-
     std::string krp() const { return tmp.read("quarix/motor.krp"); }
-
     test::TempFolder tmp;
 };
 
-TEST_F(SafeReplacementTest, EachConversionKeepsThePreviousResultAsBackup) {
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    EXPECT_FALSE(fs::exists(tmp.path() / "quarix/motor.krp.bak")) << "nothing to keep the first time";
-    const std::string first = krp();
-    const std::string firstWorkspace = tmp.read("quarix/motor.krs");
+TEST(SafeReplacementTest, EachConversionKeepsThePreviousResultAsBackupUnlessTold) {
+    Copy copy;
+    ASSERT_EQ(copy.run(kMotor).exitCode, 0);
+    const std::string first = copy.krp(), firstWorkspace = copy.tmp.read("quarix/motor.krs");
+    copy.setWarningSize('3');
+    ASSERT_EQ(copy.run(kMotor).exitCode, 0);
+    EXPECT_EQ(copy.tmp.read("quarix/motor.krp.bak"), first);
+    EXPECT_EQ(copy.tmp.read("quarix/motor.krs.bak"), firstWorkspace);
+    const std::string second = copy.krp();
+    copy.setWarningSize('4');
+    copy.tmp.write("quarix/.z2k-99999999-abcdef", "x");  // what a killed save left: the run clears it
+    ASSERT_EQ(copy.run(kMotor, {"--no-backup"}).exitCode, 0);
+    EXPECT_NE(copy.krp().find("-ws=4"), std::string::npos);
+    EXPECT_EQ(copy.tmp.read("quarix/motor.krp.bak"), first) << "a run without backups leaves the earlier one";
+    EXPECT_EQ(copy.quarixFiles(),
+              (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak", "motor.krs", "motor.krs.bak"}));
 
-    setWarningSize("3");
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    const std::string second = krp();
-    ASSERT_NE(second, first);
-    EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), first);
-    EXPECT_EQ(tmp.read("quarix/motor.krs.bak"), firstWorkspace);
-
-    setWarningSize("4");
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    EXPECT_NE(krp(), second);
-    EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), second) << "one generation: the next backup replaces it";
-    EXPECT_EQ(quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak", "motor.krs",
-                                                    "motor.krs.bak"}));
+    // A request as the window forms it keeps backups too.
+    setActiveCodePage(CodePage::SingleByte);
+    mapDrive('D', copy.tmp.path().string());
+    ConversionRequest request;
+    request.zatProjectPath = "D:\\quarix\\motor.zat";
+    request.workspacePath = "D:\\quarix\\motor";
+    ConversionDriver(request).run();
+    unmapDrive('D');
+    EXPECT_NE(copy.tmp.read("quarix/motor.krp.bak").find("-ws=4"), std::string::npos);
 }
 
-TEST_F(SafeReplacementTest, NoBackupKeepsNone) {
-    ASSERT_EQ(runCli(command({"--no-backup"})).exitCode, 0);
-    setWarningSize("3");
-    tmp.write("quarix/.z2k-99999999-abcdef", "x");  // what a killed save left: the run clears it
-    ASSERT_EQ(runCli(command({"--no-backup"})).exitCode, 0);
-    EXPECT_NE(krp().find("-ws=3"), std::string::npos);
-    EXPECT_EQ(quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krs"}));
-
-    // An earlier backup is left alone by a run without backups.
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    const std::string kept = tmp.read("quarix/motor.krp.bak");
-    setWarningSize("4");
-    ASSERT_EQ(runCli(command({"--no-backup"})).exitCode, 0);
-    EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), kept);
-}
-
-TEST_F(SafeReplacementTest, TheWindowsRequestKeepsBackupsToo) {
-    resetDriveMap();
-    mapDrive('D', tmp.path().string());
-    auto convert = [] {
-        ConversionRequest request;  // as the window forms it for the "Single" page
-        request.mode = ConversionMode::Single;
-        request.zatProjectPath = "D:\\quarix\\motor.zat";
-        request.workspacePath = "D:\\quarix\\motor";
-        ConversionDriver driver(request);
-        driver.run();
-        return driver.summary().converted;
-    };
-    ASSERT_EQ(convert(), 1);
-    const std::string first = krp();
-    setWarningSize("3");
-    ASSERT_EQ(convert(), 1);
-    EXPECT_NE(krp(), first);
-    EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), first);
-    resetDriveMap();
-}
-
-TEST_F(SafeReplacementTest, OnlyRegularFilesAreRead) {
-    const fs::path zat = tmp.path() / "quarix/motor.zat";
-    const std::string project = tmp.read("quarix/motor.zat");
-    enum Kind { Fifo, LinkToZero, Device };
-    for (const Kind kind : {Fifo, LinkToZero, Device}) {
+TEST(SafeReplacementTest, OnlyRegularFilesAreRead) {
+    Copy copy;
+    const fs::path zat = copy.tmp.path() / "quarix/motor.zat";
+    const std::string project = copy.tmp.read("quarix/motor.zat");
+    for (const char* kind : {"fifo", "link to /dev/zero", "device"}) {
         fs::remove(zat);
         pid_t writer = -1;
-        if (kind == Fifo) {
+        if (kind[0] == 'f') {
             ASSERT_EQ(mkfifo(zat.c_str(), 0644), 0);
-            // Whoever opens the FIFO for reading is handed a whole project, again and again.
-            writer = fork();
+            writer = fork();  // whoever opens the FIFO for reading is handed a whole project, again and again
             if (writer == 0) {
                 for (int fd; (fd = open(zat.c_str(), O_WRONLY)) >= 0; close(fd))
                     if (write(fd, project.data(), project.size()) < 0) _exit(1);
                 _exit(1);
             }
-        } else if (kind == LinkToZero) {
+        } else if (kind[0] == 'l') {
             fs::create_symlink("/dev/zero", zat);
         } else if (geteuid() != 0 || mknod(zat.c_str(), S_IFCHR | 0644, makedev(1, 5)) != 0) {
             continue;  // a device node needs root
         }
-        const CliRun run = runCli(command());
+        const CliRun run = copy.run(kMotor);
         if (writer > 0) {
             kill(writer, SIGKILL);
             waitpid(writer, nullptr, 0);
         }
-        ASSERT_EQ(run.exitCode, 1) << kind;
+        EXPECT_EQ(run.exitCode, 1) << kind;
         EXPECT_EQ(run.out, "Error reading ZAT project file.\n") << kind;
     }
 }
 
-TEST_F(SafeReplacementTest, AReplacedFileKeepsItsOwnerButNoSetIdBits) {
-    if (geteuid() != 0) GTEST_SKIP() << "needs root to replace a file of the user nobody";
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    const fs::path file = tmp.path() / "quarix/motor.krp";
-    ASSERT_EQ(chown(file.c_str(), kNobody, kNobody), 0);
-    ASSERT_EQ(chmod(file.c_str(), 06777), 0);
-    setWarningSize("3");
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    struct stat replaced {};
-    ASSERT_EQ(stat(file.c_str(), &replaced), 0);
-    EXPECT_NE(krp().find("-ws=3"), std::string::npos);
-    EXPECT_EQ(replaced.st_mode & 07777, 0777u);
-    EXPECT_EQ(replaced.st_uid, kNobody);
-    EXPECT_EQ(replaced.st_gid, kNobody);
-}
-
-TEST_F(SafeReplacementTest, AReadOnlyResultIsLeftAlone) {
-    // The owner's write bit alone decides, also for root.
-    const std::pair<std::string, std::string> cases[] = {
-        {"quarix/motor.krp", "Error saving to KOR project file.\n"},
-        {"quarix/motor.krs", "Error creating workspace.\n"},
+// Each case runs for real in one copy and as a dry run in another, after the same preparation:
+// both end alike, and the dry run leaves its copy as it was.
+TEST(SafeReplacementTest, FailuresAndDryRunsEndAsARealRunAndChangeNothing) {
+    struct Case {
+        Args command;
+        std::function<void(const Copy&)> prepare;
+        int exitCode;
+        const char* out;  // null: not checked
     };
-    for (const auto& [file, message] : cases) {
-        ASSERT_EQ(runCli(command({"--no-backup"})).exitCode, 0);
-        const std::string before = tmp.read(file);
-        fs::permissions(tmp.path() / file, fs::perms(0444));
-        setWarningSize(file.back() == 'p' ? "3" : "4");
-        const CliRun run = runCli(command());
-        EXPECT_EQ(run.exitCode, 1) << file;
-        EXPECT_EQ(run.out, message) << file;
-        EXPECT_EQ(tmp.read(file), before) << file;
-        EXPECT_EQ(fs::status(tmp.path() / file).permissions(), fs::perms(0444)) << file;
-        EXPECT_FALSE(fs::exists(tmp.path() / (file + ".bak"))) << file;
-        fs::permissions(tmp.path() / file, fs::perms(0644));
+    const auto converted = [](const Copy& copy) { ASSERT_EQ(copy.run(kMotor).exitCode, 0); };
+    const auto readOnly = [&](const char* file, char size) {
+        return [=](const Copy& copy) {
+            converted(copy);
+            fs::permissions(copy.tmp.path() / file, fs::perms(0444));  // the owner's bit decides, also for root
+            copy.setWarningSize(size);
+        };
+    };
+    const Case cases[] = {
+        {kMotor, [](const Copy&) {}, 0, "Project converted successfully.\n"},
+        {{"single", "D:\\nerak\\sensor.zat", "sensor"}, converted, 0, nullptr},
+        {{"multiple", "D:\\tree", "tree", "--family", "Quarix RISC engine"}, [](const Copy&) {}, 0, nullptr},
+        {kMotor, [](const Copy& c) { fs::create_directories(c.tmp.path() / "quarix/motor.krp"); }, 1,
+         "Error saving to KOR project file.\n"},
+        {kMotor, [](const Copy& c) { fs::create_directories(c.tmp.path() / "quarix/motor.krs"); }, 1,
+         "Error creating workspace.\n"},
+        {kMotor, [&](const Copy& c) { converted(c), fs::create_directory(c.tmp.path() / "quarix/motor.krp.bak"); },
+         1, nullptr},
+        {kMotor, readOnly("quarix/motor.krp", '3'), 1, "Error saving to KOR project file.\n"},
+        {kMotor, readOnly("quarix/motor.krs", '4'), 1, "Error creating workspace.\n"},
+    };
+    for (const Case& c : cases) {
+        Copy real, dry;
+        c.prepare(real);
+        c.prepare(dry);
+        const auto before = snapshot(dry.tmp.path());
+        const auto krs = fs::is_regular_file(real.tmp.path() / "quarix/motor.krs") ? real.tmp.read("quarix/motor.krs") : "";
+        const CliRun realRun = real.run(c.command);
+        const CliRun dryRun = dry.run(c.command, {"--dry-run"});
+        EXPECT_EQ(realRun.exitCode, c.exitCode) << c.command[1] << realRun.err;
+        EXPECT_EQ(realRun.out, c.out != nullptr ? c.out : realRun.out);
+        EXPECT_EQ(dryRun.exitCode, realRun.exitCode) << c.command[1];
+        EXPECT_EQ(dryRun.out, realRun.out) << c.command[1];
+        EXPECT_EQ(snapshot(dry.tmp.path()), before) << c.command[1] << ": the dry run changed the folder";
+        EXPECT_EQ(krs.empty() ? krs : real.tmp.read("quarix/motor.krs"), krs) << "a failed run keeps the workspace";
     }
 }
 
-TEST_F(SafeReplacementTest, AProjectWithTheLongestNameConvertsAgain) {
-    // D:\a\ and a name of 255 bytes: the longest path the system takes.
-    const std::string title(251, 'm');
-    fs::create_directories(tmp.path() / "a");
-    fs::rename(tmp.path() / "quarix/motor.zat", tmp.path() / "a" / (title + ".zat"));
-    const Args convert = test::onDriveD(tmp.path(), {"multiple", "D:\\a", "all", "--family", "Quarix RISC engine"});
-    ASSERT_EQ(runCli(convert).exitCode, 0);
-    const std::string first = tmp.read("a/" + title + ".krp");
-
-    // The second conversion through the driver, to see what it tells about the backup.
-    resetDriveMap();
-    mapDrive('D', tmp.path().string());
-    test::RecordingTextDisplay notices;
-    ConversionRequest request = multipleRequest("D:\\a", "all", "Quarix RISC engine");
-    request.notices = &notices;
-    ConversionDriver driver(request);
-    driver.run();
-    resetDriveMap();
-    EXPECT_EQ(driver.summary().converted, 1);
+TEST(SafeReplacementTest, AProjectWithTheLongestNameConvertsAgain) {
+    Copy copy;
+    const std::string title(251, 'm');  // D:\a\ and a name of 255 bytes: the longest path taken
+    fs::create_directories(copy.tmp.path() / "a");
+    fs::rename(copy.tmp.path() / "quarix/motor.zat", copy.tmp.path() / "a" / (title + ".zat"));
+    const Args convert = {"multiple", "D:\\a", "all", "--family", "Quarix RISC engine"};
+    ASSERT_EQ(copy.run(convert).exitCode, 0);
+    const std::string first = copy.tmp.read("a/" + title + ".krp");
     const std::string backup = title.substr(0, 242) + "~930ab22b.bak";  // 255 bytes
-    EXPECT_EQ(tmp.read("a/" + backup), first);
-    EXPECT_NE(notices.text().find("kept as D:\\a\\" + backup), std::string::npos) << notices.text();
-
-    ASSERT_EQ(runCli(convert).exitCode, 0) << "and every later one";
-    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path() / "a"), fs::directory_iterator()), 5)
+    EXPECT_NE(copy.run(convert).err.find("kept as D:\\a\\" + backup), std::string::npos);
+    EXPECT_EQ(copy.tmp.read("a/" + backup), first);
+    ASSERT_EQ(copy.run(convert).exitCode, 0) << "and every later one";
+    EXPECT_EQ(std::distance(fs::directory_iterator(copy.tmp.path() / "a"), fs::directory_iterator()), 5)
         << "the project, its .krp and one backup, the workspace and its backup";
 }
 
-// Runs zat2kor as a child that gave up root for the user nobody.
-CliRun runAsNobody(const Args& args) {
-    test::TempFolder capture;
-    // The user nobody keeps its locks in a folder of its own: it may not use root's.
-    test::TempFolder runtime;
-    if (chown(runtime.path().c_str(), kNobody, kNobody) != 0) return {};
-    const std::string outPath = (capture.path() / "out").string();
-    const std::string errPath = (capture.path() / "err").string();
-    std::vector<std::string> copies = args;
-    std::string program = Z2K_CLI_PATH;
-    std::vector<char*> argv{program.data()};
-    for (std::string& arg : copies) argv.push_back(arg.data());
-    argv.push_back(nullptr);
+TEST(SafeReplacementTest, AnotherUsersFilesAreReplacedOnlyAsTheyMayBe) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act for the user nobody";
+    Copy copy;
+    ASSERT_EQ(copy.run(kMotor).exitCode, 0);
+    const fs::path krp = copy.tmp.path() / "quarix/motor.krp";
+    ASSERT_EQ(chown(krp.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(chmod(krp.c_str(), 06777), 0);
+    copy.setWarningSize('3');
+    ASSERT_EQ(copy.run(kMotor).exitCode, 0);
+    struct stat replaced {};
+    ASSERT_EQ(stat(krp.c_str(), &replaced), 0);
+    EXPECT_EQ(replaced.st_mode & 07777, 0777u) << "the owner stays, the set-id bits go";
+    EXPECT_EQ(replaced.st_uid, kNobody);
 
-    const pid_t child = fork();
-    if (child < 0) return {};
-    if (child == 0) {
-        // The output files are opened while still root; the descriptors stay usable.
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(121);
-        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(123);
-        setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
-        execv(argv[0], argv.data());
-        _exit(122);
-    }
-    int status = 0;
-    if (waitpid(child, &status, 0) != child) return {};
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = test::readBytes(outPath);
-    run.err = test::readBytes(errPath);
-    return run;
-}
+    // nobody may read the project but not write in its folder: the earlier files stay whole.
+    const std::string previous = copy.krp(), workspace = copy.tmp.read("quarix/motor.krs");
+    fs::permissions(copy.tmp.path(), fs::perms(0755));
+    fs::permissions(copy.tmp.path() / "quarix", fs::perms(0555));
+    copy.setWarningSize('4');
+    const CliRun denied = copy.run(kMotor, {}, true);
+    EXPECT_EQ(denied.exitCode, 1) << denied.err;
+    EXPECT_EQ(denied.out, "Error saving to KOR project file.\n");
+    EXPECT_EQ(copy.krp(), previous);
+    EXPECT_EQ(copy.tmp.read("quarix/motor.krs"), workspace);
+    EXPECT_EQ(copy.quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak", "motor.krs",
+                                                         "motor.krs.bak"}));
 
-TEST_F(SafeReplacementTest, AFailedWriteLeavesThePreviousProjectIntact) {
-    if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to the user nobody";
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    const std::string previous = krp();
-    const std::string previousWorkspace = tmp.read("quarix/motor.krs");
-    setWarningSize("3");
-
-    // The child may read the project but not write in its folder.
-    fs::permissions(tmp.path(), fs::perms(0755));
-    fs::permissions(tmp.path() / "quarix", fs::perms(0555));
-    const CliRun run = runAsNobody(command());
-    fs::permissions(tmp.path() / "quarix", fs::perms(0755));
-
-    EXPECT_EQ(run.exitCode, 1) << run.err;
-    EXPECT_EQ(run.out, "Error saving to KOR project file.\n");
-    EXPECT_EQ(krp(), previous);
-    EXPECT_EQ(tmp.read("quarix/motor.krs"), previousWorkspace);
-    EXPECT_EQ(quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krs"}))
-        << "no backup and no temporary file";
-
-    // The same conversion as root goes through.
-    const CliRun again = runCli(command());
-    EXPECT_EQ(again.exitCode, 0);
-    EXPECT_NE(krp().find("-ws=3"), std::string::npos);
-    EXPECT_EQ(tmp.read("quarix/motor.krp.bak"), previous);
-}
-
-TEST_F(SafeReplacementTest, AnOlderBackupOfAnotherUserInAStickyFolderStopsDryAndRealRunsAlike) {
-    if (geteuid() != 0) GTEST_SKIP() << "needs root to drop to the user nobody";
-    ASSERT_EQ(runCli(command()).exitCode, 0);
-    ASSERT_EQ(runCli(command()).exitCode, 0);  // root's motor.krp.bak
-    const std::string previous = krp();
-    fs::permissions(tmp.path(), fs::perms(0755));
-    fs::permissions(tmp.path() / "quarix", fs::perms(01777));
-    ASSERT_EQ(chown((tmp.path() / "quarix/motor.krp").c_str(), kNobody, kNobody), 0);
+    // In a sticky folder an older backup of root stops nobody's dry and real runs alike.
+    fs::permissions(copy.tmp.path() / "quarix", fs::perms(01777));
+    ASSERT_EQ(chown((copy.tmp.path() / "quarix/motor.krp.bak").c_str(), 0, 0), 0);
     for (const Args& extra : {Args{"--dry-run"}, Args{}}) {
-        const CliRun run = runAsNobody(command(extra));
+        const CliRun run = copy.run(kMotor, extra, true);
         EXPECT_EQ(run.exitCode, 1) << run.err;
         EXPECT_NE(run.err.find("motor.krp: the earlier file cannot be kept as its backup: Operation not permitted"),
                   std::string::npos)
             << run.err;
-        EXPECT_EQ(krp(), previous);
+        EXPECT_EQ(copy.krp(), previous);
     }
 }
 
