@@ -1,15 +1,68 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "ZatTestProject.h"
 #include "platform/CodePage.h"
 #include "support/TestSupport.h"
 #include "zat/ZatProjectReader.h"
 
 namespace z2k::test {
 namespace {
+
+// A small ZAT project, section by section: the configurations Debug and Release, the build phases
+// Compiler (bSystem 0) and Linker (bSystem 1), two file groups (only "C source file" has a
+// BUILD_FILE_ORDER_ recordset) and one custom phase "Stamp" with its environment.
+struct ZatTestProject {
+    std::vector<std::pair<std::string, std::vector<std::string>>> sections = {
+        {"DATABASE_VERSION", {R"("1.0" )"}},
+        {"PROJECT_DETAILS", {R"("D:\p\demo.zat" "D:\p" "Vantrel" "Quarix RISC engine" 1 )"}},
+        {"INFORMATION", {R"("demo project" )"}},
+        {"PROJECT_TOOLS", {R"("Vantrel QX C Compiler" 1 0 "5.1" "Compiler" "C" "" "" 0 "qxc.exe" 0 )"}},
+        {"EDITOR", {R"(1 "Ed" "ed.exe" "-a" "-b" )"}},
+        {"SCRAP", {}},
+        {"EXTERNAL_EVENTS", {}},
+        {"GENERAL_TOOLS", {R"~(0 1 1 0 "$(FILE)" "$(FILE) $(LINE)" "ed.exe" "Ed" )~"}},
+        {"PROJECT_BUILDER_DETAILS", {R"("C:\ZAT" )"}},
+        {"FILE_GROUPS", {R"("C source file" "TEXT" )", R"("Object file" "BIN" )"}},
+        {"EXTENSIONS", {R"("C source file" "c" 1 )", R"("Object file" "obj" 1 )"}},
+        {"PROJECT_FILES", {R"("D:\p\main.c" "User" 1 )", R"("D:\p\util.c" "User" 2 )"}},
+        {"CURRENT_CONFIGURATION", {R"("Debug" )"}},
+        {"BUILD_PHASES", {R"("Compiler" 0 0 0 "" 1 0 0 )", R"("Linker" 1 0 0 "" 1 0 0 )"}},
+        {"BUILD_ORDER", {R"("Compiler" 1 )", R"("Linker" 1 )"}},
+        {"CONFIGURATIONS", {R"("Debug" "D:\p\Debug" )", R"("Release" "D:\p\Release" )"}},
+        {"DEPENDENCIES_Debug_Compiler", {R"(1 "D:\p\main.h" )"}},
+        {"DEPENDENCIES_Release_Compiler", {}},
+        {"OPTIONS_Debug_Compiler", {"0 \"-deb\t-cp=qx2\" 0 ", R"(2 "-def=^"X^"" 1 )"}},
+        {"OPTIONS_Debug_Linker", {R"(0 "-deb" 0 )"}},
+        {"OPTIONS_Release_Compiler", {R"(0 "-op=1" 0 )"}},
+        {"OPTIONS_Release_Linker", {}},
+        {"OUTPUT_FILES_Debug_Compiler", {R"~(1 "$(FILE).obj" 1 )~"}},
+        {"OUTPUT_FILES_Release_Compiler", {R"~(1 "$(FILE).obj" 1 )~", R"~(2 "$(FILE).obj" 0 )~"}},
+        {"BUILD_FILE_ORDER_C source file", {R"("Compiler" 1 )", R"("Stamp" 0 )"}},
+        {"SYSTEM_PHASES", {R"("Compiler" "C" 1 0 1 )"}},
+        {"CUSTOM_PHASES", {R"("Stamp" "stamp.exe" "D:\p" 0 "C source file" 1 )"}},
+        {"ENVIRONMENT_Stamp", {R"("FORMAT" "YYMMDD" )"}},
+    };
+    void set(const std::string& name, std::vector<std::string> records) {
+        auto found = std::find_if(sections.begin(), sections.end(), [&](const auto& s) { return s.first == name; });
+        if (found == sections.end()) found = sections.insert(sections.end(), {name, {}});
+        found->second = std::move(records);
+    }
+    void remove(const std::string& name) {
+        std::erase_if(sections, [&](const auto& s) { return s.first == name; });
+    }
+    std::string text() const {
+        std::string text = "[ZATDBVersion]\r\n1.0\r\n";
+        for (const auto& [name, records] : sections) {
+            text += "[" + name + "]\r\n";
+            for (const std::string& record : records) text += record + "\r\n";
+        }
+        return text + "[END]\r\n";
+    }
+};
 
 class ZatProjectReaderTest : public ::testing::Test {
   protected:
