@@ -142,7 +142,7 @@ std::string ReportWriter::json(const ConversionReport& report, std::string_view 
         out += "\n      ";
         appendField(out, "project", project.project);
         appendField(out, "korProject", project.korProject);
-        appendField(out, "result", ReportResultName(project.result), true);
+        appendField(out, "result", reportResultName(project.result), true);
         out += ",\n      \"counts\": {";
         appendCount(out, "converted", project.converted);
         appendCount(out, "other", project.other);
@@ -176,7 +176,7 @@ std::string ReportWriter::text(const ConversionReport& report, bool dryRun) {
         out += "\n  KOR project: ";
         out += project.korProject;
         out += "\n  Result: ";
-        out += ReportResultName(project.result);
+        out += reportResultName(project.result);
         out += "\n  Options: " + std::to_string(project.converted) + " converted, " +
                std::to_string(project.other) + " carried over unconverted (OTHER), " +
                std::to_string(project.dropped) + " dropped\n";

@@ -210,22 +210,50 @@ void ConversionDriver::runSingle() {
     reportNotices();
 }
 
-void ConversionDriver::runMultiple() {
+std::vector<std::string> ConversionDriver::searchProjects() {
     std::vector<std::string> found;
-    int count = 0;
-
-    progressReset(request_.overallProgress);
-    textReplace(request_.results, "Searching for ZAT projects...");
-    textClear(request_.status);
-
-    const std::string directory = GetParentDirectory(request_.workspacePath);
     ProjectSearch search(request_.alerts);
-    search.find(directory, std::string("*") + kZatExtension, 1, found);
+    search.find(GetParentDirectory(request_.workspacePath), std::string("*") + kZatExtension,
+                SearchDepth::Subfolders, found);
     summary_.found = static_cast<int>(found.size());
     for (const std::string& path : found) runFiles_.addInput(path);
     for (const SkippedEntry& entry : search.skipped())
         summary_.skipped.push_back((entry.folder ? "folder " : "file ") + entry.path + ": " + entry.reason);
+    return found;
+}
 
+bool ConversionDriver::convertMatching(const std::string& path) {
+    bool converted = false;
+    ++summary_.matched;
+    textAppend(request_.results, "Converting project " + path + "...");
+    std::string krpPath;
+    switch (convertProject(path, krpPath)) {
+        case ProjectResult::Converted:
+            convertedProjects_.push_back(krpPath);
+            converted = true;
+            textAppend(request_.results, "Project converted.");
+            break;
+        case ProjectResult::ReadFailed:
+            textAppend(request_.results, "Error reading ZAT project file " + path);
+            break;
+        case ProjectResult::TranslateFailed:
+            textAppend(request_.results, "Error converting project information for " + path);
+            break;
+        case ProjectResult::WriteFailed:
+            textAppend(request_.results, "Error saving to KOR project file " + path);
+            break;
+    }
+    reportProblem(projectProblem_);
+    reportNotices();
+    return converted;
+}
+
+void ConversionDriver::runMultiple() {
+    int count = 0;
+    progressReset(request_.overallProgress);
+    textReplace(request_.results, "Searching for ZAT projects...");
+    textClear(request_.status);
+    const std::vector<std::string> found = searchProjects();
     if (found.empty()) {
         textAppend(request_.results, "No projects found to convert.");
         textClear(request_.status);
@@ -243,27 +271,7 @@ void ConversionDriver::runMultiple() {
         if (cancelRequested(request_)) break;
 
         if (familyRead.cpuFamily == request_.cpuFamily) {
-            ++summary_.matched;
-            textAppend(request_.results, "Converting project " + path + "...");
-            std::string krpPath;
-            switch (convertProject(path, krpPath)) {
-                case ProjectResult::Converted:
-                    convertedProjects_.push_back(krpPath);
-                    ++count;
-                    textAppend(request_.results, "Project converted.");
-                    break;
-                case ProjectResult::ReadFailed:
-                    textAppend(request_.results, "Error reading ZAT project file " + path);
-                    break;
-                case ProjectResult::TranslateFailed:
-                    textAppend(request_.results, "Error converting project information for " + path);
-                    break;
-                case ProjectResult::WriteFailed:
-                    textAppend(request_.results, "Error saving to KOR project file " + path);
-                    break;
-            }
-            reportProblem(projectProblem_);
-            reportNotices();
+            count += convertMatching(path) ? 1 : 0;
         } else if (!familyRead.project) {
             // A project whose family could not be learned is skipped without a results line, but
             // never without a word on why it could not be read.

@@ -41,6 +41,10 @@ class ConversionDriver {
     ProjectResult convertStages(const std::string& zatPath, std::string& krpPath, ProjectReport& reported);
     void runSingle();
     void runMultiple();
+    // The projects found below the workspace's folder, each recorded as an input of the run.
+    std::vector<std::string> searchProjects();
+    // Converts one project of the family asked for and says how it went; true when converted.
+    bool convertMatching(const std::string& path);
     // Appends a line to the problems display, unless it is empty.
     void reportProblem(const std::string& line);
     // Shows the notices held for the project just converted, one line each.

@@ -22,7 +22,7 @@ bool hostNameHasExtension(std::string_view name, std::string_view extension) {
 
 }  // namespace
 
-void ProjectSearch::find(std::string_view directory, std::string_view pattern, int recurse,
+void ProjectSearch::find(std::string_view directory, std::string_view pattern, SearchDepth recurse,
                          std::vector<std::string>& list) {
     const std::string patternExtension = GetExtension(pattern);
     walk(directory, patternExtension, recurse, 0, list);
@@ -34,7 +34,7 @@ void ProjectSearch::skip(bool folder, std::string path, std::string reason) {
     skipped_.push_back(SkippedEntry{folder, std::move(path), std::move(reason)});
 }
 
-void ProjectSearch::walk(std::string_view directory, std::string_view patternExtension, int recurse,
+void ProjectSearch::walk(std::string_view directory, std::string_view patternExtension, SearchDepth recurse,
                          int depth, std::vector<std::string>& list) {
     if (depth >= kMaxDepth) return;
 
@@ -51,7 +51,7 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
     if (!visited_.emplace(listing.device, listing.inode).second) return;
 
     for (const DirectoryEntry& entry : listing.unnamed) {
-        if (entry.attributes == kAttributeDirectory && recurse != 0) {
+        if (entry.attributes == kAttributeDirectory && recurse == SearchDepth::Subfolders) {
             skip(true, base + entry.name, problemText(entry.nameProblem));
         } else if (entry.regularFile && hostNameHasExtension(entry.name, patternExtension)) {
             skip(false, base + entry.name, problemText(entry.nameProblem));
@@ -61,7 +61,7 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
     for (const DirectoryEntry& entry : listing.entries) {
         // Only a plain folder is entered: one that is also hidden, read-only or a link is not.
         if (entry.attributes == kAttributeDirectory) {
-            if (entry.name != "." && entry.name != ".." && recurse != 0) {
+            if (entry.name != "." && entry.name != ".." && recurse == SearchDepth::Subfolders) {
                 walk(base + entry.name, patternExtension, recurse, depth + 1, list);
             }
         } else if (entry.regularFile && equalsIgnoreCase(GetExtension(entry.name), patternExtension)) {

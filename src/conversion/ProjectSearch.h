@@ -19,16 +19,19 @@ struct SkippedEntry {
     std::string reason;
 };
 
+// Whether the search descends below the folder it is given.
+enum class SearchDepth { FolderOnly, Subfolders };
+
 class ProjectSearch {
   public:
     // alerts receives the "Error" box of each folder that is skipped (may be null).
     explicit ProjectSearch(Alerts* alerts) : alerts_(alerts) {}
 
     // Appends to list (not emptied first) the full path of every regular file below directory
-    // whose extension equals the pattern's, ignoring case. Descends (when recurse is non-zero)
+    // whose extension equals the pattern's, ignoring case. Descends (with Subfolders)
     // only into entries that are exactly a plain directory, at most 50 levels deep, and into each
     // folder once, however many paths lead to it.
-    void find(std::string_view directory, std::string_view pattern, int recurse,
+    void find(std::string_view directory, std::string_view pattern, SearchDepth recurse,
               std::vector<std::string>& list);
 
     // Every folder that could not be searched and every project file that could not be named, in
@@ -38,7 +41,7 @@ class ProjectSearch {
     static constexpr int kMaxDepth = 50;
 
   private:
-    void walk(std::string_view directory, std::string_view patternExtension, int recurse, int depth,
+    void walk(std::string_view directory, std::string_view patternExtension, SearchDepth recurse, int depth,
               std::vector<std::string>& list);
     void skip(bool folder, std::string path, std::string reason);
 

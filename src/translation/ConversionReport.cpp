@@ -22,7 +22,7 @@ void addOutcomes(ProjectReport& project, std::string_view configuration, std::st
     }
 }
 
-const char* ReportResultName(ReportResult result) {
+const char* reportResultName(ReportResult result) {
     switch (result) {
         case ReportResult::Pending:
             return "pending";

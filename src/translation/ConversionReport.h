@@ -55,6 +55,6 @@ class ConversionReport {
 };
 
 // "pending", "converted", "read-failed", "translate-failed", "write-failed".
-const char* ReportResultName(ReportResult result);
+const char* reportResultName(ReportResult result);
 
 }  // namespace z2k

@@ -26,7 +26,7 @@ class ProjectSearchTest : public ::testing::Test {
   protected:
     void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
 
-    Paths find(std::string_view directory, int recurse = 1, std::string_view pattern = "*.zat") {
+    Paths find(std::string_view directory, SearchDepth recurse = SearchDepth::Subfolders, std::string_view pattern = "*.zat") {
         Paths list;
         ProjectSearch(&alerts).find(directory, pattern, recurse, list);
         return list;
@@ -66,7 +66,7 @@ TEST_F(ProjectSearchTest, FindsMatchesInEnumerationOrderAndEntersOnlyPlainFolder
                             "D:\\t\\zz.zat"};
     EXPECT_EQ(find("D:\\t"), expected);
     EXPECT_EQ(find("D:\\t\\"), expected) << "a trailing backslash gets no second one";
-    EXPECT_EQ(find("D:\\t", 0, "any.ZaT"), (Paths{"D:\\t\\a.zat", "D:\\t\\B.ZAT", "D:\\t\\c.Zat",
+    EXPECT_EQ(find("D:\\t", SearchDepth::FolderOnly, "any.ZaT"), (Paths{"D:\\t\\a.zat", "D:\\t\\B.ZAT", "D:\\t\\c.Zat",
                                                   "D:\\t\\file-link.zat", "D:\\t\\zz.zat"}))
         << "without recursion only the top folder; only the pattern's extension counts";
     EXPECT_TRUE(alerts.alerts.empty());
@@ -93,7 +93,7 @@ TEST_F(ProjectSearchTest, SearchesFiftyLevelsAndNoDeeper) {
 
 TEST_F(ProjectSearchTest, AFolderThatCannotBeEnumeratedShowsTheErrorBox) {
     Paths list = {"kept"};
-    ProjectSearch(&alerts).find("D:\\gone", "*.zat", 1, list);
+    ProjectSearch(&alerts).find("D:\\gone", "*.zat", SearchDepth::Subfolders, list);
     EXPECT_EQ(list, (Paths{"kept"}));
     ASSERT_EQ(alerts.alerts.size(), 1u);
     EXPECT_EQ(alerts.alerts[0].text, "D:\\gone: " + errorDescription(ENOENT));
