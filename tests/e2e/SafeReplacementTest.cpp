@@ -17,9 +17,6 @@
 #include <vector>
 
 #include "cli/CliRunner.h"
-#include "conversion/ConversionDriver.h"
-#include "platform/CodePage.h"
-#include "platform/HostPaths.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -83,15 +80,6 @@ TEST(SafeReplacementTest, EachConversionKeepsThePreviousResultAsBackupUnlessTold
     EXPECT_EQ(copy.quarixFiles(),
               (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak", "motor.krs", "motor.krs.bak"}));
 
-    // A request as the window forms it keeps backups too.
-    setActiveCodePage(CodePage::SingleByte);
-    mapDrive('D', copy.tmp.path().string());
-    ConversionRequest request;
-    request.zatProjectPath = "D:\\quarix\\motor.zat";
-    request.workspacePath = "D:\\quarix\\motor";
-    ConversionDriver(request).run();
-    unmapDrive('D');
-    EXPECT_NE(copy.tmp.read("quarix/motor.krp.bak").find("-ws=4"), std::string::npos);
 }
 
 TEST(SafeReplacementTest, OnlyRegularFilesAreRead) {
