@@ -10,7 +10,7 @@ namespace z2k {
 
 // Which ZAT link tool gives the options of the one KOR linker.
 struct LinkerChoice {
-    std::string tool;     // the ZAT tool chosen; empty for a family that is neither
+    std::string tool;         // the ZAT tool chosen; empty for a family that is neither
     bool useDefault = false;  // its default options, not those of its rows
 };
 

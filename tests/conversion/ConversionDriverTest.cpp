@@ -59,8 +59,11 @@ class ConversionDriverTest : public ::testing::Test {
 TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
     enum Fault { None, Unreadable, DuplicateExtension, BlockedProject, BlockedWorkspace };
     const std::pair<Fault, Positions> cases[] = {
-        {None, {25, 50, 66, 100}},   {Unreadable, {25, 0}},           {DuplicateExtension, {25, 50, 0}},
-        {BlockedProject, {25, 50, 66, 0}}, {BlockedWorkspace, {25, 50, 66, 100}},
+        {None, {25, 50, 66, 100}},
+        {Unreadable, {25, 0}},
+        {DuplicateExtension, {25, 50, 0}},
+        {BlockedProject, {25, 50, 66, 0}},
+        {BlockedWorkspace, {25, 50, 66, 100}},
     };
     for (const auto& [fault, positions] : cases) {
         fs::remove_all(tmp.path() / "p");
@@ -73,7 +76,8 @@ TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
         projectProgress.positions.clear();
         run(singleRequest("D:\\p\\a", "w.krs"));
         EXPECT_EQ(projectProgress.positions, positions) << results.text();
-        const std::string details = "\"w\" \"D:\\p\" \"D:\\p\\w.krs\" \"Quarix RISC engine\" \"Vantrel Quarix Standard\"";
+        const std::string details =
+            "\"w\" \"D:\\p\" \"D:\\p\\w.krs\" \"Quarix RISC engine\" \"Vantrel Quarix Standard\"";
         EXPECT_EQ(fault == None, fs::is_regular_file(tmp.path() / "p/w.krs") &&
                                      tmp.read("p/w.krs").find(details) != std::string::npos);
     }
@@ -94,13 +98,14 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     writeZat("m/e.zat", lower);
     writeZat("m/f.zat", nerak);
     const ConversionSummary summary = run(multipleRequest("D:\\m", "ws", "Quarix RISC engine"));
-    EXPECT_EQ(results.text(),
-              "Searching for ZAT projects...\r\n"
-              "Converting project D:\\m\\a.zat...\r\nError reading ZAT project file D:\\m\\a.zat\r\n"
-              "Converting project D:\\m\\b.zat...\r\nError converting project information for D:\\m\\b.zat\r\n"
-              "Converting project D:\\m\\c.zat...\r\nError saving to KOR project file D:\\m\\c.zat\r\n"
-              "Converting project D:\\m\\d\\d.zat...\r\nProject converted.\r\n"
-              "1 project(s) converted successfully.");
+    EXPECT_EQ(
+        results.text(),
+        "Searching for ZAT projects...\r\n"
+        "Converting project D:\\m\\a.zat...\r\nError reading ZAT project file D:\\m\\a.zat\r\n"
+        "Converting project D:\\m\\b.zat...\r\nError converting project information for D:\\m\\b.zat\r\n"
+        "Converting project D:\\m\\c.zat...\r\nError saving to KOR project file D:\\m\\c.zat\r\n"
+        "Converting project D:\\m\\d\\d.zat...\r\nProject converted.\r\n"
+        "1 project(s) converted successfully.");
     EXPECT_EQ(overallProgress.positions, (Positions{0, 16, 32, 48, 64, 80, 96, 100}));
     EXPECT_EQ(problems.events.size(), 2u) << "the read and the write failure say why";
     EXPECT_EQ(summary.found, 6);
@@ -111,8 +116,9 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     fs::remove(tmp.path() / "m/d/d.krp");
     run(singleRequest("D:\\m\\d\\d.zat", "w"));
     EXPECT_EQ(tmp.read("m/d/d.krp"), converted);
-    EXPECT_NE(tmp.read("m/ws.krs").find("[PROJECTS]\r\n\"d\" \"D:\\m\\d\" \"D:\\m\\d\\d.krp\" \r\n[LAST_PROJECT]"),
-              std::string::npos);
+    EXPECT_NE(
+        tmp.read("m/ws.krs").find("[PROJECTS]\r\n\"d\" \"D:\\m\\d\" \"D:\\m\\d\\d.krp\" \r\n[LAST_PROJECT]"),
+        std::string::npos);
 }
 
 TEST_F(ConversionDriverTest, TheWorkspaceNeverReplacesTheProjectThroughAnotherDriveLetter) {
@@ -124,8 +130,9 @@ TEST_F(ConversionDriverTest, TheWorkspaceNeverReplacesTheProjectThroughAnotherDr
     run(r);
     unmapDrive('E');
     EXPECT_EQ(results.text(), "Error creating workspace.");
-    EXPECT_EQ(problems.events,
-              (std::vector<std::string>{"append:E:\\p\\w.krs would replace D:\\p\\w.krs, an input of this run"}));
+    EXPECT_EQ(
+        problems.events,
+        (std::vector<std::string>{"append:E:\\p\\w.krs would replace D:\\p\\w.krs, an input of this run"}));
     EXPECT_EQ(tmp.read("p/w.krs"), before);
 }
 

@@ -26,7 +26,8 @@ class ProjectSearchTest : public ::testing::Test {
   protected:
     void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
 
-    Paths find(std::string_view directory, SearchDepth recurse = SearchDepth::Subfolders, std::string_view pattern = "*.zat") {
+    Paths find(std::string_view directory, SearchDepth recurse = SearchDepth::Subfolders,
+               std::string_view pattern = "*.zat") {
         Paths list;
         ProjectSearch(&alerts).find(directory, pattern, recurse, list);
         return list;
@@ -66,8 +67,9 @@ TEST_F(ProjectSearchTest, FindsMatchesInEnumerationOrderAndEntersOnlyPlainFolder
                             "D:\\t\\zz.zat"};
     EXPECT_EQ(find("D:\\t"), expected);
     EXPECT_EQ(find("D:\\t\\"), expected) << "a trailing backslash gets no second one";
-    EXPECT_EQ(find("D:\\t", SearchDepth::FolderOnly, "any.ZaT"), (Paths{"D:\\t\\a.zat", "D:\\t\\B.ZAT", "D:\\t\\c.Zat",
-                                                  "D:\\t\\file-link.zat", "D:\\t\\zz.zat"}))
+    EXPECT_EQ(
+        find("D:\\t", SearchDepth::FolderOnly, "any.ZaT"),
+        (Paths{"D:\\t\\a.zat", "D:\\t\\B.ZAT", "D:\\t\\c.Zat", "D:\\t\\file-link.zat", "D:\\t\\zz.zat"}))
         << "without recursion only the top folder; only the pattern's extension counts";
     EXPECT_TRUE(alerts.alerts.empty());
 }

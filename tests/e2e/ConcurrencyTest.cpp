@@ -32,14 +32,21 @@ class ConcurrencyTest : public ::testing::Test {
         ASSERT_NE(zat.find(kInformation), std::string::npos);
     }
     fs::path file(const char* extension) const {
-        return tmp.path() / "quarix" / (std::string(extension) == "krs" ? "ws.krs" : std::string("motor.") + extension);
+        return tmp.path() / "quarix" /
+               (std::string(extension) == "krs" ? "ws.krs" : std::string("motor.") + extension);
     }
 
     // Starts zat2kor with its output in a file; with a gate (a pipe), only once the parent closes
     // the gate's write end. Returns the process id.
     pid_t startConverter(const std::string& name, const int* gate = nullptr) {
-        std::vector<std::string> args = {Z2K_CLI_PATH, "single", "--drive", "D=" + tmp.path().string(),
-                                         "--code-page", "single", "D:\\quarix\\motor.zat", "ws"};
+        std::vector<std::string> args = {Z2K_CLI_PATH,
+                                         "single",
+                                         "--drive",
+                                         "D=" + tmp.path().string(),
+                                         "--code-page",
+                                         "single",
+                                         "D:\\quarix\\motor.zat",
+                                         "ws"};
         std::vector<char*> argv;
         for (std::string& arg : args) argv.push_back(arg.data());
         argv.push_back(nullptr);
@@ -77,7 +84,8 @@ TEST_F(ConcurrencyTest, TwoConvertersAtOnceLeaveTheFileOfOneConversion) {
     const std::string krp = readBytes(file("krp")), krs = readBytes(file("krs"));
     ASSERT_NE(krp.find(kInformation), std::string::npos);
     for (int round = 0; round < kRounds && !HasFailure(); ++round) {
-        replaceWhole(file("krp"), "[ZATDBVersion]\r\n2.0\r\n[STALE]\r\n[END]\r\n");  // neither result nor empty
+        replaceWhole(file("krp"),
+                     "[ZATDBVersion]\r\n2.0\r\n[STALE]\r\n[END]\r\n");  // neither result nor empty
         int gate[2];
         ASSERT_EQ(pipe(gate), 0);
         const pid_t first = startConverter("first", gate), second = startConverter("second", gate);
@@ -101,7 +109,8 @@ TEST_F(ConcurrencyTest, AReaderSeesTheOldOrTheNewFileWhole) {
     ASSERT_EQ(finish(startConverter("new")), 0);
     const std::string newKrp = readBytes(file("krp"));
     std::string oldZat = zat;
-    oldZat.replace(oldZat.find(kInformation), std::string(kInformation).size(), "Motor controller, old board");
+    oldZat.replace(oldZat.find(kInformation), std::string(kInformation).size(),
+                   "Motor controller, old board");
     replaceWhole(file("zat"), oldZat);
     ASSERT_EQ(finish(startConverter("old")), 0);
     const std::string oldKrp = readBytes(file("krp"));

@@ -86,7 +86,8 @@ TEST_F(ExampleConversionTest, SingleProjectsOfBothFamilies) {
         const CliRun run = convert({"single", zat, c[2]});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out, "Project converted successfully.\n");
-        EXPECT_EQ(run.err, zat + ": " + c[3] + " options carried over unconverted, 0 dropped; see --report\n");
+        EXPECT_EQ(run.err,
+                  zat + ": " + c[3] + " options carried over unconverted, 0 dropped; see --report\n");
         expectWritten({{c[0] + "/" + c[1] + ".krp", golden(c[1] + ".krp")},
                        {c[0] + "/" + c[1] + ".krs", golden(c[1] + ".krs")}});
         before = snapshot();

@@ -34,7 +34,8 @@ std::map<std::string, std::pair<std::string, fs::file_time_type>> snapshot(const
     std::map<std::string, std::pair<std::string, fs::file_time_type>> tree;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         tree[fs::relative(entry.path(), folder).string()] = {
-            entry.is_directory() ? "<dir>" : test::readBytes(entry.path()), fs::last_write_time(entry.path())};
+            entry.is_directory() ? "<dir>" : test::readBytes(entry.path()),
+            fs::last_write_time(entry.path())};
     return tree;
 }
 
@@ -56,7 +57,8 @@ struct Copy {
     }
     std::set<std::string> quarixFiles() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(tmp.path() / "quarix")) names.insert(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(tmp.path() / "quarix"))
+            names.insert(entry.path().filename());
         return names;
     }
     std::string krp() const { return tmp.read("quarix/motor.krp"); }
@@ -77,9 +79,8 @@ TEST(SafeReplacementTest, EachConversionKeepsThePreviousResultAsBackupUnlessTold
     ASSERT_EQ(copy.run(kMotor, {"--no-backup"}).exitCode, 0);
     EXPECT_NE(copy.krp().find("-ws=4"), std::string::npos);
     EXPECT_EQ(copy.tmp.read("quarix/motor.krp.bak"), first) << "a run without backups leaves the earlier one";
-    EXPECT_EQ(copy.quarixFiles(),
-              (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak", "motor.krs", "motor.krs.bak"}));
-
+    EXPECT_EQ(copy.quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak",
+                                                         "motor.krs", "motor.krs.bak"}));
 }
 
 TEST(SafeReplacementTest, OnlyRegularFilesAreRead) {
@@ -125,7 +126,8 @@ TEST(SafeReplacementTest, FailuresAndDryRunsEndAsARealRunAndChangeNothing) {
     const auto readOnly = [&](const char* file, char size) {
         return [=](const Copy& copy) {
             converted(copy);
-            fs::permissions(copy.tmp.path() / file, fs::perms(0444));  // the owner's bit decides, also for root
+            fs::permissions(copy.tmp.path() / file,
+                            fs::perms(0444));  // the owner's bit decides, also for root
             copy.setWarningSize(size);
         };
     };
@@ -137,8 +139,9 @@ TEST(SafeReplacementTest, FailuresAndDryRunsEndAsARealRunAndChangeNothing) {
          "Error saving to KOR project file.\n"},
         {kMotor, [](const Copy& c) { fs::create_directories(c.tmp.path() / "quarix/motor.krs"); }, 1,
          "Error creating workspace.\n"},
-        {kMotor, [&](const Copy& c) { converted(c), fs::create_directory(c.tmp.path() / "quarix/motor.krp.bak"); },
-         1, nullptr},
+        {kMotor,
+         [&](const Copy& c) { converted(c), fs::create_directory(c.tmp.path() / "quarix/motor.krp.bak"); }, 1,
+         nullptr},
         {kMotor, readOnly("quarix/motor.krp", '3'), 1, "Error saving to KOR project file.\n"},
         {kMotor, readOnly("quarix/motor.krs", '4'), 1, "Error creating workspace.\n"},
     };
@@ -147,7 +150,9 @@ TEST(SafeReplacementTest, FailuresAndDryRunsEndAsARealRunAndChangeNothing) {
         c.prepare(real);
         c.prepare(dry);
         const auto before = snapshot(dry.tmp.path());
-        const auto krs = fs::is_regular_file(real.tmp.path() / "quarix/motor.krs") ? real.tmp.read("quarix/motor.krs") : "";
+        const auto krs = fs::is_regular_file(real.tmp.path() / "quarix/motor.krs")
+                             ? real.tmp.read("quarix/motor.krs")
+                             : "";
         const CliRun realRun = real.run(c.command);
         const CliRun dryRun = dry.run(c.command, {"--dry-run"});
         EXPECT_EQ(realRun.exitCode, c.exitCode) << c.command[1] << realRun.err;
@@ -155,7 +160,8 @@ TEST(SafeReplacementTest, FailuresAndDryRunsEndAsARealRunAndChangeNothing) {
         EXPECT_EQ(dryRun.exitCode, realRun.exitCode) << c.command[1];
         EXPECT_EQ(dryRun.out, realRun.out) << c.command[1];
         EXPECT_EQ(snapshot(dry.tmp.path()), before) << c.command[1] << ": the dry run changed the folder";
-        EXPECT_EQ(krs.empty() ? krs : real.tmp.read("quarix/motor.krs"), krs) << "a failed run keeps the workspace";
+        EXPECT_EQ(krs.empty() ? krs : real.tmp.read("quarix/motor.krs"), krs)
+            << "a failed run keeps the workspace";
     }
 }
 
@@ -199,8 +205,8 @@ TEST(SafeReplacementTest, AnotherUsersFilesAreReplacedOnlyAsTheyMayBe) {
     EXPECT_EQ(denied.out, "Error saving to KOR project file.\n");
     EXPECT_EQ(copy.krp(), previous);
     EXPECT_EQ(copy.tmp.read("quarix/motor.krs"), workspace);
-    EXPECT_EQ(copy.quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak", "motor.krs",
-                                                         "motor.krs.bak"}));
+    EXPECT_EQ(copy.quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak",
+                                                         "motor.krs", "motor.krs.bak"}));
 
     // In a sticky folder an older backup of root stops nobody's dry and real runs alike.
     fs::permissions(copy.tmp.path() / "quarix", fs::perms(01777));
@@ -208,8 +214,9 @@ TEST(SafeReplacementTest, AnotherUsersFilesAreReplacedOnlyAsTheyMayBe) {
     for (const Args& extra : {Args{"--dry-run"}, Args{}}) {
         const CliRun run = copy.run(kMotor, extra, true);
         EXPECT_EQ(run.exitCode, 1) << run.err;
-        EXPECT_NE(run.err.find("motor.krp: the earlier file cannot be kept as its backup: Operation not permitted"),
-                  std::string::npos)
+        EXPECT_NE(
+            run.err.find("motor.krp: the earlier file cannot be kept as its backup: Operation not permitted"),
+            std::string::npos)
             << run.err;
         EXPECT_EQ(copy.krp(), previous);
     }

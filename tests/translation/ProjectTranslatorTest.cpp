@@ -40,9 +40,12 @@ class ProjectTranslatorTest : public ::testing::Test {
 
 TEST_F(ProjectTranslatorTest, ToolChainIsShortenedOnlyForTheExactFamilyAndVendor) {
     const std::vector<std::vector<std::string>> cases = {
-        {kQuarix, "Vantrel", "Vantrel Quarix Standard"}, {kQuarix, "vantrel", "vantrel"},
-        {"quarix risc engine", "Vantrel", "Vantrel"},    {"Nerak", "Vantrel", "Vantrel Nerak Standard"},
-        {"NERAK", "Vantrel", "Vantrel"},                 {"NONE", "Vantrel", "Vantrel"},
+        {kQuarix, "Vantrel", "Vantrel Quarix Standard"},
+        {kQuarix, "vantrel", "vantrel"},
+        {"quarix risc engine", "Vantrel", "Vantrel"},
+        {"Nerak", "Vantrel", "Vantrel Nerak Standard"},
+        {"NERAK", "Vantrel", "Vantrel"},
+        {"NONE", "Vantrel", "Vantrel"},
     };
     for (const auto& c : cases) {
         zat.projectDetails.strCPUFamily = c[0];
@@ -57,8 +60,10 @@ TEST_F(ProjectTranslatorTest, ToolChainIsShortenedOnlyForTheExactFamilyAndVendor
 TEST_F(ProjectTranslatorTest, FilesInTheProjectTreeMoveBesideTheNewProject) {
     zat.projectDetails.strDirectory = "d:\\old";
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"D:\\Old\\src\\main.c", "D:\\new\\src\\main.c"}, {"D:\\Older\\x.c", "D:\\Older\\x.c"},
-        {"D:\\OLD\\x.c", "D:\\new\\x.c"},                 {"E:\\old\\x.c", "E:\\old\\x.c"},
+        {"D:\\Old\\src\\main.c", "D:\\new\\src\\main.c"},
+        {"D:\\Older\\x.c", "D:\\Older\\x.c"},
+        {"D:\\OLD\\x.c", "D:\\new\\x.c"},
+        {"E:\\old\\x.c", "E:\\old\\x.c"},
         {"x.c", "x.c"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i)
@@ -89,7 +94,8 @@ TEST_F(ProjectTranslatorTest, AnExtensionOfTwoGroupsFailsUnlessPreprocessed) {
     EXPECT_EQ(alerts.alerts[0].title, " ZAT To KOR Project Converter  (v1.0)");
     EXPECT_EQ(alerts.alerts[0].text,
               "Error: The file extension \"q\" is defined twice for:\n\n\tMy group\n\tmy group\n\n"
-              "Please remove all references to this extension in the ZAT project and\t\nconvert the project again.");
+              "Please remove all references to this extension in the ZAT project and\t\nconvert the project "
+              "again.");
     zat.extensions.pop_back();
     zat.fileGroups = {{"My group", "TEXT"}, {"C source file", "TEXT"}};
     const Translation translation = translate();
@@ -105,8 +111,8 @@ TEST_F(ProjectTranslatorTest, LinkToolsBecomeOneLinkerChosenByTheBuildOrder) {
         bool useDefault;
     };
     const Case cases[] = {
-        {-1, -1, kQxOptLinker, true}, {-1, 0, kQxOptLinker, false},  {1, -1, kLinkageEditor, false},
-        {0, 1, kQxOptLinker, false},  {0, 0, kQxOptLinker, true},    {1, 1, kQxOptLinker, false},
+        {-1, -1, kQxOptLinker, true},  {-1, 0, kQxOptLinker, false}, {1, -1, kLinkageEditor, false},
+        {0, 1, kQxOptLinker, false},   {0, 0, kQxOptLinker, true},   {1, 1, kQxOptLinker, false},
         {2, 0, kLinkageEditor, false},
     };
     for (const Case& c : cases) {
@@ -136,7 +142,8 @@ TEST_F(ProjectTranslatorTest, LinkToolsBecomeOneLinkerChosenByTheBuildOrder) {
     EXPECT_NE(linker.at(0).strOption.find("zzlast"), std::string::npos) << linker.at(0).strOption;
     EXPECT_EQ(linker.at(0).strOption.find("zzfirst"), std::string::npos) << linker.at(0).strOption;
     std::string reported;
-    for (const ReportEntry& entry : translation.report.entries) reported += entry.tool + ":" + entry.option + ";";
+    for (const ReportEntry& entry : translation.report.entries)
+        reported += entry.tool + ":" + entry.option + ";";
     EXPECT_EQ(reported, std::string(kQxOptLinker) + ":-zzlast;");
 }
 

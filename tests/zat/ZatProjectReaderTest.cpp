@@ -47,7 +47,8 @@ struct ZatTestProject {
         {"ENVIRONMENT_Stamp", {R"("FORMAT" "YYMMDD" )"}},
     };
     void set(const std::string& name, std::vector<std::string> records) {
-        auto found = std::find_if(sections.begin(), sections.end(), [&](const auto& s) { return s.first == name; });
+        auto found =
+            std::find_if(sections.begin(), sections.end(), [&](const auto& s) { return s.first == name; });
         if (found == sections.end()) found = sections.insert(sections.end(), {name, {}});
         found->second = std::move(records);
     }
@@ -85,16 +86,37 @@ class ZatProjectReaderTest : public ::testing::Test {
 
 TEST_F(ZatProjectReaderTest, ReadsTheRecordsetsInTheirFixedOrder) {
     std::string expected;
-    for (const char* name :
-         {"DATABASE_VERSION", "PROJECT_DETAILS", "INFORMATION", "PROJECT_TOOLS", "EDITOR", "SCRAP",
-          "EXTERNAL_EVENTS", "GENERAL_TOOLS", "PROJECT_BUILDER_DETAILS", "FILE_GROUPS", "EXTENSIONS",
-          "PROJECT_FILES", "CURRENT_CONFIGURATION", "BUILD_PHASES", "BUILD_ORDER", "s [CONFIGURATIONS",
-          "DEPENDENCIES_Debug_Compiler", "DEPENDENCIES_Release_Compiler", "OPTIONS_Debug_Compiler",
-          "OPTIONS_Debug_Linker", "OPTIONS_Release_Compiler", "OPTIONS_Release_Linker",
-          "OUTPUT_FILES_Debug_Compiler", "OUTPUT_FILES_Release_Compiler", "BUILD_FILE_ORDER_C source file",
-          "SYSTEM_PHASES", "CUSTOM_PHASES", "ENVIRONMENT_Stamp"})
-        expected += std::string(name[0] == 's' ? "replace:Reading recordset" : "replace:Reading recordset [") +
-                    name + "]\n";
+    for (const char* name : {"DATABASE_VERSION",
+                             "PROJECT_DETAILS",
+                             "INFORMATION",
+                             "PROJECT_TOOLS",
+                             "EDITOR",
+                             "SCRAP",
+                             "EXTERNAL_EVENTS",
+                             "GENERAL_TOOLS",
+                             "PROJECT_BUILDER_DETAILS",
+                             "FILE_GROUPS",
+                             "EXTENSIONS",
+                             "PROJECT_FILES",
+                             "CURRENT_CONFIGURATION",
+                             "BUILD_PHASES",
+                             "BUILD_ORDER",
+                             "s [CONFIGURATIONS",
+                             "DEPENDENCIES_Debug_Compiler",
+                             "DEPENDENCIES_Release_Compiler",
+                             "OPTIONS_Debug_Compiler",
+                             "OPTIONS_Debug_Linker",
+                             "OPTIONS_Release_Compiler",
+                             "OPTIONS_Release_Linker",
+                             "OUTPUT_FILES_Debug_Compiler",
+                             "OUTPUT_FILES_Release_Compiler",
+                             "BUILD_FILE_ORDER_C source file",
+                             "SYSTEM_PHASES",
+                             "CUSTOM_PHASES",
+                             "ENVIRONMENT_Stamp"})
+        expected +=
+            std::string(name[0] == 's' ? "replace:Reading recordset" : "replace:Reading recordset [") + name +
+            "]\n";
     std::string shown;
     for (const std::string& event : messages()) shown += event + "\n";
     EXPECT_EQ(shown, expected);
@@ -102,10 +124,12 @@ TEST_F(ZatProjectReaderTest, ReadsTheRecordsetsInTheirFixedOrder) {
     const ZatReadResult result = read();
     ASSERT_TRUE(result.project);
     const ZatProject& p = *result.project;
-    EXPECT_EQ(p.projectDetails, (ZatProjectDetails{R"(D:\p\demo.zat)", R"(D:\p)", "Vantrel", "Quarix RISC engine", 1}));
+    EXPECT_EQ(p.projectDetails,
+              (ZatProjectDetails{R"(D:\p\demo.zat)", R"(D:\p)", "Vantrel", "Quarix RISC engine", 1}));
     EXPECT_EQ(p.editor, (ZatEditor{1, "Ed", "ed.exe", "-a", "-b"}));
     EXPECT_EQ(p.projectBuilderDirectory + p.currentConfiguration + p.information, "C:\\ZATDebugdemo project");
-    EXPECT_EQ(p.configurationTables.find("Debug")->options.find("Compiler")->at(1), (ZatOptionRow{2, "-def=\"X\"", 1}));
+    EXPECT_EQ(p.configurationTables.find("Debug")->options.find("Compiler")->at(1),
+              (ZatOptionRow{2, "-def=\"X\"", 1}));
     EXPECT_EQ(p.configurationTables.find("Release")->outputFiles.find("Compiler")->at(1),
               (ZatOutputFileRow{2, "$(FILE).obj", 0}));
     EXPECT_EQ(p.configurationTables.find("Debug")->dependencies.find("Linker"), nullptr) << "a system phase";
@@ -167,7 +191,8 @@ TEST_F(ZatProjectReaderTest, UnreadableFilesFailWithTheirPathAndNoMessage) {
 }
 
 TEST_F(ZatProjectReaderTest, RepeatedNamesAreReadOnce) {
-    zat.set("FILE_GROUPS", {R"("C source file" "TEXT" )", R"("Object file" "BIN" )", R"("C source file" "TEXT" )"});
+    zat.set("FILE_GROUPS",
+            {R"("C source file" "TEXT" )", R"("Object file" "BIN" )", R"("C source file" "TEXT" )"});
     zat.set("CONFIGURATIONS", {R"("Debug" "a" )", R"("Debug" "b" )"});
     int fileOrderReads = 0, optionReads = 0;
     for (const std::string& event : messages()) {
