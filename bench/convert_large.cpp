@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "conversion/ConversionDriver.h"
-#include "kor/KorProject.h"
+#include "kor/KorProjectWriter.h"
 #include "platform/AllocatorTuning.h"
 #include "platform/CodePage.h"
 #include "platform/HostPaths.h"

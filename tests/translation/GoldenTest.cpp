@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "kor/KorProject.h"
+#include "kor/KorProjectWriter.h"
 #include "platform/CodePage.h"
 #include "support/TestSupport.h"
 #include "translation/ProjectTranslator.h"
@@ -47,8 +47,7 @@ TEST_P(GoldenTest, TranslationMatchesTheGoldenFile) {
     ASSERT_TRUE(read.project) << read.failure.text();
     Translation translation = translateProject(*read.project, base + ".krp", {&alerts, false});
     ASSERT_TRUE(translation.project);
-    translation.project->setPath(base + ".krp");
-    ASSERT_EQ(translation.project->write(), 0);
+    ASSERT_TRUE(writeKorProject(*translation.project, base + ".krp", {}).ok());
     EXPECT_TRUE(alerts.alerts.empty());
 
     const std::string written = test::readBytes(folder.path() / c.folder / (std::string(c.name) + ".krp"));

@@ -52,8 +52,8 @@ TEST_F(ProjectTranslatorTest, ToolChainIsShortenedOnlyForTheExactFamilyAndVendor
         zat.projectDetails.strToolChain = c[1];
         const Translation translation = translate();
         ASSERT_TRUE(translation.project) << c[0];
-        EXPECT_EQ(translation.project->projectDetails().strToolChain, c[2]) << c[0];
-        EXPECT_EQ(translation.project->projectDetails().strFile, "D:\\new\\motor.krp");
+        EXPECT_EQ(translation.project->projectDetails.strToolChain, c[2]) << c[0];
+        EXPECT_EQ(translation.project->projectDetails.strFile, "D:\\new\\motor.krp");
     }
 }
 
@@ -74,8 +74,8 @@ TEST_F(ProjectTranslatorTest, FilesInTheProjectTreeMoveBesideTheNewProject) {
     const Translation translation = translate();
     ASSERT_TRUE(translation.project);
     for (std::size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(translation.project->projectFiles()[i].strName, cases[i].second) << cases[i].first;
-    const auto& rows = *translation.project->options().find("Debug")->find("Stamp");
+        EXPECT_EQ(translation.project->projectFiles[i].strName, cases[i].second) << cases[i].first;
+    const auto& rows = *translation.project->options.find("Debug")->find("Stamp");
     EXPECT_EQ(rows.at(0), (KorOptionRow{"D:\\new\\src\\main.c", "$(FILELEAF).x", "", 0}));
     EXPECT_EQ(rows.at(1).strFile, "x.c");
     EXPECT_EQ(rows.at(2).strFile, "") << "no file of that number";
@@ -84,7 +84,7 @@ TEST_F(ProjectTranslatorTest, FilesInTheProjectTreeMoveBesideTheNewProject) {
     setActiveCodePage(CodePage::Cp932);
     zat.projectDetails.strDirectory = "D:\\a\x95";
     zat.projectFiles = {{"D:\\a\x95\x5c\\c.c", "", 1}};
-    EXPECT_EQ(translate().project->projectFiles()[0].strName, "D:\\a\x95\x5c\\c.c");
+    EXPECT_EQ(translate().project->projectFiles[0].strName, "D:\\a\x95\x5c\\c.c");
 }
 
 TEST_F(ProjectTranslatorTest, AnExtensionOfTwoGroupsFailsUnlessPreprocessed) {
@@ -100,8 +100,8 @@ TEST_F(ProjectTranslatorTest, AnExtensionOfTwoGroupsFailsUnlessPreprocessed) {
     zat.fileGroups = {{"My group", "TEXT"}, {"C source file", "TEXT"}};
     const Translation translation = translate();
     ASSERT_TRUE(translation.project);
-    EXPECT_EQ(translation.project->extensions().back(), (KorExtension{"My group", "q"}));
-    EXPECT_EQ(translation.project->fileGroups().back(), (KorFileGroup{"My group", "TEXT", "EDITOR", ""}));
+    EXPECT_EQ(translation.project->extensions.back(), (KorExtension{"My group", "q"}));
+    EXPECT_EQ(translation.project->fileGroups.back(), (KorFileGroup{"My group", "TEXT", "EDITOR", ""}));
 }
 
 TEST_F(ProjectTranslatorTest, LinkToolsBecomeOneLinkerChosenByTheBuildOrder) {
@@ -134,11 +134,11 @@ TEST_F(ProjectTranslatorTest, LinkToolsBecomeOneLinkerChosenByTheBuildOrder) {
     const Translation translation = translate();
     ASSERT_TRUE(translation.project);
     std::vector<std::string> order;
-    for (const KorBuildOrderRow& row : translation.project->buildOrder())
+    for (const KorBuildOrderRow& row : translation.project->buildOrder)
         order.push_back(row.strName + "=" + std::to_string(row.bEnabled));
     EXPECT_EQ(order, (std::vector<std::string>{"Vantrel QX C/C++ Compiler=0", "Vantrel QX IM OptLinker=1"}));
     // Only the chosen tool's last row reaches the project and the report.
-    const auto& linker = *translation.project->options().find("Debug")->find("Vantrel QX IM OptLinker");
+    const auto& linker = *translation.project->options.find("Debug")->find("Vantrel QX IM OptLinker");
     EXPECT_NE(linker.at(0).strOption.find("zzlast"), std::string::npos) << linker.at(0).strOption;
     EXPECT_EQ(linker.at(0).strOption.find("zzfirst"), std::string::npos) << linker.at(0).strOption;
     std::string reported;
