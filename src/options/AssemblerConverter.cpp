@@ -55,7 +55,7 @@ AssemblerConverter::AssemblerConverter(std::vector<ShowElement> showElements, bo
             const std::string value =
                 stripParentheses ? withoutParentheses(h.value()) : std::string(h.value());
             if (value.empty()) {
-                for (const ShowElement& e : elements) pairs.add(h.itemName() + std::string(e.suffix), flag);
+                for (const ShowElement& e : elements) pairs.add(std::string(h.itemName()).append(e.suffix), flag);
                 return true;
             }
             OptionPairs found;
@@ -64,7 +64,7 @@ AssemblerConverter::AssemblerConverter(std::vector<ShowElement> showElements, bo
                 for (const ShowElement& e : elements)
                     if (e.element == element) match = &e;
                 if (match == nullptr) return false;
-                found.add(h.itemName() + std::string(match->suffix), flag);
+                found.add(std::string(h.itemName()).append(match->suffix), flag);
             }
             pairs = std::move(found);
             return true;

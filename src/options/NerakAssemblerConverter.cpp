@@ -17,8 +17,9 @@ bool listing(const OptionHandler& h, OptionPairs& pairs) {
 
 // "-abs8"/"-abs16": ("B|" + item, "1") and, with a value, ("S|" + item, escapeList(value)).
 bool absoluteSymbols(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.add("B|" + h.itemName(), "1");
-    if (!h.value().empty()) pairs.add("S|" + h.itemName(), OptionConverter::escapeList(h.value()));
+    pairs.add(std::string("B|").append(h.itemName()), "1");
+    if (!h.value().empty())
+        OptionConverter::appendEscapedList(pairs.openValue(std::string("S|").append(h.itemName())), h.value());
     return true;
 }
 

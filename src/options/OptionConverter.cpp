@@ -6,9 +6,8 @@
 namespace z2k {
 
 void OptionConverter::registerOption(std::string_view zatName, std::string_view itemName,
-                               HandlerFunction function) {
-    std::string key(zatName);
-    registry_[key] = std::make_unique<OptionHandler>(key, std::string(itemName), std::move(function));
+                                     HandlerFunction function) {
+    registry_.insert_or_assign(std::string(zatName), Registered{std::string(itemName), std::move(function)});
 }
 
 void OptionConverter::registerOption(std::initializer_list<std::string_view> zatNames,
@@ -16,54 +15,70 @@ void OptionConverter::registerOption(std::initializer_list<std::string_view> zat
     for (std::string_view name : zatNames) registerOption(name, itemName, function);
 }
 
-OptionHandler* OptionConverter::find(std::string_view zatName, std::string_view value) {
-    auto found = registry_.find(std::string(zatName));
-    if (found == registry_.end()) return nullptr;
-    found->second->setValue(value);
-    return found->second.get();
+namespace {
+
+// Appends value with every single-byte character '|' turned into with.
+void appendBarsAs(std::string& out, std::string_view value, char with, CodePage page) {
+    const std::size_t start = out.size();
+    out.append(value);
+    for (std::size_t pos = 0; pos < value.size();) {
+        const std::size_t len = charLength(value, pos, page);
+        if (len == 1 && value[pos] == '|') out[start + pos] = with;
+        pos += len;
+    }
 }
 
+}  // namespace
+
 void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
+    const CodePage page = activeCodePage();
+    const bool recording = table.outcomes() != nullptr;
     std::string result;
     std::string others;
+    std::string items;
+    OptionPairs pairs;
     for (const OptionEntry* entry : table.entries()) {
-        if (OptionHandler* handler = find(entry->name, entry->value)) {
-            OptionPairs pairs;
-            if (!handler->run(pairs)) {
+        const auto found = registry_.find(std::string_view(entry->name));
+        if (found != registry_.end()) {
+            pairs.clear();
+            const Registered& registered = found->second;
+            const OptionHandler handler(found->first, registered.itemName, entry->value);
+            if (!registered.function || !registered.function(handler, pairs)) {
                 table.settle(*entry, OptionOutcome::Rejected);
                 continue;
             }
+            const std::size_t begin = result.size();
             for (std::size_t i = 0; i < pairs.size(); ++i) {
-                result.push_back('[');
-                result.append(pairs.names[i]);
-                if (i < pairs.values.size() && !pairs.values[i].empty()) {
-                    result.push_back('|');
-                    result.append(pairs.values[i]);
-                }
-                result.append("] ");
+                appendItem(result, pairs.name(i), pairs.value(i));
+                result.push_back(' ');
             }
-            if (table.outcomes() != nullptr)
-                table.settle(*entry, OptionOutcome::Converted, formatPairs(pairs));
+            if (recording) {
+                // The items as formatPairs gives them: without the blank after the last one.
+                items.assign(result, begin, result.size() - begin);
+                if (!items.empty()) items.pop_back();
+                fileToLeaf(items);
+                table.settle(*entry, OptionOutcome::Converted, items);
+            }
             continue;
         }
         const bool other = entry->name == "-other";
         if (!other) others.append(entry->name);
         if (!entry->value.empty()) {
-            if (other) {
-                others.append(OptionText::replaceChar(entry->value, '|', ' '));
-            } else {
-                others.push_back('=');
-                others.append(OptionText::replaceChar(entry->value, '|', ','));
-            }
+            if (!other) others.push_back('=');
+            appendBarsAs(others, entry->value, other ? ' ' : ',', page);
         }
         others.push_back(' ');
         table.settle(*entry, OptionOutcome::Other);
     }
 
     if (others.empty()) {
-        if (!result.empty()) korOptions = OptionText::trimRight(result);
+        // Every item ends in "] ": trimming leaves the text up to the last ']'.
+        if (!result.empty()) {
+            result.pop_back();
+            korOptions = std::move(result);
+        }
     } else {
-        if (!result.empty()) korOptions = result;
+        if (!result.empty()) korOptions = std::move(result);
         korOptions.append("[S|OTHER|");
         // Appended, not "\"" + temporary: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
         std::string quoted = "\"";
@@ -71,7 +86,7 @@ void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
         korOptions.append(escapeValue(quoted));
         korOptions.push_back(']');
     }
-    korOptions = replaceAll(korOptions, "$(FILE)", "$(FILELEAF)");
+    fileToLeaf(korOptions);
 }
 
 // --- standard handlers ---
@@ -82,14 +97,19 @@ bool OptionConverter::verbatim(const OptionHandler& h, OptionPairs& pairs) {
 }
 
 bool OptionConverter::escapedList(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.add(h.itemName(), escapeList(h.value()));
+    appendEscapedList(pairs.openValue(h.itemName()), h.value());
     return true;
 }
 
 bool OptionConverter::quotedList(const OptionHandler& h, OptionPairs& pairs) {
-    std::vector<std::string> elements = splitList(h.value());
-    for (std::string& element : elements) element = "\"" + element + "\"";
-    pairs.add(h.itemName(), joinList(elements));
+    std::string& out = pairs.openValue(h.itemName());
+    const std::vector<std::string> elements = splitList(h.value());
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (i != 0) out.push_back('|');
+        out.push_back('"');
+        out.append(elements[i]);
+        out.push_back('"');
+    }
     return true;
 }
 
@@ -139,35 +159,84 @@ bool hasNoQuotedPart(std::string_view text) {
 
 }  // namespace
 
-std::string OptionConverter::escapeValue(std::string_view text, std::string_view characters) {
-    if (hasNoQuotedPart(text)) return std::string(text);
-    std::string result(text);
-    const CodePage page = activeCodePage();
-    for (char c : characters) {
-        const std::size_t first = findChar(result, '"', 0, page);
-        const std::size_t last = findLastChar(result, '"', page);
-        if (first == std::string::npos || last == std::string::npos || first == last) continue;
-        std::string escaped;
-        escaped.reserve(result.size() + 8);
-        escaped.append(result, 0, first + 1);
+namespace {
+
+// Appends text with every single-byte character of characters doubled between the first and the
+// last double quote of text (both kept once). Doubling never moves the first or the last quote,
+// so one pass over all the characters gives what one pass per character would.
+void appendEscapedValue(std::string& out, std::string_view text, std::string_view characters, CodePage page) {
+    const bool bytes = page == CodePage::SingleByte;
+    const std::size_t first = bytes ? text.find('"') : findChar(text, '"', 0, page);
+    const std::size_t last = bytes ? text.rfind('"') : findLastChar(text, '"', page);
+    if (first == std::string_view::npos || first == last) {
+        out.append(text);
+        return;
+    }
+    std::size_t done = 0;  // text before done is in out
+    auto doubleAt = [&](std::size_t pos) {
+        out.append(text.substr(done, pos + 1 - done));
+        out.push_back(text[pos]);
+        done = pos + 1;
+    };
+    if (bytes) {
+        for (std::size_t pos = text.find_first_of(characters, first + 1); pos < last;
+             pos = text.find_first_of(characters, pos + 1))
+            doubleAt(pos);
+    } else {
         for (std::size_t pos = first + 1; pos < last;) {
-            const std::size_t len = charLength(result, pos, page);
-            escaped.append(result, pos, len);
-            if (len == 1 && result[pos] == c) escaped.push_back(c);
+            const std::size_t len = charLength(text, pos, page);
+            if (len == 1 && characters.find(text[pos]) != std::string_view::npos) doubleAt(pos);
             pos += len;
         }
-        escaped.append(result, last, std::string::npos);
-        result = std::move(escaped);
     }
+    out.append(text.substr(done));
+}
+
+}  // namespace
+
+std::string OptionConverter::escapeValue(std::string_view text, std::string_view characters) {
+    std::string result;
+    if (hasNoQuotedPart(text)) return result.assign(text);
+    result.reserve(text.size() + 8);
+    appendEscapedValue(result, text, characters, activeCodePage());
     return result;
 }
 
-std::string OptionConverter::escapeList(std::string_view value) {
+void OptionConverter::appendEscapedList(std::string& out, std::string_view value) {
     // Splitting at '|' and joining again gives the value back, and no element can change.
-    if (hasNoQuotedPart(value)) return std::string(value);
-    std::vector<std::string> elements = splitList(value);
-    for (std::string& element : elements) element = escapeValue(element);
-    return joinList(elements);
+    if (hasNoQuotedPart(value)) {
+        out.append(value);
+        return;
+    }
+    out.reserve(out.size() + value.size() + 8);
+    const CodePage page = activeCodePage();
+    std::size_t begin = 0;  // start of the current element
+    auto element = [&](std::size_t end) {
+        appendEscapedValue(out, value.substr(begin, end - begin), "\"]", page);
+        begin = end + 1;
+    };
+    if (page == CodePage::SingleByte) {
+        for (std::size_t bar = value.find('|'); bar != std::string_view::npos; bar = value.find('|', begin)) {
+            element(bar);
+            out.push_back('|');
+        }
+    } else {
+        for (std::size_t pos = 0; pos < value.size();) {
+            const std::size_t len = charLength(value, pos, page);
+            if (len == 1 && value[pos] == '|') {
+                element(pos);
+                out.push_back('|');
+            }
+            pos += len;
+        }
+    }
+    element(value.size());
+}
+
+std::string OptionConverter::escapeList(std::string_view value) {
+    std::string result;
+    appendEscapedList(result, value);
+    return result;
 }
 
 std::vector<std::string> OptionConverter::splitList(std::string_view value) {
@@ -190,14 +259,20 @@ bool OptionConverter::isNegative(std::string_view zatName) {
     return zatName.substr(0, 3) == "-no";
 }
 
-std::string OptionConverter::formatItem(std::string_view name, std::string_view value) {
-    std::string item = "[";
-    item.append(name);
+void OptionConverter::appendItem(std::string& out, std::string_view name, std::string_view value) {
+    out.push_back('[');
+    out.append(name);
     if (!value.empty()) {
-        item.push_back('|');
-        item.append(value);
+        out.push_back('|');
+        out.append(value);
     }
-    item.push_back(']');
+    out.push_back(']');
+}
+
+std::string OptionConverter::formatItem(std::string_view name, std::string_view value) {
+    std::string item;
+    item.reserve(name.size() + value.size() + 3);
+    appendItem(item, name, value);
     return item;
 }
 
@@ -205,9 +280,15 @@ std::string OptionConverter::formatPairs(const OptionPairs& pairs) {
     std::string items;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         if (i != 0) items.push_back(' ');
-        items.append(formatItem(pairs.names[i], i < pairs.values.size() ? pairs.values[i] : std::string()));
+        appendItem(items, pairs.name(i), pairs.value(i));
     }
-    return replaceAll(items, "$(FILE)", "$(FILELEAF)");
+    fileToLeaf(items);
+    return items;
+}
+
+void OptionConverter::fileToLeaf(std::string& text) {
+    // A byte search first: most texts have no "$(FILE)" at all and stay untouched.
+    if (text.find("$(FILE)") != std::string::npos) text = OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)");
 }
 
 // --- path values ---

@@ -27,7 +27,7 @@
 //
 // Every text scan steps by whole characters of the active code page.
 #include <initializer_list>
-#include <memory>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,9 +54,6 @@ class OptionConverter : public ToolConverter {
     // The same item name and function for several option names ("-l", "-nol").
     void registerOption(std::initializer_list<std::string_view> zatNames, std::string_view itemName,
                   const HandlerFunction& function);
-    // The handler of the name with the value attached, or nullptr (exact, case-sensitive).
-    OptionHandler* find(std::string_view zatName, std::string_view value);
-    bool isRegistered(std::string_view zatName) const { return registry_.count(std::string(zatName)) != 0; }
 
     // --- standard handler functions ---
     static bool verbatim(const OptionHandler& h, OptionPairs& pairs);     // (item, value)
@@ -77,6 +74,8 @@ class OptionConverter : public ToolConverter {
     static std::string escapeValue(std::string_view text, std::string_view characters = "\"]");
     // split at "|", escapeValue(element, "\"]") each, join with "|".
     static std::string escapeList(std::string_view value);
+    // escapeList(value) appended to out.
+    static void appendEscapedList(std::string& out, std::string_view value);
     // split at "|" (an empty value gives one empty element) / join with "|".
     static std::vector<std::string> splitList(std::string_view value);
     static std::string joinList(const std::vector<std::string>& elements);
@@ -90,6 +89,10 @@ class OptionConverter : public ToolConverter {
     static std::string formatItem(std::string_view name, std::string_view value);
     // The pairs formatted as items joined by one blank, "$(FILE)" turned into "$(FILELEAF)".
     static std::string formatPairs(const OptionPairs& pairs);
+    // formatItem(name, value) appended to out.
+    static void appendItem(std::string& out, std::string_view name, std::string_view value);
+    // Every "$(FILE)" in text (starting at a whole character) turned into "$(FILELEAF)".
+    static void fileToLeaf(std::string& text);
 
     // --- path values ---
     // Directory part: up to and including the last '\'; without '\' it is "\"" when the value
@@ -112,14 +115,17 @@ class OptionConverter : public ToolConverter {
     // directory part + "$(PROJECTNAME)" + extension part.
     static std::string rebuildProjectInSameDirectory(std::string_view value);
 
-  protected:
-    // The registered handlers (derived classes may inspect it; use registerOption to change it).
-    const std::unordered_map<std::string, std::unique_ptr<OptionHandler>>& registry() const {
-        return registry_;
-    }
-
   private:
-    std::unordered_map<std::string, std::unique_ptr<OptionHandler>> registry_;
+    struct Registered {
+        std::string itemName;
+        HandlerFunction function;
+    };
+    // Looks names up by string_view without making a string of them.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, Registered, NameHash, std::equal_to<>> registry_;
 };
 
 }  // namespace z2k

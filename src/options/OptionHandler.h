@@ -1,53 +1,72 @@
 #pragma once
-// One entry of an OptionConverter's registry: the ZAT option name (the key), the KOR item name
-// and the handler function. While the handler runs, the option's value is attached to it.
+// What an option handler sees and what it produces: the option being converted (its ZAT name,
+// the KOR item name registered for it and its value) and the (name, value) pairs it appends.
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace z2k {
 
 // The (name, value) pairs a handler appends. Each pair becomes "[" + name + "|" + value + "]"
 // ("[" + name + "]" when the value is empty). A name may contain "] [" to produce two items.
-struct OptionPairs {
-    std::vector<std::string> names;
-    std::vector<std::string> values;
-
-    void add(std::string name, std::string value) {
-        names.push_back(std::move(name));
-        values.push_back(std::move(value));
+// All names and values share one text, so a converter that reuses one OptionPairs for every
+// option allocates only while the text grows.
+class OptionPairs {
+  public:
+    void add(std::string_view name, std::string_view value) {
+        openValue(name).append(value);
     }
-    std::size_t size() const { return names.size(); }
-    bool empty() const { return names.empty(); }
+    // Starts a pair and returns the text to append its value to; the value ends where the next
+    // pair starts.
+    std::string& openValue(std::string_view name) {
+        pairs_.push_back({text_.size(), name.size()});
+        text_.append(name);
+        return text_;
+    }
+    std::size_t size() const { return pairs_.size(); }
+    bool empty() const { return pairs_.empty(); }
+    std::string_view name(std::size_t i) const {
+        return std::string_view(text_).substr(pairs_[i].begin, pairs_[i].nameSize);
+    }
+    std::string_view value(std::size_t i) const {
+        const std::size_t begin = pairs_[i].begin + pairs_[i].nameSize;
+        const std::size_t end = i + 1 < pairs_.size() ? pairs_[i + 1].begin : text_.size();
+        return std::string_view(text_).substr(begin, end - begin);
+    }
+    void clear() {
+        pairs_.clear();
+        text_.clear();
+    }
+
+  private:
+    struct Pair {
+        std::size_t begin;     // of the name in text_; the value follows it
+        std::size_t nameSize;
+    };
+    std::vector<Pair> pairs_;
+    std::string text_;
 };
 
-class OptionHandler;
+// The option being converted, as the handler sees it (views valid while the handler runs).
+class OptionHandler {
+  public:
+    OptionHandler(std::string_view zatName, std::string_view itemName, std::string_view value)
+        : zatName_(zatName), itemName_(itemName), value_(value) {}
+
+    std::string_view zatName() const { return zatName_; }
+    std::string_view itemName() const { return itemName_; }
+    std::string_view value() const { return value_; }
+
+  private:
+    std::string_view zatName_;
+    std::string_view itemName_;
+    std::string_view value_;
+};
+
 // Appends zero or more pairs and returns true, or returns false to reject the option (it is then
 // dropped: no items and not OTHER).
 using HandlerFunction = std::function<bool(const OptionHandler& handler, OptionPairs& pairs)>;
-
-class OptionHandler {
-  public:
-    OptionHandler(std::string zatName, std::string itemName, HandlerFunction function)
-        : zatName_(std::move(zatName)), itemName_(std::move(itemName)), function_(std::move(function)) {}
-
-    const std::string& zatName() const { return zatName_; }
-    const std::string& itemName() const { return itemName_; }
-    // The value of the option being converted (set by OptionConverter::find).
-    const std::string& value() const { return value_; }
-    void setValue(std::string_view value) { value_.assign(value.data(), value.size()); }
-
-    // Runs the function; false when it rejects (or when there is no function).
-    bool run(OptionPairs& pairs) const { return function_ ? function_(*this, pairs) : false; }
-
-  private:
-    std::string zatName_;
-    std::string itemName_;
-    HandlerFunction function_;
-    std::string value_;
-};
 
 }  // namespace z2k

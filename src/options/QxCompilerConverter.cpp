@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 #include <iterator>
-#include <optional>
+#include <unordered_map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -90,6 +90,47 @@ constexpr std::string_view kOutputOrder[] = {
 };
 static_assert(std::size(kOutputOrder) == 47);
 
+// The place of an item name in kOutputOrder, or npos; the index is built once.
+std::size_t outputPlace(std::string_view item) {
+    static const std::unordered_map<std::string_view, std::size_t> places = [] {
+        std::unordered_map<std::string_view, std::size_t> map;
+        for (std::size_t i = 0; i < std::size(kOutputOrder); ++i) map.emplace(kOutputOrder[i], i);
+        return map;
+    }();
+    const auto found = places.find(item);
+    return found == places.end() ? std::string_view::npos : found->second;
+}
+
+// The value of each item by its place in the output order, all values in one text.
+class OutputItems {
+  public:
+    // An item the order does not name is never written; an item set again takes the new value.
+    void set(std::string_view name, std::string_view value) {
+        const std::size_t place = outputPlace(name);
+        if (place == std::string_view::npos) return;
+        values_[place] = {true, text_.size(), value.size()};
+        text_.append(value);
+    }
+    // The items in output order, each as "[name|value]", joined by one blank.
+    void appendTo(std::string& out) const {
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            if (!values_[i].set) continue;
+            if (!out.empty()) out.push_back(' ');
+            OptionConverter::appendItem(out, kOutputOrder[i],
+                                        std::string_view(text_).substr(values_[i].begin, values_[i].size));
+        }
+    }
+
+  private:
+    struct Value {
+        bool set = false;
+        std::size_t begin = 0;
+        std::size_t size = 0;
+    };
+    std::array<Value, std::size(kOutputOrder)> values_{};
+    std::string text_;
+};
+
 // The options left in the table, as "name=value" joined by blanks; each is recorded as OTHER.
 std::string takeOthers(OptionsTable& table) {
     std::string others;
@@ -117,26 +158,18 @@ QxCompilerConverter::QxCompilerConverter() {
 }
 
 void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) {
-    // The value of each item by its place in the output order; an item the order does not
-    // name is never written.
-    std::array<std::optional<std::string>, std::size(kOutputOrder)> items;
-    auto setItem = [&items](std::string_view name, std::string_view value) {
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (kOutputOrder[i] != name) continue;
-            items[i].emplace(value);
-            return;
-        }
-    };
+    OutputItems items;
     const bool recording = table.outcomes() != nullptr;
+    OptionPairs pairs;
 
     for (const FixedItem& row : kFixedItems) {
         const OptionEntry* entry = table.find(row.option);
         if (entry == nullptr) continue;
-        setItem(row.item, entry->value);
+        items.set(row.item, entry->value);
         if (recording) {
-            OptionPairs pairs;
-            pairs.add(std::string(row.item), entry->value);
-            table.settle(*entry, OptionOutcome::Converted, OptionConverter::formatPairs(pairs));
+            std::string converted = OptionConverter::formatItem(row.item, entry->value);
+            OptionConverter::fileToLeaf(converted);
+            table.settle(*entry, OptionOutcome::Converted, converted);
         }
         table.remove(row.option);
     }
@@ -144,28 +177,24 @@ void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) 
     for (const QxHandlerRow& row : qxCompilerHandlers()) {
         const OptionEntry* entry = table.find(row.option);
         if (entry == nullptr) continue;
-        OptionPairs pairs;
+        pairs.clear();
         // A rejected option stays in the table and goes to OTHER.
         if (!row.handler(entry->name, entry->value, pairs)) continue;
-        for (std::size_t i = 0; i < pairs.size(); ++i) setItem(pairs.names[i], pairs.values[i]);
+        for (std::size_t i = 0; i < pairs.size(); ++i) items.set(pairs.name(i), pairs.value(i));
         if (recording) table.settle(*entry, OptionOutcome::Converted, OptionConverter::formatPairs(pairs));
         table.remove(row.option);
     }
 
     const std::string others = takeOthers(table);
 
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!items[i]) continue;
-        if (!korOptions.empty()) korOptions.push_back(' ');
-        korOptions.append(OptionConverter::formatItem(kOutputOrder[i], *items[i]));
-    }
+    items.appendTo(korOptions);
     if (!others.empty()) {
         if (!korOptions.empty()) korOptions.push_back(' ');
         korOptions.append("[S|OTHER|");
         korOptions.append(OptionConverter::escapeValue("\"" + others + "\""));
         korOptions.push_back(']');
     }
-    korOptions = OptionText::replaceAll(korOptions, "$(FILE)", "$(FILELEAF)");
+    OptionConverter::fileToLeaf(korOptions);
 }
 
 }  // namespace z2k

@@ -24,7 +24,7 @@ bool mapKeyword(std::string_view item, std::string_view value,
                 OptionPairs& pairs) {
     for (const auto& [key, keyword] : keywords) {
         if (value == key) {
-            pairs.add(std::string(item), std::string(keyword));
+            pairs.add(item, keyword);
             return true;
         }
     }
@@ -41,12 +41,12 @@ bool defaults(std::string_view, std::string_view, OptionPairs& pairs) {
 }
 
 bool include(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.add("S|INCLUDE", OptionConverter::escapeList(value));
+    OptionConverter::appendEscapedList(pairs.openValue("S|INCLUDE"), value);
     return true;
 }
 
 bool preInclude(std::string_view, std::string_view value, OptionPairs& pairs) {
-    pairs.add("S|PREINCLUDE", OptionConverter::escapeList(value));
+    OptionConverter::appendEscapedList(pairs.openValue("S|PREINCLUDE"), value);
     return true;
 }
 
@@ -110,7 +110,7 @@ bool speed(std::string_view name, std::string_view, OptionPairs& pairs) {
 
 bool onInline(std::string_view, std::string_view value, OptionPairs& pairs) {
     pairs.add("B|INLINE", "1");
-    pairs.add("I|INLINE", value.empty() ? std::string("0") : std::string(value));
+    pairs.add("I|INLINE", value.empty() ? std::string_view("0") : value);
     return true;
 }
 
