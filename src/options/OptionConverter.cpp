@@ -32,10 +32,8 @@ void appendBarsAs(std::string& out, std::string_view value, char with, CodePage 
 
 void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
     const CodePage page = activeCodePage();
-    const bool recording = table.outcomes() != nullptr;
     std::string result;
     std::string others;
-    std::string items;
     OptionPairs pairs;
     for (const OptionEntry* entry : table.entries()) {
         const auto found = registry_.find(std::string_view(entry->name));
@@ -47,18 +45,11 @@ void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
                 table.settle(*entry, OptionOutcome::Rejected);
                 continue;
             }
-            const std::size_t begin = result.size();
             for (std::size_t i = 0; i < pairs.size(); ++i) {
                 appendItem(result, pairs.name(i), pairs.value(i));
                 result.push_back(' ');
             }
-            if (recording) {
-                // The items as formatPairs gives them: without the blank after the last one.
-                items.assign(result, begin, result.size() - begin);
-                if (!items.empty()) items.pop_back();
-                fileToLeaf(items);
-                table.settle(*entry, OptionOutcome::Converted, items);
-            }
+            table.settle(*entry, OptionOutcome::Converted);
             continue;
         }
         const bool other = entry->name == "-other";
@@ -274,16 +265,6 @@ std::string OptionConverter::formatItem(std::string_view name, std::string_view 
     item.reserve(name.size() + value.size() + 3);
     appendItem(item, name, value);
     return item;
-}
-
-std::string OptionConverter::formatPairs(const OptionPairs& pairs) {
-    std::string items;
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        if (i != 0) items.push_back(' ');
-        appendItem(items, pairs.name(i), pairs.value(i));
-    }
-    fileToLeaf(items);
-    return items;
 }
 
 void OptionConverter::fileToLeaf(std::string& text) {

@@ -87,8 +87,6 @@ class OptionConverter : public ToolConverter {
     static bool isNegative(std::string_view zatName);
     // "[" + name + ("|" + value when not empty) + "]".
     static std::string formatItem(std::string_view name, std::string_view value);
-    // The pairs formatted as items joined by one blank, "$(FILE)" turned into "$(FILELEAF)".
-    static std::string formatPairs(const OptionPairs& pairs);
     // formatItem(name, value) appended to out.
     static void appendItem(std::string& out, std::string_view name, std::string_view value);
     // Every "$(FILE)" in text (starting at a whole character) turned into "$(FILELEAF)".

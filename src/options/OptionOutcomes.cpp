@@ -4,33 +4,16 @@
 
 namespace z2k {
 
-std::size_t OptionOutcomes::add(std::string text, std::string name, std::string value) {
-    OptionRecord record;
-    record.text = std::move(text);
-    record.name = std::move(name);
-    record.value = std::move(value);
-    records_.push_back(std::move(record));
+std::size_t OptionOutcomes::add(std::string_view text, std::string_view name, std::string_view value) {
+    OptionRecord& record = records_.emplace_back();
+    record.text.assign(text);
+    record.name.assign(name);
+    record.value.assign(value);
     return records_.size() - 1;
 }
 
-const std::string& OptionRecord::itemsText() const {
-    static const std::string none;
-    return items ? *items : none;
-}
-
-void OptionOutcomes::set(const std::vector<std::size_t>& indexes, OptionOutcome outcome,
-                         std::string_view items) {
-    std::shared_ptr<const std::string> shared;
-    if (!items.empty()) shared = std::make_shared<const std::string>(items);
-    for (std::size_t index : indexes) {
-        if (index >= records_.size()) continue;
-        records_[index].outcome = outcome;
-        records_[index].items = shared;
-    }
-}
-
-void OptionOutcomes::set(std::size_t index, OptionOutcome outcome, std::string_view items) {
-    set(std::vector<std::size_t>{index}, outcome, items);
+void OptionOutcomes::set(std::size_t index, OptionOutcome outcome) {
+    if (index < records_.size()) records_[index].outcome = outcome;
 }
 
 std::size_t OptionOutcomes::count(OptionOutcome outcome) const {

@@ -3,7 +3,6 @@
 // the outcome while they convert (through OptionsTable::settle), so a report can be built from
 // it without reading the KOR string back.
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,22 +20,14 @@ struct OptionRecord {
     std::string name;   // its name
     std::string value;  // its value after the replacement and comma clean-up
     OptionOutcome outcome = OptionOutcome::Other;
-
-    // The KOR items the option's table entry produced ("[B|LIST|1] [S|LISTPATH|...]"), with
-    // "$(FILE)" already turned into "$(FILELEAF)". empty for Other and Rejected. An option met
-    // more than once shares the items of its joined entry (one text, not one copy each).
-    const std::string& itemsText() const;
-    std::shared_ptr<const std::string> items;
 };
 
 class OptionOutcomes {
   public:
     // Adds a record for one option met in the string (input order); returns its index.
-    std::size_t add(std::string text, std::string name, std::string value);
-    // Sets the outcome (and the items produced) of the records at the indexes; indexes out of
-    // range are ignored.
-    void set(const std::vector<std::size_t>& indexes, OptionOutcome outcome, std::string_view items);
-    void set(std::size_t index, OptionOutcome outcome, std::string_view items);
+    std::size_t add(std::string_view text, std::string_view name, std::string_view value);
+    // Sets the outcome of the record at the index; an index out of range is ignored.
+    void set(std::size_t index, OptionOutcome outcome);
 
     // The records in input order.
     const std::vector<OptionRecord>& records() const { return records_; }

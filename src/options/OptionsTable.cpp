@@ -17,182 +17,237 @@ std::size_t OptionsTable::bucketOf(std::string_view name) {
     return h % kBucketCount;
 }
 
-void OptionsTable::add(std::string_view name, std::string_view value, std::size_t occurrence) {
-    auto found = index_.find(name);
-    if (found != index_.end()) {
-        OptionEntry& entry = slots_[found->second].entry;
-        entry.value.push_back('|');
-        entry.value.append(value);
-        if (occurrence != std::string::npos) entry.occurrences.push_back(occurrence);
-        return;
+namespace {
+
+constexpr std::uint32_t kFree = 0;
+constexpr std::uint32_t kRemoved = UINT32_MAX;  // a place whose name was removed: probing goes on
+
+std::size_t hashOf(std::string_view name) {
+    return std::hash<std::string_view>{}(name);
+}
+
+// Calls piece(text) for every piece of text split at TAB, CR and LF outside double quotes; a
+// double quote toggles a quoted section (quotes kept; an unterminated quote runs to the end).
+// Empty pieces are skipped.
+template <typename Fn>
+void forEachPiece(std::string_view text, Fn&& piece) {
+    const CodePage page = activeCodePage();
+    bool quoted = false;
+    std::size_t begin = 0;
+    auto cut = [&](std::size_t end) {
+        if (end > begin) piece(text.substr(begin, end - begin));
+        begin = end + 1;
+    };
+    if (page == CodePage::SingleByte) {
+        for (std::size_t pos = text.find_first_of("\"\t\r\n"); pos != std::string_view::npos;
+             pos = text.find_first_of(quoted ? "\"" : "\"\t\r\n", pos + 1)) {
+            if (text[pos] == '"')
+                quoted = !quoted;
+            else
+                cut(pos);
+        }
+    } else {
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t len = charLength(text, pos, page);
+            if (len == 1) {
+                const char c = text[pos];
+                if (c == '"')
+                    quoted = !quoted;
+                else if (!quoted && (c == '\t' || c == '\r' || c == '\n'))
+                    cut(pos);
+            }
+            pos += len;
+        }
     }
-    Slot slot;
-    slot.entry.name.assign(name);
-    slot.entry.value.assign(value);
-    if (occurrence != std::string::npos) slot.entry.occurrences.push_back(occurrence);
-    const std::size_t at = slots_.size();
-    slots_.push_back(std::move(slot));
-    index_.emplace(name, at);
-    buckets_[bucketOf(name)].push_back(at);
+    cut(text.size());
+}
+
+// Every ',' outside double quotes becomes '|'.
+void commasToBars(std::string& text) {
+    const CodePage page = activeCodePage();
+    const std::string_view view = text;
+    if (view.find(',') == std::string_view::npos) return;
+    bool quoted = false;
+    for (std::size_t pos = 0; pos < view.size();) {
+        const std::size_t len = charLength(view, pos, page);
+        if (len == 1) {
+            if (view[pos] == '"')
+                quoted = !quoted;
+            else if (view[pos] == ',' && !quoted)
+                text[pos] = '|';
+        }
+        pos += len;
+    }
+}
+
+}  // namespace
+
+std::size_t OptionsTable::probe(std::string_view name) const {
+    const std::size_t mask = index_.size() - 1;
+    for (std::size_t place = hashOf(name) & mask;; place = (place + 1) & mask) {
+        const std::uint32_t at = index_[place];
+        if (at == kFree) return place;
+        if (at != kRemoved && slots_[at - 1].name == name) return place;
+    }
+}
+
+std::uint32_t OptionsTable::lookUp(std::string_view name) const {
+    if (index_.empty()) return kNone;
+    const std::uint32_t at = index_[probe(name)];
+    return at == kFree ? kNone : at - 1;
+}
+
+void OptionsTable::grow() {
+    std::vector<std::uint32_t> old = std::move(index_);
+    index_.assign(old.empty() ? 16 : old.size() * 2, kFree);
+    for (std::uint32_t at : old)
+        if (at != kFree && at != kRemoved) index_[probe(slots_[at - 1].name)] = at;
+}
+
+void OptionsTable::add(std::string_view name, std::string_view value, std::size_t occurrence) {
+    std::uint32_t at = lookUp(name);
+    if (at == kNone) {
+        if ((slots_.size() + 1) * 2 > index_.size()) grow();
+        at = static_cast<std::uint32_t>(slots_.size());
+        Slot& slot = slots_.emplace_back();
+        slot.name.assign(name);
+        slot.value.assign(value);
+        std::uint32_t& head = bucketHeads_[bucketOf(name)];
+        slot.nextInBucket = head;
+        head = at;
+        index_[probe(name)] = at + 1;
+        ++present_;
+    } else {
+        std::string& old = slots_[at].value;
+        old.push_back('|');
+        old.append(value);
+    }
+    if (occurrence == std::string::npos) return;
+    Slot& slot = slots_[at];
+    const auto link = static_cast<std::uint32_t>(occurrences_.size());
+    occurrences_.push_back({occurrence});
+    if (slot.lastOccurrence == kNone)
+        slot.firstOccurrence = link;
+    else
+        occurrences_[slot.lastOccurrence].next = link;
+    slot.lastOccurrence = link;
 }
 
 const OptionEntry* OptionsTable::find(std::string_view name) const {
-    auto found = index_.find(name);
-    return found == index_.end() ? nullptr : &slots_[found->second].entry;
+    const std::uint32_t at = lookUp(name);
+    return at == kNone ? nullptr : &slots_[at];
 }
 
 bool OptionsTable::remove(std::string_view name) {
-    auto found = index_.find(name);
-    if (found == index_.end()) return false;
-    slots_[found->second].present = false;
-    index_.erase(found);
+    if (index_.empty()) return false;
+    const std::size_t place = probe(name);
+    if (index_[place] == kFree) return false;
+    slots_[index_[place] - 1].present = false;
+    index_[place] = kRemoved;
+    --present_;
     return true;
 }
 
 std::vector<const OptionEntry*> OptionsTable::entries() const {
     std::vector<const OptionEntry*> entries;
-    entries.reserve(index_.size());
-    for (const std::vector<std::size_t>& bucket : buckets_) {
-        for (auto it = bucket.rbegin(); it != bucket.rend(); ++it)
-            if (slots_[*it].present) entries.push_back(&slots_[*it].entry);
+    entries.reserve(present_);
+    for (std::uint32_t head : bucketHeads_) {
+        for (std::uint32_t at = head; at != kNone; at = slots_[at].nextInBucket)
+            if (slots_[at].present) entries.push_back(&slots_[at]);
     }
     return entries;
 }
 
-void OptionsTable::settle(const OptionEntry& entry, OptionOutcome outcome, std::string_view items) const {
+void OptionsTable::settle(const OptionEntry& entry, OptionOutcome outcome) const {
     if (outcomes_ == nullptr) return;
-    outcomes_->set(entry.occurrences, outcome, items);
+    // Every entry the table hands out is a slot.
+    const Slot& slot = static_cast<const Slot&>(entry);
+    for (std::uint32_t link = slot.firstOccurrence; link != kNone; link = occurrences_[link].next)
+        outcomes_->set(occurrences_[link].record, outcome);
 }
 
 void OptionsTable::read(std::string_view zatOptions, std::string_view replaceFrom, std::string_view replaceTo,
                         OptionOutcomes* outcomes) {
     if (outcomes != nullptr) outcomes_ = outcomes;
-    std::string name;
-    std::string value;
-    for (std::string& option : splitOptions(zatOptions)) {
+    std::string cleaned;
+    forEachPiece(zatOptions, [&](std::string_view option) {
+        std::string_view name;
+        std::string_view value;
         parseOption(option, name, value);
-        std::string cleaned = replaceIgnoreCase(value, replaceFrom, replaceTo);
-        if (cleaned.find(',') != std::string::npos) cleaned = commasToBars(cleaned);
+        cleaned.clear();
+        appendReplacedIgnoreCase(cleaned, value, replaceFrom, replaceTo);
+        commasToBars(cleaned);
         std::size_t occurrence = std::string::npos;
-        if (outcomes != nullptr) occurrence = outcomes->add(std::move(option), name, cleaned);
+        if (outcomes != nullptr) occurrence = outcomes->add(option, name, cleaned);
         add(name, cleaned, occurrence);
-    }
+    });
 }
 
-std::vector<std::string> OptionsTable::splitOptions(std::string_view text) {
-    std::vector<std::string> pieces;
-    const CodePage page = activeCodePage();
-    bool quoted = false;
-    std::size_t begin = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t len = charLength(text, pos, page);
-        if (len == 1) {
-            const char c = text[pos];
-            if (c == '"') {
-                quoted = !quoted;
-            } else if (!quoted && (c == '\t' || c == '\r' || c == '\n')) {
-                if (pos > begin) pieces.emplace_back(text.substr(begin, pos - begin));
-                begin = pos + 1;
-            }
-        }
-        pos += len;
-    }
-    if (text.size() > begin) pieces.emplace_back(text.substr(begin));
-    return pieces;
-}
-
-void OptionsTable::parseOption(std::string_view option, std::string& name, std::string& value) {
+void OptionsTable::parseOption(std::string_view option, std::string_view& name, std::string_view& value) {
     // A run of '=' from a character start consists of whole characters.
-    std::size_t start = option.find_first_not_of('=');
+    const std::size_t start = option.find_first_not_of('=');
     if (start == std::string_view::npos) {
-        name.clear();
-        value.clear();
+        name = {};
+        value = {};
         return;
     }
     const std::size_t equals = findChar(option, '=', start);
     if (equals == std::string::npos) {
-        name.assign(option.substr(start));
-        value.clear();
+        name = option.substr(start);
+        value = {};
         return;
     }
-    name.assign(option.substr(start, equals - start));
+    name = option.substr(start, equals - start);
     const std::size_t valueStart = option.find_first_not_of('=', equals);
-    if (valueStart == std::string_view::npos)
-        value.clear();
-    else
-        value.assign(option.substr(valueStart));
+    value = valueStart == std::string_view::npos ? std::string_view() : option.substr(valueStart);
 }
 
 namespace {
 
-// replaceIgnoreCase for a text whose every byte starts a character: a byte-wise search with
-// ASCII letters folded, and no folded copies.
-std::string replaceIgnoreCaseBytes(std::string_view text, std::string_view from, std::string_view to) {
+// appendReplacedIgnoreCase for a text whose every byte starts a character: a byte-wise search
+// with ASCII letters folded, and no folded copies.
+void appendReplacedBytes(std::string& out, std::string_view text, std::string_view from, std::string_view to) {
     const char first = foldUpperAscii(from.front());
     auto matchAt = [&](std::size_t pos) {
         for (std::size_t i = 0; i < from.size(); ++i)
             if (foldUpperAscii(text[pos + i]) != foldUpperAscii(from[i])) return false;
         return true;
     };
-    std::string result;
     std::size_t done = 0;
     for (std::size_t pos = 0; pos + from.size() <= text.size();) {
         if (foldUpperAscii(text[pos]) != first || !matchAt(pos)) {
             ++pos;
             continue;
         }
-        if (done == 0) result.reserve(text.size() + to.size());
-        result.append(text.substr(done, pos - done));
-        result.append(to);
+        out.append(text.substr(done, pos - done));
+        out.append(to);
         pos += from.size();
         done = pos;
     }
-    if (done == 0) return std::string(text);  // from is not empty: a match moves done on
-    result.append(text.substr(done));
-    return result;
+    out.append(text.substr(done));
 }
 
 }  // namespace
 
-std::string OptionsTable::replaceIgnoreCase(std::string_view text, std::string_view from,
+void OptionsTable::appendReplacedIgnoreCase(std::string& out, std::string_view text, std::string_view from,
                                             std::string_view to) {
-    if (from.empty() || text.size() < from.size()) return std::string(text);
+    if (from.empty() || text.size() < from.size()) {
+        out.append(text);
+        return;
+    }
     const CodePage page = activeCodePage();
-    if (page == CodePage::SingleByte || isAsciiText(text)) return replaceIgnoreCaseBytes(text, from, to);
+    if (page == CodePage::SingleByte || isAsciiText(text)) return appendReplacedBytes(out, text, from, to);
     // Upper-casing touches ASCII letters only and never a trail byte, so byte positions match.
     const std::string foldedText = toUpperText(text, page);
     const std::string foldedFrom = toUpperText(from, page);
     OptionText scan(foldedText);
-    std::size_t pos = scan.find(foldedFrom);
-    if (pos == std::string::npos) return std::string(text);
-    std::string result;
-    result.reserve(text.size());
     std::size_t done = 0;
-    while (pos != std::string::npos) {
-        result.append(text.substr(done, pos - done));
-        result.append(to);
+    for (std::size_t pos = scan.find(foldedFrom); pos != std::string::npos; pos = scan.find(foldedFrom, done)) {
+        out.append(text.substr(done, pos - done));
+        out.append(to);
         done = pos + from.size();
-        pos = scan.find(foldedFrom, done);
     }
-    result.append(text.substr(done));
-    return result;
-}
-
-std::string OptionsTable::commasToBars(std::string_view value) {
-    std::string result(value);
-    const CodePage page = activeCodePage();
-    bool quoted = false;
-    for (std::size_t pos = 0; pos < result.size();) {
-        const std::size_t len = charLength(result, pos, page);
-        if (len == 1) {
-            if (result[pos] == '"')
-                quoted = !quoted;
-            else if (result[pos] == ',' && !quoted)
-                result[pos] = '|';
-        }
-        pos += len;
-    }
-    return result;
+    out.append(text.substr(done));
 }
 
 }  // namespace z2k

@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "options/OptionOutcomes.h"
@@ -20,8 +19,6 @@ namespace z2k {
 struct OptionEntry {
     std::string name;
     std::string value;
-    // Indexes of the OptionOutcomes records of every occurrence of the name (input order).
-    std::vector<std::size_t> occurrences;
 };
 
 class OptionsTable {
@@ -51,40 +48,54 @@ class OptionsTable {
 
     // The present entries in enumeration order (valid until the table is changed).
     std::vector<const OptionEntry*> entries() const;
-    std::size_t size() const { return index_.size(); }
-    bool empty() const { return index_.empty(); }
+    std::size_t size() const { return present_; }
+    bool empty() const { return present_ == 0; }
 
     // records the outcome of every occurrence of the entry's name (no-op without outcomes).
-    void settle(const OptionEntry& entry, OptionOutcome outcome, std::string_view items = {}) const;
+    void settle(const OptionEntry& entry, OptionOutcome outcome) const;
     OptionOutcomes* outcomes() const { return outcomes_; }
 
     // --- the reading steps, also usable on their own ---
-    // Splits at TAB, CR, LF; a double quote toggles a quoted section where they do not split
-    // (quotes kept; an unterminated quote runs to the end). empty pieces are dropped.
-    static std::vector<std::string> splitOptions(std::string_view text);
     // Skips leading '='; name = text up to the next '='; value = text after the run of '='
     // that follows ("-x==y" -> "-x","y"; "=-x=1" -> "-x","1"; "===" -> "","").
-    static void parseOption(std::string_view option, std::string& name, std::string& value);
-    // Every occurrence of from (ASCII letters compared without case) replaced by to; whole
-    // characters only. Unchanged when from is empty.
-    static std::string replaceIgnoreCase(std::string_view text, std::string_view from, std::string_view to);
-    // Every ',' outside double quotes becomes '|'.
-    static std::string commasToBars(std::string_view value);
+    static void parseOption(std::string_view option, std::string_view& name, std::string_view& value);
+    // Appends text with every occurrence of from (ASCII letters compared without case) replaced
+    // by to; whole characters only. Unchanged when from is empty.
+    static void appendReplacedIgnoreCase(std::string& out, std::string_view text, std::string_view from,
+                                         std::string_view to);
 
   private:
-    struct Slot {
-        OptionEntry entry;
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    struct Slot : OptionEntry {
+        std::uint32_t nextInBucket = kNone;      // the slot added before it to the same bucket
+        std::uint32_t firstOccurrence = kNone;  // into occurrences_
+        std::uint32_t lastOccurrence = kNone;
         bool present = true;
     };
-    // Looks names up by string_view without making a string of them.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    struct Occurrence {
+        std::size_t record;  // index of the OptionOutcomes record
+        std::uint32_t next = kNone;
     };
+    // The slot index of the present entry named name, or kNone.
+    std::uint32_t lookUp(std::string_view name) const;
+    // The place in index_ where name is or would go.
+    std::size_t probe(std::string_view name) const;
+    void grow();
+
     std::vector<Slot> slots_;  // insertion order
-    std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;
-    std::array<std::vector<std::size_t>, kBucketCount> buckets_;
+    // Open addressing: slot index + 1 per place, 0 for a free place; size a power of two at least
+    // twice the number of slots, so filling and looking up stay linear in the input.
+    std::vector<std::uint32_t> index_;
+    std::array<std::uint32_t, kBucketCount> bucketHeads_ = makeHeads();
+    std::vector<Occurrence> occurrences_;
+    std::size_t present_ = 0;
     OptionOutcomes* outcomes_ = nullptr;
+
+    static constexpr std::array<std::uint32_t, kBucketCount> makeHeads() {
+        std::array<std::uint32_t, kBucketCount> heads{};
+        heads.fill(kNone);
+        return heads;
+    }
 };
 
 }  // namespace z2k

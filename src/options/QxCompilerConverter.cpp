@@ -159,18 +159,13 @@ QxCompilerConverter::QxCompilerConverter() {
 
 void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) {
     OutputItems items;
-    const bool recording = table.outcomes() != nullptr;
     OptionPairs pairs;
 
     for (const FixedItem& row : kFixedItems) {
         const OptionEntry* entry = table.find(row.option);
         if (entry == nullptr) continue;
         items.set(row.item, entry->value);
-        if (recording) {
-            std::string converted = OptionConverter::formatItem(row.item, entry->value);
-            OptionConverter::fileToLeaf(converted);
-            table.settle(*entry, OptionOutcome::Converted, converted);
-        }
+        table.settle(*entry, OptionOutcome::Converted);
         table.remove(row.option);
     }
 
@@ -181,7 +176,7 @@ void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) 
         // A rejected option stays in the table and goes to OTHER.
         if (!row.handler(entry->name, entry->value, pairs)) continue;
         for (std::size_t i = 0; i < pairs.size(); ++i) items.set(pairs.name(i), pairs.value(i));
-        if (recording) table.settle(*entry, OptionOutcome::Converted, OptionConverter::formatPairs(pairs));
+        table.settle(*entry, OptionOutcome::Converted);
         table.remove(row.option);
     }
 
