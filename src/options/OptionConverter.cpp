@@ -152,6 +152,13 @@ bool hasNoQuotedPart(std::string_view text) {
 
 namespace {
 
+// A plain loop: the set has one or two characters, fewer than a library search call costs.
+bool isOneOf(char c, std::string_view characters) {
+    for (char candidate : characters)
+        if (c == candidate) return true;
+    return false;
+}
+
 // Appends text with every single-byte character of characters doubled between the first and the
 // last double quote of text (both kept once). Doubling never moves the first or the last quote,
 // so one pass over all the characters gives what one pass per character would.
@@ -169,16 +176,10 @@ void appendEscapedValue(std::string& out, std::string_view text, std::string_vie
         out.push_back(text[pos]);
         done = pos + 1;
     };
-    if (bytes) {
-        for (std::size_t pos = text.find_first_of(characters, first + 1); pos < last;
-             pos = text.find_first_of(characters, pos + 1))
-            doubleAt(pos);
-    } else {
-        for (std::size_t pos = first + 1; pos < last;) {
-            const std::size_t len = charLength(text, pos, page);
-            if (len == 1 && characters.find(text[pos]) != std::string_view::npos) doubleAt(pos);
-            pos += len;
-        }
+    for (std::size_t pos = first + 1; pos < last;) {
+        const std::size_t len = bytes ? 1 : charLength(text, pos, page);
+        if (len == 1 && isOneOf(text[pos], characters)) doubleAt(pos);
+        pos += len;
     }
     out.append(text.substr(done));
 }

@@ -39,11 +39,11 @@ void forEachPiece(std::string_view text, Fn&& piece) {
         begin = end + 1;
     };
     if (page == CodePage::SingleByte) {
-        for (std::size_t pos = text.find_first_of("\"\t\r\n"); pos != std::string_view::npos;
-             pos = text.find_first_of(quoted ? "\"" : "\"\t\r\n", pos + 1)) {
-            if (text[pos] == '"')
+        for (std::size_t pos = 0; pos < text.size(); ++pos) {
+            const char c = text[pos];
+            if (c == '"')
                 quoted = !quoted;
-            else
+            else if (!quoted && (c == '\t' || c == '\r' || c == '\n'))
                 cut(pos);
         }
     } else {
