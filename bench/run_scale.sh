@@ -62,10 +62,17 @@ best_ns() {
 
 convert_single() { "$Z2K" single "${convert_args[@]}" "$1" ws >/dev/null 2>&1; }
 
-# cpu_and_peak BINARY ZAT: "user+sys seconds" and "peak kB" of one conversion by BINARY.
+# cpu_and_peak BINARY ZAT: "CPU seconds" and "peak kB" of one conversion by BINARY. The CPU time
+# is perf's task clock where perf runs (GNU time rounds to hundredths of a second).
 cpu_and_peak() {
+    local cpu peak
     /usr/bin/time -f '%U %S %M' -o "$SCRATCH/time.txt" "$1" single "${convert_args[@]}" "$2" ws >/dev/null 2>&1
-    awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$SCRATCH/time.txt"
+    read -r cpu peak < <(awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$SCRATCH/time.txt")
+    if perf stat -x, -e task-clock -o "$SCRATCH/perf.txt" "$1" single "${convert_args[@]}" "$2" ws \
+        >/dev/null 2>&1; then
+        cpu=$(awk -F, '$3 == "task-clock" { printf "%.4f", $1 / 1000 }' "$SCRATCH/perf.txt")
+    fi
+    echo "$cpu $peak"
 }
 
 # compare_baseline ZAT: the least CPU time of RUNS conversions by this build and by $BASELINE,
