@@ -57,9 +57,8 @@ class Projects {
         std::string pattern = (fs::temp_directory_path() / "z2k-bench-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) return;
         path_ = pattern;
-        mapDrive('D', path_.string());
-        setActiveCodePage(CodePage::SingleByte);
-        setBackupsEnabled(false);
+        settings.drives.map('D', path_.string());
+        settings.keepBackups = false;
         const std::string tool = quotedArg(generator().string());
         const std::string one = quotedArg((path_ / "one" / "large.zat").string());
         const std::string four = quotedArg((path_ / "four" / "large.zat").string());
@@ -85,13 +84,19 @@ class Projects {
         std::fclose(file);
     }
     ~Projects() {
-        unmapDrive('D');
         std::error_code ignored;
         if (!path_.empty()) fs::remove_all(path_, ignored);
     }
     bool ready() const { return ready_; }
     const fs::path& path() const { return path_; }
     const std::vector<std::string>& matchingTreeProjects() const { return matchingTreeProjects_; }
+    // D: mapped, the single-byte code page, no backups.
+    HostSettings settings;
+    ZatReadOptions readOptions() const {
+        ZatReadOptions options;
+        options.settings = settings;
+        return options;
+    }
 
   private:
     fs::path path_;
@@ -109,7 +114,7 @@ std::string largeProject(const benchmark::State& state) {
 }
 
 fs::path hostOf(const std::string& systemPath) {
-    return systemToHostPath(systemPath).value_or(std::string());
+    return systemToHostPath(systemPath, projects().settings).value_or(std::string());
 }
 
 void countBytes(benchmark::State& state, const std::string& zat) {
@@ -133,6 +138,7 @@ void BM_Convert(benchmark::State& state) {
     if (!ready(state)) return;
     const std::string zat = largeProject(state);
     ConversionRequest request;
+    request.settings = projects().settings;
     ConversionDriver driver(request);
     for (auto _ : state) {
         std::string krp;
@@ -147,7 +153,7 @@ void BM_Read(benchmark::State& state) {
     const std::string zat = largeProject(state);
     std::size_t files = 0;
     for (auto _ : state) {
-        const ZatReadResult read = readZatProject(zat, {});
+        const ZatReadResult read = readZatProject(zat, projects().readOptions());
         if (!read.project)
             state.SkipWithError("read failed");
         else
@@ -159,21 +165,21 @@ void BM_Read(benchmark::State& state) {
 void BM_Translate(benchmark::State& state) {
     if (!ready(state)) return;
     const std::string zat = largeProject(state);
-    const ZatReadResult read = readZatProject(zat, {});
+    const ZatReadResult read = readZatProject(zat, projects().readOptions());
     if (!read.project) {
         state.SkipWithError("read failed");
         return;
     }
     const std::string krp = zat.substr(0, zat.size() - 4) + ".krp";
     for (auto _ : state) {
-        if (!translateProject(*read.project, krp, {}).project) state.SkipWithError("translation failed");
+        if (!translateProject(*read.project, krp, {nullptr, false, projects().settings.codePage}).project) state.SkipWithError("translation failed");
     }
 }
 
 void BM_Write(benchmark::State& state) {
     if (!ready(state)) return;
     const std::string zat = largeProject(state);
-    const ZatReadResult read = readZatProject(zat, {});
+    const ZatReadResult read = readZatProject(zat, projects().readOptions());
     if (!read.project) {
         state.SkipWithError("read failed");
         return;
@@ -181,13 +187,13 @@ void BM_Write(benchmark::State& state) {
     const std::string krp = zat.substr(0, zat.size() - 4) + ".krp";
     for (auto _ : state) {
         state.PauseTiming();
-        Translation translation = translateProject(*read.project, krp, {});
+        Translation translation = translateProject(*read.project, krp, {nullptr, false, projects().settings.codePage});
         if (!translation.project) {
             state.SkipWithError("translation failed");
             break;
         }
         state.ResumeTiming();
-        if (!writeKorProject(*translation.project, krp, {}).ok()) state.SkipWithError("write failed");
+        if (!writeKorProject(*translation.project, krp, {projects().settings, {}, nullptr, nullptr}).ok()) state.SkipWithError("write failed");
     }
 }
 
@@ -196,6 +202,7 @@ void BM_TreeMultiple(benchmark::State& state) {
     for (auto _ : state) {
         ConversionRequest request;
         request.mode = ConversionMode::Multiple;
+        request.settings = projects().settings;
         request.workspacePath = "D:\\tree\\all";
         request.cpuFamily = kQuarix;
         ConversionDriver driver(request);
@@ -212,6 +219,7 @@ void BM_TreeSingles(benchmark::State& state) {
         for (const std::string& zat : projects().matchingTreeProjects()) {
             ConversionRequest request;
             request.mode = ConversionMode::Single;
+            request.settings = projects().settings;
             request.zatProjectPath = zat;
             request.workspacePath = zat.substr(0, zat.rfind('\\') + 1) + "single";
             ConversionDriver driver(request);

@@ -52,15 +52,16 @@ class BenchFolder {
     BenchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "z2k-bench-XXXXXX").string();
         if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-        mapDrive('D', path_.string());
-        setActiveCodePage(CodePage::SingleByte);
-        setBackupsEnabled(false);
+        settings.drives.map('D', path_.string());
+        settings.keepBackups = false;
     }
     ~BenchFolder() {
-        unmapDrive('D');
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
+
+    // D: mapped, the single-byte code page, no backups.
+    HostSettings settings;
 
   private:
     std::filesystem::path path_;
@@ -89,11 +90,12 @@ void BM_ReadVersion1(benchmark::State& state) {
             writer.addSection(tableName(table));
             for (int row = 0; row < rowsOf(table, records, tables); ++row) writer.addRow(fill(table, row));
         }
-        if (writer.writeFile(path) != 0) state.SkipWithError("cannot write the input file");
+        if (writer.writeFile(path, folder().settings) != 0)
+            state.SkipWithError("cannot write the input file");
     }
     std::int64_t read = 0;
     for (auto _ : state) {
-        TextDatabase database;
+        TextDatabase database(folder().settings);
         if (database.open(path) != DatabaseOpen::Ok) state.SkipWithError("open failed");
         for (int table = 0; table < tables; ++table) {
             RowRecordset<FileRow> record(database, tableName(table));
@@ -119,7 +121,7 @@ void BM_WriteVersion2(benchmark::State& state) {
         std::vector<Version2Table> list;
         for (int table = 0; table < tables; ++table)
             list.push_back(version2Table(tableName(table), "", rows[static_cast<std::size_t>(table)]));
-        Version2Writer writer(path, LockPolicy{}, nullptr);
+        Version2Writer writer(path, folder().settings, LockPolicy{}, nullptr);
         if (!writer.write(list, nullptr).ok()) state.SkipWithError("write failed");
     }
 }

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     constexpr std::array<z2k::CodePage, 3> pages = {z2k::CodePage::SingleByte, z2k::CodePage::Cp932,
                                                     z2k::CodePage::Utf8};
-    z2k::setActiveCodePage(pages[data[0] % pages.size()]);
+    const z2k::CodePage page = pages[data[0] % pages.size()];
     const std::uint8_t mode = data[1];
     const std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
 
@@ -66,13 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string cpu = cpuBefore;
     z2k::OptionOutcomes outcomes;
     const int result =
-        z2k::convertToolOptions(family, tool, options, "c:\\Foo", "$(PROJDIR)", kor, cpu, &outcomes);
+        z2k::convertToolOptions(family, tool, options, "c:\\Foo", "$(PROJDIR)", kor, cpu, page, &outcomes);
     if (result == 0) {
         if (!StartsWithVersion(kor)) std::abort();
         if (cpu != cpuBefore && !StartsWithVersion(cpu)) std::abort();
         // In single-byte text every "$(FILE)" is a whole-character match and must be gone.
-        if (z2k::activeCodePage() == z2k::CodePage::SingleByte && kor.find("$(FILE)") != std::string::npos)
-            std::abort();
+        if (page == z2k::CodePage::SingleByte && kor.find("$(FILE)") != std::string::npos) std::abort();
     } else if (result == 1 || result == 2) {
         if (kor != handedIn || cpu != cpuBefore || !outcomes.empty()) std::abort();
     } else {

@@ -37,7 +37,6 @@ const std::filesystem::path& folder() {
     static const std::filesystem::path path = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "z2k-fuzz-project-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        mapDrive('F', pattern);
         return std::filesystem::path(pattern);
     }();
     return path;
@@ -59,11 +58,12 @@ void removeOutputs() {
 }
 
 void convert(CodePage page) {
-    setActiveCodePage(page);
     TextDisplayBuffer results;
     ProgressValue progress;
     SilentAlerts alerts;
     ConversionRequest request;
+    request.settings.codePage = page;
+    request.settings.drives.map('F', folder().string());
     request.mode = ConversionMode::Single;
     request.zatProjectPath = "F:\\input.zat";
     request.workspacePath = "F:\\workspace";

@@ -54,8 +54,6 @@ const std::filesystem::path& folder() {
     static const std::filesystem::path path = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "z2k-fuzz-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        mapDrive('F', pattern);
-        setActiveCodePage(CodePage::SingleByte);
         return std::filesystem::path(pattern);
     }();
     return path;
@@ -92,7 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(folder() / "input.zat", std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    TextDatabase database;
+    HostSettings settings;
+    settings.drives.map('F', folder().string());
+    TextDatabase database(settings);
     if (database.open("F:\\input") != DatabaseOpen::Ok) return 0;
     std::vector<std::string> names = sectionNames(bytes);
     names.push_back("MISSING");

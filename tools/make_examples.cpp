@@ -91,9 +91,10 @@ class ZatFileWriter {
     }
     int writeTo(const std::filesystem::path& file) const {
         std::filesystem::create_directories(file.parent_path());
-        auto systemPath = hostToSystemPath(std::filesystem::absolute(file).lexically_normal().string());
+        const HostSettings settings;  // the host root as Z:, names as bytes
+        auto systemPath = hostToSystemPath(std::filesystem::absolute(file).lexically_normal().string(), settings);
         if (!systemPath) return 1;
-        return writer_.writeFile(*systemPath);
+        return writer_.writeFile(*systemPath, settings);
     }
 
   private:

@@ -62,16 +62,14 @@ std::string convert(std::string_view text, const char* to, const char* from, std
 
 }  // namespace
 
-QString codePageToQString(std::string_view text) {
-    const CodePage page = activeCodePage();
+QString codePageToQString(std::string_view text, CodePage page) {
     if (page == CodePage::Utf8) return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const std::string utf8 = convert(text, "UTF-8", codePageCodeSet(page), kReplacementUtf8,
                                      [page](std::string_view rest) { return charLength(rest, 0, page); });
     return QString::fromStdString(utf8);
 }
 
-std::string qStringToCodePage(const QString& text) {
-    const CodePage page = activeCodePage();
+std::string qStringToCodePage(const QString& text, CodePage page) {
     const QByteArray utf8 = text.toUtf8();
     const std::string_view bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     if (page == CodePage::Utf8) return std::string(bytes);
@@ -80,18 +78,20 @@ std::string qStringToCodePage(const QString& text) {
     });
 }
 
-std::string typedFieldToSystemPath(const QString& field) {
+std::string typedFieldToSystemPath(const QString& field, const HostSettings& settings) {
     if (field.startsWith(QLatin1Char('/'))) {
         const QByteArray host = QFile::encodeName(field);
-        return typedPathToSystem(std::string_view(host.constData(), static_cast<std::size_t>(host.size())));
+        return typedPathToSystem(std::string_view(host.constData(), static_cast<std::size_t>(host.size())),
+                                 settings);
     }
-    return qStringToCodePage(field);
+    return qStringToCodePage(field, settings.codePage);
 }
 
-QString typedFieldToHostFolder(const QString& field) {
+QString typedFieldToHostFolder(const QString& field, const HostSettings& settings) {
     if (field.isEmpty()) return QString();
     if (field.startsWith(QLatin1Char('/'))) return field;
-    const std::optional<std::string> host = systemToHostPath(qStringToCodePage(field));
+    const std::optional<std::string> host =
+        systemToHostPath(qStringToCodePage(field, settings.codePage), settings);
     if (!host) return QString();
     return QFile::decodeName(QByteArray(host->data(), static_cast<qsizetype>(host->size())));
 }

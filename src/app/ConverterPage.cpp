@@ -9,7 +9,8 @@
 
 namespace z2k {
 
-ConverterPage::ConverterPage(const DialogUnits& units, QWidget* parent) : QWidget(parent), units_(units) {
+ConverterPage::ConverterPage(const DialogUnits& units, const HostSettings& settings, QWidget* parent)
+    : QWidget(parent), units_(units), settings_(settings) {
     setFixedSize(units_.x(kWidthUnits), units_.y(kHeightUnits));
 }
 

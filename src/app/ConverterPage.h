@@ -23,7 +23,8 @@ class ConverterPage : public QWidget {
     static constexpr int kWidthUnits = 242;
     static constexpr int kHeightUnits = 236;
 
-    ConverterPage(const DialogUnits& units, QWidget* parent);
+    // The settings (which must outlive the page) go into every request the page forms.
+    ConverterPage(const DialogUnits& units, const HostSettings& settings, QWidget* parent);
 
     // Reads the fields and checks them in order. On the first failure the message is shown
     // through alerts (the application's title) and the focus goes to the field the check names;
@@ -40,6 +41,7 @@ class ConverterPage : public QWidget {
     virtual QWidget* fieldControl(CheckedField field) = 0;
 
     const DialogUnits& units() const { return units_; }
+    const HostSettings& settings() const { return settings_; }
     QLabel* addLabel(const QString& text, const QRect& unitsRect, QWidget* control);
     QLineEdit* addEdit(const QRect& unitsRect, int maxLength);
     QLineEdit* addReadOnlyLine(const QRect& unitsRect);
@@ -51,6 +53,7 @@ class ConverterPage : public QWidget {
 
   private:
     const DialogUnits& units_;
+    const HostSettings& settings_;
 };
 
 }  // namespace z2k

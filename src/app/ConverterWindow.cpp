@@ -31,17 +31,19 @@ QFont ConverterWindow::dialogFont() {
     return font;
 }
 
-ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, QWidget* parent)
+ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const HostSettings& settings,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       alerts_(alerts),
+      settings_(settings),
       units_((setFont(dialogFont()), font())) {
-    setWindowTitle(codePageToQString(kApplicationTitle));
+    setWindowTitle(codePageToQString(kApplicationTitle, settings_.codePage));
     setModal(true);
 
     tabs_ = new QTabWidget(this);
-    single_ = new SingleProjectPage(units_, pickers, this);
-    multiple_ = new MultipleProjectsPage(units_, pickers, this);
+    single_ = new SingleProjectPage(units_, pickers, settings_, this);
+    multiple_ = new MultipleProjectsPage(units_, pickers, settings_, this);
     tabs_->addTab(single_, single_->windowTitle());
     tabs_->addTab(multiple_, multiple_->windowTitle());
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "DialogUnits.h"
+#include "platform/HostSettings.h"
 
 class QPushButton;
 class QTabWidget;
@@ -19,7 +20,9 @@ class ConverterWindow : public QDialog {
     Q_OBJECT
   public:
     // The pickers and alerts are not owned; they must outlive the window.
-    ConverterWindow(FilePickers& pickers, Alerts& alerts, QWidget* parent = nullptr);
+    // Every conversion of the window runs with these settings.
+    ConverterWindow(FilePickers& pickers, Alerts& alerts, const HostSettings& settings,
+                    QWidget* parent = nullptr);
 
     // The dialog font: the platform's default sans-serif face at 8 points.
     static QFont dialogFont();
@@ -40,6 +43,7 @@ class ConverterWindow : public QDialog {
     void setButtonsEnabled(bool enabled);
 
     Alerts& alerts_;
+    HostSettings settings_;
     DialogUnits units_;
     QTabWidget* tabs_;
     SingleProjectPage* single_;

@@ -24,8 +24,8 @@ QMessageBox::Icon boxIcon(AlertIcon icon) {
 }  // namespace
 
 void MessageBoxAlerts::show(std::string_view text, std::string_view title, AlertIcon icon) {
-    const QString caption = codePageToQString(title.empty() ? kApplicationTitle : title);
-    QMessageBox box(boxIcon(icon), caption, codePageToQString(text), QMessageBox::Ok, parent_);
+    const QString caption = codePageToQString(title.empty() ? kApplicationTitle : title, page_);
+    QMessageBox box(boxIcon(icon), caption, codePageToQString(text, page_), QMessageBox::Ok, parent_);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -13,8 +13,9 @@
 
 namespace z2k {
 
-MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
-    : ConverterPage(units, parent), pickers_(pickers) {
+MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers& pickers,
+                                           const HostSettings& settings, QWidget* parent)
+    : ConverterPage(units, settings, parent), pickers_(pickers) {
     setWindowTitle(QStringLiteral("Mulitple"));
     workspaceDirectory_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
     browse_ = addButton(QStringLiteral("Browse..."), QRect(185, 20, 50, 14));
@@ -48,8 +49,8 @@ MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers
 
     currentDisplay_ = std::make_unique<ProgressBarDisplay>(currentProgress_);
     totalDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
-    statusDisplay_ = std::make_unique<WidgetTextDisplay>(status_);
-    resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_);
+    statusDisplay_ = std::make_unique<WidgetTextDisplay>(status_, settings.codePage);
+    resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_, settings.codePage);
     connect(browse_, &QPushButton::clicked, this, &MultipleProjectsPage::browse);
 }
 
@@ -57,7 +58,8 @@ void MultipleProjectsPage::showEvent(QShowEvent* event) {
     ConverterPage::showEvent(event);
     if (familiesFilled_) return;
     familiesFilled_ = true;
-    for (const FamilyInfo& family : kFamilies) addFamilySorted(codePageToQString(family.name));
+    for (const FamilyInfo& family : kFamilies)
+        addFamilySorted(codePageToQString(family.name, settings().codePage));
     cpuFamily_->setCurrentIndex(-1);
 }
 
@@ -72,17 +74,19 @@ void MultipleProjectsPage::addFamilySorted(const QString& name) {
 
 std::string MultipleProjectsPage::chosenFamily() const {
     if (cpuFamily_->currentIndex() < 0) return std::string();
-    return qStringToCodePage(cpuFamily_->currentText());
+    return qStringToCodePage(cpuFamily_->currentText(), settings().codePage);
 }
 
 FieldCheck MultipleProjectsPage::checkFields() {
-    return checkMultipleFields(typedFieldToSystemPath(workspaceDirectory_->text()),
-                               qStringToCodePage(workspaceName_->text()), chosenFamily());
+    return checkMultipleFields(typedFieldToSystemPath(workspaceDirectory_->text(), settings()),
+                               qStringToCodePage(workspaceName_->text(), settings().codePage), chosenFamily(),
+                               settings());
 }
 
 ConversionRequest MultipleProjectsPage::request() {
-    ConversionRequest formed = multipleRequest(typedFieldToSystemPath(workspaceDirectory_->text()),
-                                               qStringToCodePage(workspaceName_->text()), chosenFamily());
+    ConversionRequest formed = multipleRequest(
+        typedFieldToSystemPath(workspaceDirectory_->text(), settings()),
+        qStringToCodePage(workspaceName_->text(), settings().codePage), chosenFamily(), settings());
     formed.projectProgress = currentDisplay_.get();
     formed.overallProgress = totalDisplay_.get();
     formed.results = resultsDisplay_.get();
@@ -113,8 +117,8 @@ QWidget* MultipleProjectsPage::fieldControl(CheckedField field) {
 }
 
 void MultipleProjectsPage::browse() {
-    const std::optional<QString> chosen =
-        pickers_.pickWorkspaceDirectory(window(), typedFieldToHostFolder(workspaceDirectory_->text()));
+    const std::optional<QString> chosen = pickers_.pickWorkspaceDirectory(
+        window(), typedFieldToHostFolder(workspaceDirectory_->text(), settings()));
     if (chosen) workspaceDirectory_->setText(*chosen);
 }
 

@@ -17,7 +17,8 @@ class FilePickers;
 class MultipleProjectsPage : public ConverterPage {
     Q_OBJECT
   public:
-    MultipleProjectsPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent = nullptr);
+    MultipleProjectsPage(const DialogUnits& units, FilePickers& pickers, const HostSettings& settings,
+                         QWidget* parent = nullptr);
 
     QLineEdit* workspaceDirectoryEdit() const { return workspaceDirectory_; }
     QPushButton* browseButton() const { return browse_; }

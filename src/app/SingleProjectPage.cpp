@@ -10,8 +10,9 @@
 
 namespace z2k {
 
-SingleProjectPage::SingleProjectPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent)
-    : ConverterPage(units, parent), pickers_(pickers) {
+SingleProjectPage::SingleProjectPage(const DialogUnits& units, FilePickers& pickers,
+                                     const HostSettings& settings, QWidget* parent)
+    : ConverterPage(units, settings, parent), pickers_(pickers) {
     setWindowTitle(QStringLiteral("Single"));
     projectFile_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
     browse_ = addButton(QStringLiteral("Browse..."), QRect(185, 20, 50, 14));
@@ -26,18 +27,19 @@ SingleProjectPage::SingleProjectPage(const DialogUnits& units, FilePickers& pick
     addLabel(QStringLiteral("Results:"), QRect(10, 117, 36, 8), results_);
 
     progressDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
-    resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_);
+    resultsDisplay_ = std::make_unique<WidgetTextDisplay>(results_, settings.codePage);
     connect(browse_, &QPushButton::clicked, this, &SingleProjectPage::browse);
 }
 
 FieldCheck SingleProjectPage::checkFields() {
-    return checkSingleFields(typedFieldToSystemPath(projectFile_->text()),
-                             qStringToCodePage(workspaceName_->text()));
+    return checkSingleFields(typedFieldToSystemPath(projectFile_->text(), settings()),
+                             qStringToCodePage(workspaceName_->text(), settings().codePage), settings());
 }
 
 ConversionRequest SingleProjectPage::request() {
-    ConversionRequest formed = singleRequest(typedFieldToSystemPath(projectFile_->text()),
-                                             qStringToCodePage(workspaceName_->text()));
+    ConversionRequest formed =
+        singleRequest(typedFieldToSystemPath(projectFile_->text(), settings()),
+                      qStringToCodePage(workspaceName_->text(), settings().codePage), settings());
     formed.projectProgress = progressDisplay_.get();
     formed.results = resultsDisplay_.get();
     // The one-line results control shows the failure message and, after it, the path and the

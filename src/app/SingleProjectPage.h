@@ -13,7 +13,8 @@ class FilePickers;
 class SingleProjectPage : public ConverterPage {
     Q_OBJECT
   public:
-    SingleProjectPage(const DialogUnits& units, FilePickers& pickers, QWidget* parent = nullptr);
+    SingleProjectPage(const DialogUnits& units, FilePickers& pickers, const HostSettings& settings,
+                      QWidget* parent = nullptr);
 
     QLineEdit* projectFileEdit() const { return projectFile_; }
     QPushButton* browseButton() const { return browse_; }

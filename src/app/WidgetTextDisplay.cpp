@@ -9,9 +9,9 @@
 
 namespace z2k {
 
-WidgetTextDisplay::WidgetTextDisplay(QLineEdit* line) : line_(line) {}
+WidgetTextDisplay::WidgetTextDisplay(QLineEdit* line, CodePage page) : page_(page), line_(line) {}
 
-WidgetTextDisplay::WidgetTextDisplay(QPlainTextEdit* box) : box_(box) {}
+WidgetTextDisplay::WidgetTextDisplay(QPlainTextEdit* box, CodePage page) : page_(page), box_(box) {}
 
 void WidgetTextDisplay::clear() {
     buffer_.clear();
@@ -36,8 +36,8 @@ void WidgetTextDisplay::appendLine(std::string_view line) {
     scrollDownAndPaint();
 }
 
-QString WidgetTextDisplay::shownText(std::string_view text) {
-    QString shown = codePageToQString(text);
+QString WidgetTextDisplay::shownText(std::string_view text) const {
+    QString shown = codePageToQString(text, page_);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/CodePage.h"
 #include "platform/Displays.h"
 
 class QLineEdit;
@@ -15,8 +16,9 @@ namespace z2k {
 
 class WidgetTextDisplay : public TextDisplay {
   public:
-    explicit WidgetTextDisplay(QLineEdit* line);
-    explicit WidgetTextDisplay(QPlainTextEdit* box);
+    // The text shown is in the code page `page`.
+    WidgetTextDisplay(QLineEdit* line, CodePage page);
+    WidgetTextDisplay(QPlainTextEdit* box, CodePage page);
 
     void clear() override;
     void replace(std::string_view text) override;
@@ -27,11 +29,12 @@ class WidgetTextDisplay : public TextDisplay {
 
   private:
     // Code-page text as the controls show it: CR LF as one line break.
-    static QString shownText(std::string_view text);
+    QString shownText(std::string_view text) const;
     // Shows the whole text (replace and clear; every change of a one-line edit).
     void show();
     void scrollDownAndPaint();
 
+    CodePage page_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* box_ = nullptr;
     TextDisplayBuffer buffer_;

@@ -7,16 +7,16 @@
 #include "DialogFilePickers.h"
 #include "MessageBoxAlerts.h"
 #include "platform/AllocatorTuning.h"
-#include "platform/CodePage.h"
+#include "platform/HostSettings.h"
 
 int main(int argc, char** argv) {
     z2k::keepLargeBlocksInHeap();
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zat2kor")));
-    z2k::setActiveCodePage(z2k::codePageFromLocale());
+    const z2k::HostSettings settings = z2k::hostSettingsFor(z2k::readProcessLocale());
     z2k::DialogFilePickers pickers;
-    z2k::MessageBoxAlerts alerts;
-    z2k::ConverterWindow window(pickers, alerts);
+    z2k::MessageBoxAlerts alerts(settings.codePage);
+    z2k::ConverterWindow window(pickers, alerts, settings);
     alerts.setParentWidget(&window);
     window.exec();
     return 0;

@@ -56,7 +56,7 @@ struct Arguments {
     bool dryRun = false;
     std::string reportFile;
     double lockTimeout = -1;  // seconds; negative: wait as long as it takes
-    std::string path;  // ZAT_FILE or DIRECTORY
+    std::string path;         // ZAT_FILE or DIRECTORY
     std::string workspaceName;
     std::string family;
 };
@@ -98,7 +98,8 @@ bool isSystemForm(const std::string& typed) {
 // to the current folder) becomes its Z: form, its names converted on the way; a path in system
 // form is kept as typed, with every rule (inCodePage: the typed text converted from the locale's
 // code set). Nothing when the host path cannot be converted.
-std::optional<std::string> typedToSystem(const std::string& typed, const std::string& inCodePage) {
+std::optional<std::string> typedToSystem(const std::string& typed, const std::string& inCodePage,
+                                         const HostSettings& settings) {
     if (typed.empty() || isSystemForm(typed)) return inCodePage;
     std::string host = typed;
     if (typed[0] != '/') {
@@ -107,7 +108,7 @@ std::optional<std::string> typedToSystem(const std::string& typed, const std::st
         if (error) return typed;
         host = (current / typed).lexically_normal().string();
     }
-    std::string system = typedPathToSystem(host);
+    std::string system = typedPathToSystem(host, settings);
     // The host path comes back as it was only when its names have no form in the code page.
     if (system.rfind("Z:\\", 0) != 0) return std::nullopt;
     return system;
@@ -115,19 +116,18 @@ std::optional<std::string> typedToSystem(const std::string& typed, const std::st
 
 // The refusal of typed text that has no form in the code page.
 void reportUnconvertible(const char* what, const std::string& typed, const char* codePage,
-                         std::ostream& err) {
-    const std::string& codeSet = localeCodeSet();
+                         const std::string& codeSet, std::ostream& err) {
     err << "error: " << what << " \"" << typed << "\" cannot be converted from the locale's code set "
         << (codeSet.empty() ? "(none)" : codeSet) << " to the code page " << codePage << '\n';
 }
 
 // A host name may hold a '\', but a system path cannot name it: it would be read as two names.
-bool hostPathHoldsBackslash(const std::string& typed) {
+bool hostPathHoldsBackslash(const std::string& typed, const std::string& hostCodeSet) {
     return !isSystemForm(typed) &&
-           findChar(typed, '\\', 0, codePageForCodeSet(localeCodeSet())) != std::string::npos;
+           findChar(typed, '\\', 0, codePageForCodeSet(hostCodeSet)) != std::string::npos;
 }
 
-bool mapDrives(const std::vector<std::string>& drives, std::ostream& err) {
+bool mapDrives(const std::vector<std::string>& drives, DriveMap& map, std::ostream& err) {
     bool mapped[26] = {};
     for (const std::string& drive : drives) {
         if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
@@ -151,7 +151,7 @@ bool mapDrives(const std::vector<std::string>& drives, std::ostream& err) {
                 << (error ? error.message() : std::string("not a folder")) << '\n';
             return false;
         }
-        mapDrive(drive[0], folder.lexically_normal().string());
+        map.map(drive[0], folder.lexically_normal().string());
     }
     return true;
 }
@@ -169,9 +169,10 @@ const char* codePageName(CodePage codePage) {
 }
 
 // Writes the report file (a host path, as typed); false after printing the error.
-bool writeReport(const std::string& file, const std::string& contents, std::ostream& err) {
+bool writeReport(const std::string& file, const std::string& contents, const HostSettings& settings,
+                 std::ostream& err) {
     // Replaced whole like every other output: a full disk never leaves half a report.
-    const int error = replaceHostFile(file, contents, ReplaceOptions{});
+    const int error = replaceHostFile(file, contents, ReplaceOptions{}, settings);
     if (error != 0) {
         err << "error: cannot write the report " << file << ": " << errorDescription(error) << '\n';
         return false;
@@ -179,8 +180,9 @@ bool writeReport(const std::string& file, const std::string& contents, std::ostr
     return true;
 }
 
-bool withinLimit(const std::string& value, std::size_t limit, const char* what, std::ostream& err) {
-    if (charCount(value) <= limit) return true;
+bool withinLimit(const std::string& value, std::size_t limit, const char* what, CodePage page,
+                 std::ostream& err) {
+    if (charCount(value, page) <= limit) return true;
     err << "error: " << what << " is longer than " << limit << " characters\n";
     return false;
 }
@@ -220,63 +222,67 @@ int CommandLine::run(int argc, char** argv) {
     }
 
     const bool singleMode = single->parsed();
+    const ProcessLocale locale = readProcessLocale();
+    HostSettings settings = hostSettingsFor(locale);
     if (args.codePage.empty()) {
-        setActiveCodePage(codePageFromLocale());
-        if (!localeWasSet()) {
+        if (!locale.set) {
             err_ << "warning: the locale named by the environment cannot be set; the code page is "
-                 << codePageName(activeCodePage()) << " (choose another with --code-page)\n";
+                 << codePageName(settings.codePage) << " (choose another with --code-page)\n";
         }
     } else {
-        setActiveCodePage(args.codePage == "cp932"  ? CodePage::Cp932
-                          : args.codePage == "utf8" ? CodePage::Utf8
-                                                    : CodePage::SingleByte);
+        settings.codePage = args.codePage == "cp932"  ? CodePage::Cp932
+                            : args.codePage == "utf8" ? CodePage::Utf8
+                                                      : CodePage::SingleByte;
     }
-    setBackupsEnabled(!args.noBackup);
-    setFileWritesEnabled(!args.dryRun);
+    settings.keepBackups = !args.noBackup;
+    settings.writeFiles = !args.dryRun;
+    const CodePage page = settings.codePage;
     ReportWriter::Format reportFormat = ReportWriter::Format::Text;
     if (!args.reportFile.empty() && !ReportWriter::formatOf(args.reportFile, reportFormat)) {
         err_ << "error: --report FILE must end in .json or .txt\n";
         return kExitUsage;
     }
-    if (!mapDrives(args.drives, err_)) return kExitUsage;
+    if (!mapDrives(args.drives, settings.drives, err_)) return kExitUsage;
 
     // Typed text is in the locale's code set; the field rules and the files hold code-page text.
     // (The family is one of two ASCII names and the report and drive folders are host paths.)
     const char* pathName = singleMode ? "ZAT_FILE" : "DIRECTORY";
-    const std::optional<std::string> pathText = hostNameToCodePage(args.path);
+    const std::optional<std::string> pathText = hostNameToCodePage(args.path, settings);
     const std::optional<std::string> typedPath =
-        pathText ? typedToSystem(args.path, *pathText) : std::nullopt;
-    const std::optional<std::string> workspaceName = hostNameToCodePage(args.workspaceName);
+        pathText ? typedToSystem(args.path, *pathText, settings) : std::nullopt;
+    const std::optional<std::string> workspaceName = hostNameToCodePage(args.workspaceName, settings);
     if (!typedPath || !workspaceName) {
         reportUnconvertible(typedPath ? "WORKSPACE_NAME" : pathName,
-                            typedPath ? args.workspaceName : args.path, codePageName(activeCodePage()), err_);
+                            typedPath ? args.workspaceName : args.path, codePageName(page),
+                            settings.hostCodeSet, err_);
         return kExitUsage;
     }
     args.workspaceName = *workspaceName;
     // A relative host path is held to the limit of the absolute one it stands for ("Z:" aside).
     const bool relativeHost = !args.path.empty() && !isSystemForm(args.path) && args.path[0] != '/' &&
                               typedPath && typedPath->rfind("Z:", 0) == 0;
-    if (!withinLimit(*pathText, kPathFieldLimit, pathName, err_) ||
-        (relativeHost && !withinLimit(typedPath->substr(2), kPathFieldLimit, pathName, err_)) ||
-        !withinLimit(args.workspaceName, kWorkspaceNameFieldLimit, "WORKSPACE_NAME", err_)) {
+    if (!withinLimit(*pathText, kPathFieldLimit, pathName, page, err_) ||
+        (relativeHost && !withinLimit(typedPath->substr(2), kPathFieldLimit, pathName, page, err_)) ||
+        !withinLimit(args.workspaceName, kWorkspaceNameFieldLimit, "WORKSPACE_NAME", page, err_)) {
         return kExitUsage;
     }
-    if (hostPathHoldsBackslash(args.path)) {
+    if (hostPathHoldsBackslash(args.path, settings.hostCodeSet)) {
         err_ << "error: " << pathName << " holds a '\\' in a host name, which no path can name: " << args.path
              << '\n';
         return kExitUsage;
     }
 
     const std::string& path = *typedPath;
-    const FieldCheck check = singleMode ? checkSingleFields(path, args.workspaceName)
-                                        : checkMultipleFields(path, args.workspaceName, args.family);
+    const FieldCheck check = singleMode
+                                 ? checkSingleFields(path, args.workspaceName, settings)
+                                 : checkMultipleFields(path, args.workspaceName, args.family, settings);
     if (!check.ok) {
         err_ << "error: " << check.message << '\n';
         return kExitUsage;
     }
 
-    ConversionRequest request = singleMode ? singleRequest(path, args.workspaceName)
-                                           : multipleRequest(path, args.workspaceName, args.family);
+    ConversionRequest request = singleMode ? singleRequest(path, args.workspaceName, settings)
+                                           : multipleRequest(path, args.workspaceName, args.family, settings);
     ConsoleProgress projectProgress(singleMode ? "Total complete" : "Current project", err_, errIsTerminal_);
     ConsoleProgress overallProgress("Total complete", err_, errIsTerminal_);
     ConsoleTextDisplay results("Results", err_, errIsTerminal_);
@@ -323,11 +329,10 @@ int CommandLine::run(int argc, char** argv) {
 
     bool reportWritten = true;
     if (!args.reportFile.empty()) {
-        const std::string contents =
-            reportFormat == ReportWriter::Format::Json
-                ? ReportWriter::json(report, codePageName(activeCodePage()), args.dryRun)
-                : ReportWriter::text(report, args.dryRun);
-        reportWritten = writeReport(args.reportFile, contents, err_);
+        const std::string contents = reportFormat == ReportWriter::Format::Json
+                                         ? ReportWriter::json(report, codePageName(page), args.dryRun)
+                                         : ReportWriter::text(report, args.dryRun);
+        reportWritten = writeReport(args.reportFile, contents, settings, err_);
     } else {
         // Without a report file, every run says on stderr how many options were carried over
         // unconverted or dropped, so that nothing is lost without a word.

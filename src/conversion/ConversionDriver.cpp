@@ -50,7 +50,8 @@ std::string toolChainFor(const std::string& family) {
 
 }  // namespace
 
-ConversionDriver::ConversionDriver(const ConversionRequest& request) : request_(request) {}
+ConversionDriver::ConversionDriver(const ConversionRequest& request)
+    : request_(request), runFiles_(request.settings) {}
 
 void ConversionDriver::reportProblem(const std::string& line) {
     if (!line.empty()) textAppend(request_.problems, line);
@@ -62,8 +63,9 @@ void ConversionDriver::reportNotices() {
 }
 
 void ConversionDriver::clearFolderOnce(const std::string& path) {
-    if (clearedFolders_.insert(toLowerText(GetParentDirectory(path))).second)
-        removeStaleTemporaryFilesBeside(path);
+    const CodePage page = request_.settings.codePage;
+    if (clearedFolders_.insert(toLowerText(getParentDirectory(path, page), page)).second)
+        removeStaleTemporaryFilesBeside(path, request_.settings);
 }
 
 ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::string& krpPath) {
@@ -86,11 +88,11 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     progressSet(request_.projectProgress, 25);
     TextDisplay* display = request_.mode == ConversionMode::Single ? request_.results : request_.status;
     // A dot in a folder name must not move the .krp out of the project's folder.
-    krpPath = removeNameExtension(zatPath) + kKorProjectExtension;
+    krpPath = removeNameExtension(zatPath, request_.settings.codePage) + kKorProjectExtension;
     projectNotices_.clear();
     projectProblem_.clear();
 
-    ZatReadResult read = readZatProject(zatPath, {display, request_.alerts, request_.lock});
+    ZatReadResult read = readZatProject(zatPath, {display, request_.alerts, request_.lock, request_.settings});
     if (!read.project) {
         progressReset(request_.projectProgress);
         projectProblem_ = read.failure.text();
@@ -100,7 +102,7 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     textReplace(display, "Converting project details...");
 
     Translation translation =
-        translateProject(*read.project, krpPath, {request_.alerts, request_.report != nullptr});
+        translateProject(*read.project, krpPath, {request_.alerts, request_.report != nullptr, request_.settings.codePage});
     reported = std::move(translation.report);
     if (!translation.project) {
         progressReset(request_.projectProgress);
@@ -114,7 +116,7 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     const std::string clash = runFiles_.conflict(krpPath);
     if (clash.empty()) clearFolderOnce(krpPath);
     const WriteStatus written = clash.empty() ? writeKorProject(*translation.project, krpPath,
-                                                                {request_.lock, display, &projectNotices_})
+                                                                {request_.settings, request_.lock, display, &projectNotices_})
                                               : WriteStatus{};
     if (!clash.empty() || !written.ok()) {
         progressReset(request_.projectProgress);
@@ -132,10 +134,10 @@ int ConversionDriver::writeWorkspace() {
     workspace.databaseVersion = "1.0";
 
     const std::string path = request_.workspacePath + kWorkspaceExtension;
-    const std::string file = korWorkspaceFile(path);
+    const std::string file = korWorkspaceFile(path, request_.settings.codePage);
     KorWorkspaceDetails& details = workspace.details;
-    details.strName = GetFileTitle(file);
-    details.strDirectory = GetParentDirectory(file);
+    details.strName = getFileTitle(file, request_.settings.codePage);
+    details.strDirectory = getParentDirectory(file, request_.settings.codePage);
     details.strFileName = file;
     // Single mode: the family of the project just converted, as read from its details.
     details.strCpuFamily = request_.mode == ConversionMode::Single ? lastCpuFamily_ : request_.cpuFamily;
@@ -145,14 +147,14 @@ int ConversionDriver::writeWorkspace() {
 
     workspace.projects.reserve(convertedProjects_.size());
     for (const std::string& krp : convertedProjects_) {
-        workspace.projects.push_back(KorWorkspaceProject{GetFileTitle(krp), GetParentDirectory(krp), krp});
+        workspace.projects.push_back(KorWorkspaceProject{getFileTitle(krp, request_.settings.codePage), getParentDirectory(krp, request_.settings.codePage), krp});
     }
     if (!convertedProjects_.empty()) workspace.lastProject = convertedProjects_.front();
 
     const std::string clash = runFiles_.conflict(file);
     if (clash.empty()) clearFolderOnce(file);
     const WriteStatus written =
-        clash.empty() ? writeKorWorkspace(workspace, path, {request_.lock, nullptr, nullptr}) : WriteStatus{};
+        clash.empty() ? writeKorWorkspace(workspace, path, {request_.settings, request_.lock, nullptr, nullptr}) : WriteStatus{};
     const int result = clash.empty() && written.ok() ? 0 : 1;
     workspaceProblem_ = result == 0 ? std::string() : clash.empty() ? written.failure.text() : clash;
     summary_.workspaceWritten = result == 0;
@@ -174,7 +176,7 @@ void ConversionDriver::runSingle() {
     // Only a path without any '.' gets the extension, also when the '.' is in a folder name.
     if (path.find('.') == std::string::npos) path += kZatExtension;
     // The file the database layer opens for that path.
-    runFiles_.addInput(TextDatabase::databaseFileName(path));
+    runFiles_.addInput(TextDatabase::databaseFileName(path, request_.settings.codePage));
 
     summary_.found = 1;
     summary_.matched = 1;
@@ -212,8 +214,8 @@ void ConversionDriver::runSingle() {
 
 std::vector<std::string> ConversionDriver::searchProjects() {
     std::vector<std::string> found;
-    ProjectSearch search(request_.alerts);
-    search.find(GetParentDirectory(request_.workspacePath), std::string("*") + kZatExtension,
+    ProjectSearch search(request_.alerts, request_.settings);
+    search.find(getParentDirectory(request_.workspacePath, request_.settings.codePage), std::string("*") + kZatExtension,
                 SearchDepth::Subfolders, found);
     summary_.found = static_cast<int>(found.size());
     for (const std::string& path : found) runFiles_.addInput(path);
@@ -265,7 +267,7 @@ void ConversionDriver::runMultiple() {
     for (const std::string& path : found) {
         if (cancelRequested(request_)) break;
         // A reading pass without messages, only to learn the project's CPU family.
-        const ZatReadResult familyRead = readZatProject(path, {nullptr, request_.alerts, request_.lock});
+        const ZatReadResult familyRead = readZatProject(path, {nullptr, request_.alerts, request_.lock, request_.settings});
         // The family pass may have waited long for a lock, or given up on it for a stop: a stop
         // asked for meanwhile comes first, and the project counts as not looked at.
         if (cancelRequested(request_)) break;

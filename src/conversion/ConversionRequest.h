@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Displays.h"
+#include "platform/HostSettings.h"
 #include "textdb/LockPolicy.h"
 
 namespace z2k {
@@ -38,6 +39,9 @@ struct ConversionRequest {
     // inside one) and ends as usual with the projects converted so far. May be set from a
     // signal handler or another thread.
     const std::atomic<bool>* cancel = nullptr;
+    // The code page, the drive letters, dry run and backups: every file the conversion reads or
+    // writes goes through these.
+    HostSettings settings;
 };
 
 }  // namespace z2k

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/HostSettings.h"
+
 namespace z2k {
 
 // The field a failed check concerns. None: the focus stays where it is.
@@ -19,11 +21,12 @@ struct FieldCheck {
 
 // The "Single" page: project file name and workspace name, as typed (system path form). On both
 // pages a workspace name that is not one file name is refused after the "incomplete" checks.
-FieldCheck checkSingleFields(std::string_view projectFile, std::string_view workspaceName);
+FieldCheck checkSingleFields(std::string_view projectFile, std::string_view workspaceName,
+                             const HostSettings& settings);
 // The "Mulitple" page: workspace directory, workspace name and the chosen CPU family (empty
 // when none was chosen).
 FieldCheck checkMultipleFields(std::string_view workspaceDirectory, std::string_view workspaceName,
-                               std::string_view cpuFamily);
+                               std::string_view cpuFamily, const HostSettings& settings);
 
 // The longest texts the fields take: paths 200 characters, workspace names 32.
 inline constexpr std::size_t kPathFieldLimit = 200;

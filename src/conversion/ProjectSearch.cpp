@@ -24,7 +24,7 @@ bool hostNameHasExtension(std::string_view name, std::string_view extension) {
 
 void ProjectSearch::find(std::string_view directory, std::string_view pattern, SearchDepth recurse,
                          std::vector<std::string>& list) {
-    const std::string patternExtension = GetExtension(pattern);
+    const std::string patternExtension = getExtension(pattern, settings_.codePage);
     walk(directory, patternExtension, recurse, 0, list);
 }
 
@@ -39,9 +39,10 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
     if (depth >= kMaxDepth) return;
 
     std::string base(directory);
-    if (base.empty() || base[LastChar(base)] != '\\') base += '\\';
+    const CodePage page = settings_.codePage;
+    if (base.empty() || base[lastChar(base, page)] != '\\') base += '\\';
 
-    const DirectoryListing listing = enumerateDirectory(base + "*.*");
+    const DirectoryListing listing = enumerateDirectory(base + "*.*", settings_);
     if (!listing.ok && listing.unnamed.empty()) {
         skip(true, std::string(directory), errorDescription(listing.error));
         return;
@@ -64,7 +65,7 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
             if (entry.name != "." && entry.name != ".." && recurse == SearchDepth::Subfolders) {
                 walk(base + entry.name, patternExtension, recurse, depth + 1, list);
             }
-        } else if (entry.regularFile && equalsIgnoreCase(GetExtension(entry.name), patternExtension)) {
+        } else if (entry.regularFile && equalsIgnoreCase(getExtension(entry.name, page), patternExtension, page)) {
             // A FIFO, socket or device of that name is no project; a link to a regular file is.
             list.push_back(base + entry.name);
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Displays.h"
+#include "platform/HostSettings.h"
 
 namespace z2k {
 
@@ -25,7 +26,8 @@ enum class SearchDepth { FolderOnly, Subfolders };
 class ProjectSearch {
   public:
     // alerts receives the "Error" box of each folder that is skipped (may be null).
-    explicit ProjectSearch(Alerts* alerts) : alerts_(alerts) {}
+    // Folders are read through the settings, which must outlive the search.
+    ProjectSearch(Alerts* alerts, const HostSettings& settings) : alerts_(alerts), settings_(settings) {}
 
     // Appends to list (not emptied first) the full path of every regular file below directory
     // whose extension equals the pattern's, ignoring case. Descends (with Subfolders)
@@ -46,6 +48,7 @@ class ProjectSearch {
     void skip(bool folder, std::string path, std::string reason);
 
     Alerts* alerts_;
+    const HostSettings& settings_;
     std::vector<SkippedEntry> skipped_;
     std::set<std::pair<std::uint64_t, std::uint64_t>> visited_;  // device and inode
 };

@@ -6,12 +6,13 @@
 
 namespace z2k {
 
-RunFiles::Keys RunFiles::keysOf(const std::string& path) {
+RunFiles::Keys RunFiles::keysOf(const std::string& path) const {
+    const CodePage page = settings_.codePage;
     Keys keys;
-    keys.text = toLowerText(path);
-    keys.file = fileIdentity(path);
-    keys.folder = fileIdentity(GetParentDirectory(path));
-    keys.name = toLowerText(GetFileName(path));
+    keys.text = toLowerText(path, page);
+    keys.file = fileIdentity(path, settings_);
+    keys.folder = fileIdentity(getParentDirectory(path, page), settings_);
+    keys.name = toLowerText(getFileName(path, page), page);
     return keys;
 }
 
@@ -22,7 +23,8 @@ void RunFiles::add(const std::string& path, std::string description) {
     // The first file under a key keeps it: the message names the earliest one.
     byText_.emplace(keys.text, index);
     if (keys.file) byFile_.emplace(*keys.file, index);
-    if (keys.folder) byFolderName_.emplace(FolderKey{keys.folder->device, keys.folder->inode, keys.name}, index);
+    if (keys.folder)
+        byFolderName_.emplace(FolderKey{keys.folder->device, keys.folder->inode, keys.name}, index);
 }
 
 void RunFiles::addInput(const std::string& path) {
@@ -50,7 +52,7 @@ std::string RunFiles::conflict(const std::string& target) const {
     if (const std::string* known = find(keys)) return target + " would replace " + *known;
     // Replacing an existing file first moves it to its backup name, over whatever lies there.
     // Asked also in a dry run, which reports what a real run would do.
-    if (backupsEnabled() && keys.file) {
+    if (settings_.keepBackups && keys.file) {
         const std::string backup = target + ".bak";
         if (const std::string* known = find(keysOf(backup))) return backup + " would replace " + *known;
     }

@@ -20,6 +20,9 @@ namespace z2k {
 
 class RunFiles {
   public:
+    // Files are found through the settings, which must outlive this object.
+    explicit RunFiles(const HostSettings& settings) : settings_(settings) {}
+
     // A file the run reads.
     void addInput(const std::string& path);
     // A KOR project the run wrote, converted from the ZAT project zatPath.
@@ -30,18 +33,19 @@ class RunFiles {
 
   private:
     struct Keys {
-        std::string text;                   // the path, ASCII letters folded
-        std::optional<FileIdentity> file;   // the host file, when it exists
-        std::optional<FileIdentity> folder; // the host folder
-        std::string name;                   // the file name, ASCII letters folded
+        std::string text;                    // the path, ASCII letters folded
+        std::optional<FileIdentity> file;    // the host file, when it exists
+        std::optional<FileIdentity> folder;  // the host folder
+        std::string name;                    // the file name, ASCII letters folded
     };
     using FolderKey = std::tuple<std::uint64_t, std::uint64_t, std::string>;
 
-    static Keys keysOf(const std::string& path);
+    Keys keysOf(const std::string& path) const;
     void add(const std::string& path, std::string description);
     // The description of the known file the keys name, or nothing.
     const std::string* find(const Keys& keys) const;
 
+    const HostSettings& settings_;
     std::vector<std::string> descriptions_;
     std::map<std::string, std::size_t> byText_;
     std::map<FileIdentity, std::size_t> byFile_;

@@ -37,7 +37,7 @@ void addComposed(std::vector<Version2Table>& tables, std::string_view prefix,
 
 WriteStatus writeKorProject(const KorProject& project, std::string_view path, const KorWritePolicy& policy) {
     if (path.empty()) return WriteStatus{FileFailure{"", "no KOR project file was named"}};
-    Version2Writer writer(path, policy.lock, policy.notices);
+    Version2Writer writer(path, policy.settings, policy.lock, policy.notices);
     if (WriteStatus status = writer.checkWritable(); !status.ok()) return status;
     if (policy.progress != nullptr) policy.progress->replace("Creating KOR tables...");
 

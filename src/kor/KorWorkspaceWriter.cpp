@@ -8,11 +8,11 @@
 
 namespace z2k {
 
-std::string korWorkspaceFile(std::string_view path) {
+std::string korWorkspaceFile(std::string_view path, CodePage page) {
     if (path.empty()) return {};
-    std::string file = GetParentDirectory(std::string(path));
-    if (file.empty() || file[LastChar(file)] != '\\') file += '\\';
-    file += GetFileTitle(std::string(path));
+    std::string file = getParentDirectory(path, page);
+    if (file.empty() || file[lastChar(file, page)] != '\\') file += '\\';
+    file += getFileTitle(path, page);
     file += ".krs";
     return file;
 }
@@ -20,7 +20,8 @@ std::string korWorkspaceFile(std::string_view path) {
 WriteStatus writeKorWorkspace(const KorWorkspace& workspace, std::string_view path,
                               const KorWritePolicy& policy) {
     if (path.empty()) return WriteStatus{FileFailure{"", "no KOR workspace file was named"}};
-    Version2Writer writer(korWorkspaceFile(path), policy.lock, policy.notices);
+    Version2Writer writer(korWorkspaceFile(path, policy.settings.codePage), policy.settings, policy.lock,
+                          policy.notices);
     if (WriteStatus status = writer.checkWritable(); !status.ok()) return status;
 
     const KorWorkspace& w = workspace;

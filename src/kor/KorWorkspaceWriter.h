@@ -13,7 +13,7 @@ namespace z2k {
 // The file written for a workspace path (directory, "\", name; an extension, if any, is
 // ignored): the parent directory, one "\" unless it already ends in one, the file title and
 // ".krs". Empty when the path is empty.
-std::string korWorkspaceFile(std::string_view path);
+std::string korWorkspaceFile(std::string_view path, CodePage page);
 
 // Writes the workspace to korWorkspaceFile(path). The workspace is left as it was.
 WriteStatus writeKorWorkspace(const KorWorkspace& workspace, std::string_view path,

@@ -12,15 +12,15 @@ namespace {
 // "-o" gives OBJECT, "-exp" EXPAND; a value names the output file beside the source.
 bool outputKind(const OptionHandler& h, OptionPairs& pairs) {
     pairs.add(h.itemName(), h.zatName() == "-exp" ? "EXPAND" : "OBJECT");
-    if (!h.value().empty()) pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value()));
+    if (!h.value().empty()) pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value(), h.page()));
     return true;
 }
 
 // The value without its leading "(" and trailing ")" characters, "(con,d)" -> "con|d".
-std::string withoutParentheses(std::string_view value) {
+std::string withoutParentheses(std::string_view value, CodePage page) {
     std::size_t begin = 0;
     while (begin < value.size() && value[begin] == '(') ++begin;  // leading bytes start characters
-    const OptionText text(value);
+    const OptionText text(value, page);
     std::size_t end = value.size();
     while (end > begin && value[end - 1] == ')' && text.isStart(end - 1)) --end;
     return std::string(value.substr(begin, end - begin));
@@ -53,13 +53,13 @@ AssemblerConverter::AssemblerConverter(std::vector<ShowElement> showElements, bo
         [elements = std::move(showElements), stripParentheses](const OptionHandler& h, OptionPairs& pairs) {
             const std::string flag = isNegative(h.zatName()) ? "0" : "1";
             const std::string value =
-                stripParentheses ? withoutParentheses(h.value()) : std::string(h.value());
+                stripParentheses ? withoutParentheses(h.value(), h.page()) : std::string(h.value());
             if (value.empty()) {
                 for (const ShowElement& e : elements) pairs.add(std::string(h.itemName()).append(e.suffix), flag);
                 return true;
             }
             OptionPairs found;
-            for (const std::string& element : splitList(value)) {
+            for (const std::string& element : splitList(value, h.page())) {
                 const ShowElement* match = nullptr;
                 for (const ShowElement& e : elements)
                     if (e.element == element) match = &e;

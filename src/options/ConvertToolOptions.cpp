@@ -10,14 +10,14 @@ namespace {
 // cpuDefaults is nullptr when the caller does not want them.
 int convert(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
             std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
-            std::string* cpuDefaults, OptionOutcomes* outcomes) {
+            std::string* cpuDefaults, CodePage page, OptionOutcomes* outcomes) {
     if (!isKnownFamily(cpuFamily)) return kOptionsUnknownFamily;
     ToolConverter* converter = sharedConverter(zatToolName);
     if (converter == nullptr) return kOptionsUnknownTool;
 
-    const std::string options = converter->rewriteOptionString(zatOptions);
+    const std::string options = converter->rewriteOptionString(zatOptions, page);
     if (outcomes != nullptr) outcomes->clear();
-    OptionsTable table;
+    OptionsTable table(page);
     table.read(options, replaceFrom, replaceWith, outcomes);
 
     // A conversion that produces nothing leaves what the caller handed in.
@@ -25,7 +25,7 @@ int convert(std::string_view cpuFamily, std::string_view zatToolName, std::strin
     converter->convert(table, converted);
 
     if (cpuDefaults != nullptr && converter->hasCpuDefaults())
-        *cpuDefaults = converter->extractCpuDefaults(converted);
+        *cpuDefaults = converter->extractCpuDefaults(converted, page);
     korOptions.assign("[V|VERSION|1] ");
     korOptions.append(converted);
     return kOptionsConverted;
@@ -35,16 +35,16 @@ int convert(std::string_view cpuFamily, std::string_view zatToolName, std::strin
 
 int convertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
                        std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
-                       std::string& cpuDefaults, OptionOutcomes* outcomes) {
+                       std::string& cpuDefaults, CodePage page, OptionOutcomes* outcomes) {
     return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, &cpuDefaults,
-                   outcomes);
+                   page, outcomes);
 }
 
 int convertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
                                          std::string_view zatOptions, std::string_view replaceFrom,
-                                         std::string_view replaceWith, std::string& korOptions,
+                                         std::string_view replaceWith, std::string& korOptions, CodePage page,
                                          OptionOutcomes* outcomes) {
-    return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr,
+    return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr, page,
                    outcomes);
 }
 

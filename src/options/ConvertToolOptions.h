@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "options/OptionOutcomes.h"
+#include "platform/CodePage.h"
 
 namespace z2k {
 
@@ -12,8 +13,8 @@ constexpr int kOptionsUnknownFamily = 1;  // not "Quarix RISC engine", "Nerak" o
 constexpr int kOptionsUnknownTool = 2;    // not one of the nine ZAT tool names (exact)
 constexpr int kOptionsUnreadable = 3;     // no option text at all; a string always has one
 
-// Converts zatOptions of the ZAT tool zatToolName. Every occurrence of replaceFrom in a value
-// (ASCII letters compared without case) becomes replaceWith. On success (0):
+// Converts zatOptions (text in the code page `page`) of the ZAT tool zatToolName. Every occurrence of
+// replaceFrom in a value (ASCII letters compared without case) becomes replaceWith. On success (0):
 //   korOptions := "[V|VERSION|1] " + the converted items, where a conversion that produces
 //                 nothing keeps what korOptions held (normally empty);
 //   cpuDefaults := the CPU defaults, for the two compilers and the two assemblers only (for
@@ -22,12 +23,12 @@ constexpr int kOptionsUnreadable = 3;     // no option text at all; a string alw
 // On 1 or 2 nothing is touched. The marker string "-default" asks for the tool's defaults.
 int convertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
                        std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
-                       std::string& cpuDefaults, OptionOutcomes* outcomes = nullptr);
+                       std::string& cpuDefaults, CodePage page, OptionOutcomes* outcomes = nullptr);
 
 // The same conversion for a caller that does not need the CPU defaults (they are not extracted).
 int convertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
                                          std::string_view zatOptions, std::string_view replaceFrom,
-                                         std::string_view replaceWith, std::string& korOptions,
+                                         std::string_view replaceWith, std::string& korOptions, CodePage page,
                                          OptionOutcomes* outcomes = nullptr);
 
 }  // namespace z2k

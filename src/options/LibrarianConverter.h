@@ -15,7 +15,7 @@ class LibrarianConverter : public OptionConverter {
     // Each TAB-separated piece gets a leading "-" when it has none, and its first blank, when
     // that blank is not inside a pair of double quotes, becomes "=":
     // "replace "userlib.lib"" -> "-replace="userlib.lib"".
-    std::string rewriteOptionString(std::string_view zatOptions) const override;
+    std::string rewriteOptionString(std::string_view zatOptions, CodePage page) const override;
 };
 
 }  // namespace z2k

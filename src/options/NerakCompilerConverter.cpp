@@ -21,56 +21,63 @@ bool message(const OptionHandler& h, OptionPairs& pairs) {
 }
 
 bool objectPath(const OptionHandler& h, OptionPairs& pairs) {
-    if (!h.value().empty()) pairs.add(h.itemName(), OptionConverter::rebuildSameDirectory(h.value()));
+    const CodePage page = h.page();
+    if (!h.value().empty()) pairs.add(h.itemName(), OptionConverter::rebuildSameDirectory(h.value(), page));
     return true;
 }
 
 bool preprocess(const OptionHandler& h, OptionPairs& pairs) {
+    const CodePage page = h.page();
     pairs.add(h.itemName(), "PREPROCESSOR");
-    if (!h.value().empty()) pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value()));
+    if (!h.value().empty()) pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value(), page));
     return true;
 }
 
 bool list(const OptionHandler& h, OptionPairs& pairs) {
+    const CodePage page = h.page();
     if (h.zatName() == "-nol") {
         pairs.add(h.itemName(), "0");
         return true;
     }
     pairs.add(h.itemName(), "1");
-    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value()));
+    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value(), page));
     return true;
 }
 
 bool show(const OptionHandler& h, OptionPairs& pairs) {
+    const CodePage page = h.page();
     static const CompilerLists::KeywordMap keywords = {
         {"so", "SOURCE"},     {"noso", "NOSOURCE"},     {"o", "OBJECT"},     {"noo", "NOOBJECT"},
         {"st", "STATISTICS"}, {"nost", "NOSTATISTICS"}, {"a", "ALLOCATION"}, {"noa", "NOALLOCATION"},
         {"e", "EXPANSION"},   {"noe", "NOEXPANSION"},
     };
-    pairs.add(h.itemName(), CompilerLists::showList(h.value(), keywords));
+    pairs.add(h.itemName(), CompilerLists::showList(h.value(), keywords, page));
     return true;
 }
 
 bool section(const OptionHandler& h, OptionPairs& pairs) {
+    const CodePage page = h.page();
     std::string sections;
-    if (!CompilerLists::sectionList(h.value(), sections)) return false;
+    if (!CompilerLists::sectionList(h.value(), sections, page)) return false;
     pairs.add(h.itemName(), sections);
     return true;
 }
 
 bool define(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.add(h.itemName(), CompilerLists::macroList(h.value()));
+    const CodePage page = h.page();
+    pairs.add(h.itemName(), CompilerLists::macroList(h.value(), page));
     return true;
 }
 
 // "-sp": speed keywords; "i" alone means an inline size of 105, "i=n" the size n.
 bool speed(const OptionHandler& h, OptionPairs& pairs) {
+    const CodePage page = h.page();
     static const CompilerLists::KeywordMap keywords = {
         {"r", "REGISTER"}, {"sh", "SHIFT"},     {"l", "LOOP"},       {"sw", "SWITCH"},
         {"st", "STRUCT"},  {"e", "EXPRESSION"}, {"i", "INLINE=105"},
     };
     std::vector<std::string> mapped;
-    for (const std::string& element : OptionConverter::splitList(h.value())) {
+    for (const std::string& element : OptionConverter::splitList(h.value(), page)) {
         if (element.compare(0, 2, "i=") == 0) {
             mapped.push_back("INLINE=" + element.substr(2));
             continue;
@@ -95,10 +102,10 @@ bool speed(const OptionHandler& h, OptionPairs& pairs) {
 
 NerakCompilerConverter::NerakCompilerConverter() {
     registerOption("-default", "",
-             fixedPairs({{"B|DEBUG", "1"},
-                         {"S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\""},
-                         {"B|LIST", "0"},
-                         {"B|CHGINCPATH", "1"}}));
+                   fixedPairs({{"B|DEBUG", "1"},
+                               {"S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\""},
+                               {"B|LIST", "0"},
+                               {"B|CHGINCPATH", "1"}}));
     registerOption("-ec", "B|ECPP", flag);
     registerOption("-i", "S|INCLUDE", escapedList);
     registerOption("-prei", "S|PREINCLUDE", escapedList);

@@ -12,23 +12,23 @@ namespace z2k {
 
 namespace {
 
-bool contains(std::string_view text, std::string_view needle) {
-    return OptionText(text).find(needle) != std::string::npos;
+bool contains(std::string_view text, std::string_view needle, CodePage page) {
+    return OptionText(text, page).find(needle) != std::string::npos;
 }
 
-std::string removeAll(std::string_view text, std::string_view needle) {
-    return OptionConverter::replaceAll(text, needle, "");
+std::string removeAll(std::string_view text, std::string_view needle, CodePage page) {
+    return OptionConverter::replaceAll(text, needle, "", page);
 }
 
-bool containsAll(std::string_view text, std::initializer_list<std::string_view> needles) {
+bool containsAll(std::string_view text, std::initializer_list<std::string_view> needles, CodePage page) {
     for (std::string_view needle : needles)
-        if (!contains(text, needle)) return false;
+        if (!contains(text, needle, page)) return false;
     return true;
 }
 
-bool containsNone(std::string_view text, std::initializer_list<std::string_view> needles) {
+bool containsNone(std::string_view text, std::initializer_list<std::string_view> needles, CodePage page) {
     for (std::string_view needle : needles)
-        if (contains(text, needle)) return false;
+        if (contains(text, needle, page)) return false;
     return true;
 }
 
@@ -66,45 +66,51 @@ std::uint32_t readHex32(std::string_view text) {
 }
 
 // Splits an address element at "+" outside double quotes.
-std::vector<std::string_view> splitAtPlus(std::string_view element) {
+std::vector<std::string_view> splitAtPlus(std::string_view element, CodePage page) {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     bool quoted = false;
-    forEachChar(element, [&](std::size_t pos, std::size_t len) {
-        if (len != 1) return;
-        if (element[pos] == '"') {
-            quoted = !quoted;
-        } else if (element[pos] == '+' && !quoted) {
-            parts.push_back(element.substr(start, pos - start));
-            start = pos + 1;
-        }
-    });
+    forEachChar(
+        element,
+        [&](std::size_t pos, std::size_t len) {
+            if (len != 1) return;
+            if (element[pos] == '"') {
+                quoted = !quoted;
+            } else if (element[pos] == '+' && !quoted) {
+                parts.push_back(element.substr(start, pos - start));
+                start = pos + 1;
+            }
+        },
+        page);
     parts.push_back(element.substr(start));
     return parts;
 }
 
 bool optimizeAbbreviations(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.add("S|OPTIMIZEITEMS", NerakOptimizerConverter::expandOptimizeAbbreviations(h.value()));
+    const CodePage page = h.page();
+    pairs.add("S|OPTIMIZEITEMS", NerakOptimizerConverter::expandOptimizeAbbreviations(h.value(), page));
     return true;
 }
 
 bool addressList(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.add(h.itemName(), NerakOptimizerConverter::formatAddressList(h.value()));
+    const CodePage page = h.page();
+    pairs.add(h.itemName(), NerakOptimizerConverter::formatAddressList(h.value(), page));
     return true;
 }
 
 }  // namespace
 
-std::string NerakOptimizerConverter::expandOptimizeAbbreviations(std::string_view value) {
+std::string NerakOptimizerConverter::expandOptimizeAbbreviations(std::string_view value, CodePage page) {
     // Appended, not "|" + string: GCC 12 at -O3 warns falsely (-Wrestrict) on the insert that
     // a literal in front of a temporary string becomes.
     std::string v = "|";
     v += value;
-    if (contains(v, "sp")) {
-        for (std::string_view covered : {"|st", "|sy", "|v", "|r", "|b", "|saf"}) v = removeAll(v, covered);
+    if (contains(v, "sp", page)) {
+        for (std::string_view covered : {"|st", "|sy", "|v", "|r", "|b", "|saf"})
+            v = removeAll(v, covered, page);
     }
-    if (contains(v, "saf")) {
-        for (std::string_view covered : {"|st", "|r", "|b"}) v = removeAll(v, covered);
+    if (contains(v, "saf", page)) {
+        for (std::string_view covered : {"|st", "|r", "|b"}) v = removeAll(v, covered, page);
     }
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kExpansions = {{
         {"|st", "|STRING_UNIFY"},
@@ -118,25 +124,28 @@ std::string NerakOptimizerConverter::expandOptimizeAbbreviations(std::string_vie
         {"|saf", "|STRING_UNIFY|REGISTER|BRANCH"},
     }};
     for (const auto& [abbreviation, items] : kExpansions)
-        v = OptionConverter::replaceAll(v, abbreviation, items);
+        v = OptionConverter::replaceAll(v, abbreviation, items, page);
 
-    if (containsAll(v, {"|STRING_UNIFY", "|REGISTER", "|BRANCH"}) &&
-        containsNone(v, {"|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|SAME_CODE", "|FUNCTION_CALL"}))
+    if (containsAll(v, {"|STRING_UNIFY", "|REGISTER", "|BRANCH"}, page) &&
+        containsNone(v, {"|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|SAME_CODE", "|FUNCTION_CALL"}, page))
         v = "SAFE";
-    if (containsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH"}) &&
-        containsNone(v, {"|SAME_CODE", "|FUNCTION_CALL"}))
+    if (containsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH"},
+                    page) &&
+        containsNone(v, {"|SAME_CODE", "|FUNCTION_CALL"}, page))
         v = "SPEED";
-    if (containsAll(v, {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH",
-                        "|SAME_CODE", "|FUNCTION_CALL"}))
+    if (containsAll(v,
+                    {"|STRING_UNIFY", "|SYMBOL_DELETE", "|VARIABLE_ACCESS", "|REGISTER", "|BRANCH",
+                     "|SAME_CODE", "|FUNCTION_CALL"},
+                    page))
         v = "ALL";
     if (!v.empty() && v.front() == '|') v.erase(0, 1);
     return v;
 }
 
-std::string NerakOptimizerConverter::formatAddressList(std::string_view value) {
-    std::vector<std::string> elements = OptionConverter::splitList(value);
+std::string NerakOptimizerConverter::formatAddressList(std::string_view value, CodePage page) {
+    std::vector<std::string> elements = OptionConverter::splitList(value, page);
     for (std::string& element : elements) {
-        const std::vector<std::string_view> parts = splitAtPlus(element);
+        const std::vector<std::string_view> parts = splitAtPlus(element, page);
         // A single address (no "+") gets a size of zero; parts after the second are ignored.
         const std::uint32_t start = readHex32(parts[0]);
         const std::uint32_t size = parts.size() > 1 ? readHex32(parts[1]) : 0;
@@ -160,7 +169,8 @@ NerakOptimizerConverter::NerakOptimizerConverter() {
     registerOption({"-variable_forbid", "-v"}, "S|VARIABLE_FORBID", quotedList);
     registerOption("-inf", "B|INFORMATION", flag);
     registerOption("-mlist", "S|MLIST", [](const OptionHandler& h, OptionPairs& pairs) {
-        pairs.add(h.itemName(), rebuildProjectInConfigDirectory(h.value()));
+        const CodePage page = h.page();
+        pairs.add(h.itemName(), rebuildProjectInConfigDirectory(h.value(), page));
         return true;
     });
     registerOption("-op", "B|OPTIMIZE", optimizeAbbreviations);

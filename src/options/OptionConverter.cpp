@@ -31,7 +31,7 @@ void appendBarsAs(std::string& out, std::string_view value, char with, CodePage 
 }  // namespace
 
 void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
-    const CodePage page = activeCodePage();
+    const CodePage page = table.page();
     std::string result;
     std::string others;
     OptionPairs pairs;
@@ -40,7 +40,7 @@ void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
         if (found != registry_.end()) {
             pairs.clear();
             const Registered& registered = found->second;
-            const OptionHandler handler(found->first, registered.itemName, entry->value);
+            const OptionHandler handler(found->first, registered.itemName, entry->value, page);
             if (!registered.function || !registered.function(handler, pairs)) {
                 table.settle(*entry, OptionOutcome::Rejected);
                 continue;
@@ -73,11 +73,11 @@ void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
         korOptions.append("[S|OTHER|");
         // Appended, not "\"" + temporary: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
         std::string quoted = "\"";
-        quoted.append(OptionText::trimRight(others)).push_back('"');
-        korOptions.append(escapeValue(quoted));
+        quoted.append(OptionText::trimRight(others, page)).push_back('"');
+        korOptions.append(escapeValue(quoted, page));
         korOptions.push_back(']');
     }
-    fileToLeaf(korOptions);
+    fileToLeaf(korOptions, page);
 }
 
 // --- standard handlers ---
@@ -88,13 +88,13 @@ bool OptionConverter::verbatim(const OptionHandler& h, OptionPairs& pairs) {
 }
 
 bool OptionConverter::escapedList(const OptionHandler& h, OptionPairs& pairs) {
-    appendEscapedList(pairs.openValue(h.itemName()), h.value());
+    appendEscapedList(pairs.openValue(h.itemName()), h.value(), h.page());
     return true;
 }
 
 bool OptionConverter::quotedList(const OptionHandler& h, OptionPairs& pairs) {
     std::string& out = pairs.openValue(h.itemName());
-    const std::vector<std::string> elements = splitList(h.value());
+    const std::vector<std::string> elements = splitList(h.value(), h.page());
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (i != 0) out.push_back('|');
         out.push_back('"');
@@ -105,7 +105,7 @@ bool OptionConverter::quotedList(const OptionHandler& h, OptionPairs& pairs) {
 }
 
 bool OptionConverter::upperCase(const OptionHandler& h, OptionPairs& pairs) {
-    pairs.add(h.itemName(), toUpperText(h.value()));
+    pairs.add(h.itemName(), toUpperText(h.value(), h.page()));
     return true;
 }
 
@@ -186,22 +186,21 @@ void appendEscapedValue(std::string& out, std::string_view text, std::string_vie
 
 }  // namespace
 
-std::string OptionConverter::escapeValue(std::string_view text, std::string_view characters) {
+std::string OptionConverter::escapeValue(std::string_view text, CodePage page, std::string_view characters) {
     std::string result;
     if (hasNoQuotedPart(text)) return result.assign(text);
     result.reserve(text.size() + 8);
-    appendEscapedValue(result, text, characters, activeCodePage());
+    appendEscapedValue(result, text, characters, page);
     return result;
 }
 
-void OptionConverter::appendEscapedList(std::string& out, std::string_view value) {
+void OptionConverter::appendEscapedList(std::string& out, std::string_view value, CodePage page) {
     // Splitting at '|' and joining again gives the value back, and no element can change.
     if (hasNoQuotedPart(value)) {
         out.append(value);
         return;
     }
     out.reserve(out.size() + value.size() + 8);
-    const CodePage page = activeCodePage();
     std::size_t begin = 0;  // start of the current element
     auto element = [&](std::size_t end) {
         appendEscapedValue(out, value.substr(begin, end - begin), "\"]", page);
@@ -225,26 +224,27 @@ void OptionConverter::appendEscapedList(std::string& out, std::string_view value
     element(value.size());
 }
 
-std::string OptionConverter::escapeList(std::string_view value) {
+std::string OptionConverter::escapeList(std::string_view value, CodePage page) {
     std::string result;
-    appendEscapedList(result, value);
+    appendEscapedList(result, value, page);
     return result;
 }
 
-std::vector<std::string> OptionConverter::splitList(std::string_view value) {
-    return OptionText::split(value, '|');
+std::vector<std::string> OptionConverter::splitList(std::string_view value, CodePage page) {
+    return OptionText::split(value, '|', page);
 }
 
 std::string OptionConverter::joinList(const std::vector<std::string>& elements) {
     return OptionText::join(elements, "|");
 }
 
-std::string OptionConverter::replaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    return OptionText::replaceAll(text, from, to);
+std::string OptionConverter::replaceAll(std::string_view text, std::string_view from, std::string_view to,
+                                        CodePage page) {
+    return OptionText::replaceAll(text, from, to, page);
 }
 
-std::string OptionConverter::trimRight(std::string_view text) {
-    return OptionText::trimRight(text);
+std::string OptionConverter::trimRight(std::string_view text, CodePage page) {
+    return OptionText::trimRight(text, page);
 }
 
 bool OptionConverter::isNegative(std::string_view zatName) {
@@ -268,15 +268,15 @@ std::string OptionConverter::formatItem(std::string_view name, std::string_view 
     return item;
 }
 
-void OptionConverter::fileToLeaf(std::string& text) {
+void OptionConverter::fileToLeaf(std::string& text, CodePage page) {
     // A byte search first: most texts have no "$(FILE)" at all and stay untouched.
-    if (text.find("$(FILE)") != std::string::npos) text = OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)");
+    if (text.find("$(FILE)") != std::string::npos) text = OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)", page);
 }
 
 // --- path values ---
 
-std::string OptionConverter::pathDirectoryPart(std::string_view value) {
-    const std::size_t slash = findLastChar(value, '\\');
+std::string OptionConverter::pathDirectoryPart(std::string_view value, CodePage page) {
+    const std::size_t slash = findLastChar(value, '\\', page);
     if (slash == std::string::npos) return !value.empty() && value.front() == '"' ? "\"" : "";
     return std::string(value.substr(0, slash + 1));
 }
@@ -284,46 +284,46 @@ std::string OptionConverter::pathDirectoryPart(std::string_view value) {
 namespace {
 
 // The position of the '.' that starts the extension of the file name, or npos.
-std::size_t extensionDot(std::string_view value) {
-    const std::size_t slash = findLastChar(value, '\\');
+std::size_t extensionDot(std::string_view value, CodePage page) {
+    const std::size_t slash = findLastChar(value, '\\', page);
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = findLastChar(value, '.');
+    const std::size_t dot = findLastChar(value, '.', page);
     if (dot == std::string::npos || dot < nameStart) return std::string::npos;
     return dot;
 }
 
 }  // namespace
 
-std::string OptionConverter::pathExtensionPart(std::string_view value) {
-    const std::size_t dot = extensionDot(value);
+std::string OptionConverter::pathExtensionPart(std::string_view value, CodePage page) {
+    const std::size_t dot = extensionDot(value, page);
     return dot == std::string::npos ? std::string() : std::string(value.substr(dot));
 }
 
-bool OptionConverter::isRebuildablePath(std::string_view value) {
-    return findLastChar(value, '\\') != std::string::npos && extensionDot(value) != std::string::npos;
+bool OptionConverter::isRebuildablePath(std::string_view value, CodePage page) {
+    return findLastChar(value, '\\', page) != std::string::npos && extensionDot(value, page) != std::string::npos;
 }
 
-std::string OptionConverter::finishPath(std::string_view sourceValue, std::string text) {
+std::string OptionConverter::finishPath(std::string_view sourceValue, std::string text, CodePage page) {
     // A value that cannot be rebuilt as written keeps its quotes balanced; one that can is
     // rebuilt exactly, balanced or not.
-    if (!isRebuildablePath(sourceValue) && OptionText::countQuotes(text) % 2 != 0) text.push_back('"');
-    return escapeList(text);
+    if (!isRebuildablePath(sourceValue, page) && OptionText::countQuotes(text, page) % 2 != 0) text.push_back('"');
+    return escapeList(text, page);
 }
 
-std::string OptionConverter::rebuildSameDirectory(std::string_view value) {
-    return finishPath(value, pathDirectoryPart(value) + "$(FILE)" + pathExtensionPart(value));
+std::string OptionConverter::rebuildSameDirectory(std::string_view value, CodePage page) {
+    return finishPath(value, pathDirectoryPart(value, page) + "$(FILE)" + pathExtensionPart(value, page), page);
 }
 
-std::string OptionConverter::rebuildConfigDirectory(std::string_view value) {
-    return finishPath(value, "\"$(CONFIGDIR)\\$(FILE)" + pathExtensionPart(value));
+std::string OptionConverter::rebuildConfigDirectory(std::string_view value, CodePage page) {
+    return finishPath(value, "\"$(CONFIGDIR)\\$(FILE)" + pathExtensionPart(value, page), page);
 }
 
-std::string OptionConverter::rebuildProjectInConfigDirectory(std::string_view value) {
-    return finishPath(value, "\"$(CONFIGDIR)\\$(PROJECTNAME)" + pathExtensionPart(value));
+std::string OptionConverter::rebuildProjectInConfigDirectory(std::string_view value, CodePage page) {
+    return finishPath(value, "\"$(CONFIGDIR)\\$(PROJECTNAME)" + pathExtensionPart(value, page), page);
 }
 
-std::string OptionConverter::rebuildProjectInSameDirectory(std::string_view value) {
-    return finishPath(value, pathDirectoryPart(value) + "$(PROJECTNAME)" + pathExtensionPart(value));
+std::string OptionConverter::rebuildProjectInSameDirectory(std::string_view value, CodePage page) {
+    return finishPath(value, pathDirectoryPart(value, page) + "$(PROJECTNAME)" + pathExtensionPart(value, page), page);
 }
 
 }  // namespace z2k

@@ -36,6 +36,7 @@
 
 #include "options/OptionHandler.h"
 #include "options/ToolConverter.h"
+#include "platform/CodePage.h"
 
 namespace z2k {
 
@@ -71,18 +72,19 @@ class OptionConverter : public ToolConverter {
     // --- values ---
     // For each character c of characters: between the first and the last double quote of
     // text (when both exist and differ) every c is doubled.
-    static std::string escapeValue(std::string_view text, std::string_view characters = "\"]");
+    static std::string escapeValue(std::string_view text, CodePage page, std::string_view characters = "\"]");
     // split at "|", escapeValue(element, "\"]") each, join with "|".
-    static std::string escapeList(std::string_view value);
+    static std::string escapeList(std::string_view value, CodePage page);
     // escapeList(value) appended to out.
-    static void appendEscapedList(std::string& out, std::string_view value);
+    static void appendEscapedList(std::string& out, std::string_view value, CodePage page);
     // split at "|" (an empty value gives one empty element) / join with "|".
-    static std::vector<std::string> splitList(std::string_view value);
+    static std::vector<std::string> splitList(std::string_view value, CodePage page);
     static std::string joinList(const std::vector<std::string>& elements);
     // Every occurrence of from (starting at a whole character) replaced by to.
-    static std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+    static std::string replaceAll(std::string_view text, std::string_view from, std::string_view to,
+                                  CodePage page);
     // Trailing blank, TAB, CR, LF, VT, FF removed.
-    static std::string trimRight(std::string_view text);
+    static std::string trimRight(std::string_view text, CodePage page);
     // True when the ZAT option name starts with "-no".
     static bool isNegative(std::string_view zatName);
     // "[" + name + ("|" + value when not empty) + "]".
@@ -90,28 +92,28 @@ class OptionConverter : public ToolConverter {
     // formatItem(name, value) appended to out.
     static void appendItem(std::string& out, std::string_view name, std::string_view value);
     // Every "$(FILE)" in text (starting at a whole character) turned into "$(FILELEAF)".
-    static void fileToLeaf(std::string& text);
+    static void fileToLeaf(std::string& text, CodePage page);
 
     // --- path values ---
     // Directory part: up to and including the last '\'; without '\' it is "\"" when the value
     // begins with a double quote, else empty.
-    static std::string pathDirectoryPart(std::string_view value);
+    static std::string pathDirectoryPart(std::string_view value, CodePage page);
     // Extension part: from the last '.' after the last '\' to the end (closing quote included);
     // empty when the file name has no '.'.
-    static std::string pathExtensionPart(std::string_view value);
+    static std::string pathExtensionPart(std::string_view value, CodePage page);
     // True when the value has both a '\' and a '.' in its file name (the rules apply as written).
-    static bool isRebuildablePath(std::string_view value);
+    static bool isRebuildablePath(std::string_view value, CodePage page);
     // Finishes a rebuilt path: when the source value was not rebuildable and the text has an
     // odd number of double quotes, one '"' is appended; then escapeList.
-    static std::string finishPath(std::string_view sourceValue, std::string text);
+    static std::string finishPath(std::string_view sourceValue, std::string text, CodePage page);
     // directory part + "$(FILE)" + extension part (compiler and assembler outputs).
-    static std::string rebuildSameDirectory(std::string_view value);
+    static std::string rebuildSameDirectory(std::string_view value, CodePage page);
     // "\"$(CONFIGDIR)\\$(FILE)" + extension part (listing files).
-    static std::string rebuildConfigDirectory(std::string_view value);
+    static std::string rebuildConfigDirectory(std::string_view value, CodePage page);
     // "\"$(CONFIGDIR)\\$(PROJECTNAME)" + extension part.
-    static std::string rebuildProjectInConfigDirectory(std::string_view value);
+    static std::string rebuildProjectInConfigDirectory(std::string_view value, CodePage page);
     // directory part + "$(PROJECTNAME)" + extension part.
-    static std::string rebuildProjectInSameDirectory(std::string_view value);
+    static std::string rebuildProjectInSameDirectory(std::string_view value, CodePage page);
 
   private:
     struct Registered {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/CodePage.h"
+
 namespace z2k {
 
 // The (name, value) pairs a handler appends. Each pair becomes "[" + name + "|" + value + "]"
@@ -52,17 +54,20 @@ class OptionPairs {
 // The option being converted, as the handler sees it (views valid while the handler runs).
 class OptionHandler {
   public:
-    OptionHandler(std::string_view zatName, std::string_view itemName, std::string_view value)
-        : zatName_(zatName), itemName_(itemName), value_(value) {}
+    OptionHandler(std::string_view zatName, std::string_view itemName, std::string_view value, CodePage page)
+        : zatName_(zatName), itemName_(itemName), value_(value), page_(page) {}
 
     std::string_view zatName() const { return zatName_; }
     std::string_view itemName() const { return itemName_; }
     std::string_view value() const { return value_; }
+    // The code page of the option texts.
+    CodePage page() const { return page_; }
 
   private:
     std::string_view zatName_;
     std::string_view itemName_;
     std::string_view value_;
+    CodePage page_;
 };
 
 // Appends zero or more pairs and returns true, or returns false to reject the option (it is then

@@ -4,8 +4,7 @@
 
 namespace z2k {
 
-OptionText::OptionText(std::string_view text) : text_(text) {
-    const CodePage page = activeCodePage();
+OptionText::OptionText(std::string_view text, CodePage page) : text_(text) {
     // Every byte starts a character in a single-byte code page, and in every code page when no
     // byte is above 0x7F (CP932 lead bytes and UTF-8 sequences all are).
     if (page == CodePage::SingleByte || isAsciiText(text)) {
@@ -29,10 +28,11 @@ std::size_t OptionText::find(std::string_view needle, std::size_t from) const {
     return std::string::npos;
 }
 
-std::string OptionText::replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+std::string OptionText::replaceAll(std::string_view text, std::string_view from, std::string_view to,
+                                   CodePage page) {
     if (from.empty() || text.size() < from.size() || text.find(from) == std::string_view::npos)
         return std::string(text);
-    OptionText scan(text);
+    OptionText scan(text, page);
     std::string result;
     result.reserve(text.size());
     std::size_t done = 0;
@@ -45,10 +45,9 @@ std::string OptionText::replaceAll(std::string_view text, std::string_view from,
     return result;
 }
 
-std::vector<std::string> OptionText::split(std::string_view text, char c) {
+std::vector<std::string> OptionText::split(std::string_view text, char c, CodePage page) {
     std::vector<std::string> elements;
     std::size_t begin = 0;
-    const CodePage page = activeCodePage();
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t len = charLength(text, pos, page);
         if (len == 1 && text[pos] == c) {
@@ -70,30 +69,39 @@ std::string OptionText::join(const std::vector<std::string>& elements, std::stri
     return result;
 }
 
-std::string OptionText::replaceChar(std::string_view text, char from, char to) {
+std::string OptionText::replaceChar(std::string_view text, char from, char to, CodePage page) {
     std::string result(text);
-    forEachChar(text, [&](std::size_t pos, std::size_t len) {
-        if (len == 1 && result[pos] == from) result[pos] = to;
-    });
+    forEachChar(
+        text,
+        [&](std::size_t pos, std::size_t len) {
+            if (len == 1 && result[pos] == from) result[pos] = to;
+        },
+        page);
     return result;
 }
 
-std::string OptionText::trimRight(std::string_view text) {
+std::string OptionText::trimRight(std::string_view text, CodePage page) {
     std::size_t end = 0;  // end of the last character that is not white space
-    forEachChar(text, [&](std::size_t pos, std::size_t len) {
-        const char c = text[pos];
-        const bool space =
-            len == 1 && (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f');
-        if (!space) end = pos + len;
-    });
+    forEachChar(
+        text,
+        [&](std::size_t pos, std::size_t len) {
+            const char c = text[pos];
+            const bool space =
+                len == 1 && (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f');
+            if (!space) end = pos + len;
+        },
+        page);
     return std::string(text.substr(0, end));
 }
 
-std::size_t OptionText::countQuotes(std::string_view text) {
+std::size_t OptionText::countQuotes(std::string_view text, CodePage page) {
     std::size_t count = 0;
-    forEachChar(text, [&](std::size_t pos, std::size_t len) {
-        if (len == 1 && text[pos] == '"') ++count;
-    });
+    forEachChar(
+        text,
+        [&](std::size_t pos, std::size_t len) {
+            if (len == 1 && text[pos] == '"') ++count;
+        },
+        page);
     return count;
 }
 

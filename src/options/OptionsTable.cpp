@@ -30,8 +30,7 @@ std::size_t hashOf(std::string_view name) {
 // double quote toggles a quoted section (quotes kept; an unterminated quote runs to the end).
 // Empty pieces are skipped.
 template <typename Fn>
-void forEachPiece(std::string_view text, Fn&& piece) {
-    const CodePage page = activeCodePage();
+void forEachPiece(std::string_view text, CodePage page, Fn&& piece) {
     bool quoted = false;
     std::size_t begin = 0;
     auto cut = [&](std::size_t end) {
@@ -63,8 +62,7 @@ void forEachPiece(std::string_view text, Fn&& piece) {
 }
 
 // Every ',' outside double quotes becomes '|'.
-void commasToBars(std::string& text) {
-    const CodePage page = activeCodePage();
+void commasToBars(std::string& text, CodePage page) {
     const std::string_view view = text;
     if (view.find(',') == std::string_view::npos) return;
     bool quoted = false;
@@ -170,13 +168,13 @@ void OptionsTable::read(std::string_view zatOptions, std::string_view replaceFro
                         OptionOutcomes* outcomes) {
     if (outcomes != nullptr) outcomes_ = outcomes;
     std::string cleaned;
-    forEachPiece(zatOptions, [&](std::string_view option) {
+    forEachPiece(zatOptions, page_, [&](std::string_view option) {
         std::string_view name;
         std::string_view value;
         parseOption(option, name, value);
         cleaned.clear();
-        appendReplacedIgnoreCase(cleaned, value, replaceFrom, replaceTo);
-        commasToBars(cleaned);
+        appendReplacedIgnoreCase(cleaned, value, replaceFrom, replaceTo, page_);
+        commasToBars(cleaned, page_);
         std::size_t occurrence = std::string::npos;
         if (outcomes != nullptr) occurrence = outcomes->add(option, name, cleaned);
         add(name, cleaned, occurrence);
@@ -191,7 +189,8 @@ void OptionsTable::parseOption(std::string_view option, std::string_view& name, 
         value = {};
         return;
     }
-    const std::size_t equals = findChar(option, '=', start);
+    // '=' is below every trail byte of the multi-byte code pages, so a byte search finds only whole characters.
+    const std::size_t equals = option.find('=', start);
     if (equals == std::string::npos) {
         name = option.substr(start);
         value = {};
@@ -230,17 +229,16 @@ void appendReplacedBytes(std::string& out, std::string_view text, std::string_vi
 }  // namespace
 
 void OptionsTable::appendReplacedIgnoreCase(std::string& out, std::string_view text, std::string_view from,
-                                            std::string_view to) {
+                                            std::string_view to, CodePage page) {
     if (from.empty() || text.size() < from.size()) {
         out.append(text);
         return;
     }
-    const CodePage page = activeCodePage();
     if (page == CodePage::SingleByte || isAsciiText(text)) return appendReplacedBytes(out, text, from, to);
     // Upper-casing touches ASCII letters only and never a trail byte, so byte positions match.
     const std::string foldedText = toUpperText(text, page);
     const std::string foldedFrom = toUpperText(from, page);
-    OptionText scan(foldedText);
+    OptionText scan(foldedText, page);
     std::size_t done = 0;
     for (std::size_t pos = scan.find(foldedFrom); pos != std::string::npos; pos = scan.find(foldedFrom, done)) {
         out.append(text.substr(done, pos - done));

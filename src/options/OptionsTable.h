@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "options/OptionOutcomes.h"
+#include "platform/CodePage.h"
 
 namespace z2k {
 
@@ -24,6 +25,10 @@ struct OptionEntry {
 class OptionsTable {
   public:
     static constexpr std::size_t kBucketCount = 17;
+
+    // A table of option texts in the code page `page`.
+    explicit OptionsTable(CodePage page) : page_(page) {}
+    CodePage page() const { return page_; }
 
     // The bucket of a name (h mod 17, see above).
     static std::size_t bucketOf(std::string_view name);
@@ -62,9 +67,10 @@ class OptionsTable {
     // Appends text with every occurrence of from (ASCII letters compared without case) replaced
     // by to; whole characters only. Unchanged when from is empty.
     static void appendReplacedIgnoreCase(std::string& out, std::string_view text, std::string_view from,
-                                         std::string_view to);
+                                         std::string_view to, CodePage page);
 
   private:
+    CodePage page_;
     static constexpr std::uint32_t kNone = UINT32_MAX;
     struct Slot : OptionEntry {
         std::uint32_t nextInBucket = kNone;      // the slot added before it to the same bucket

@@ -10,12 +10,13 @@ namespace {
 
 // "-nolis" only switches the listing off; "-lis" switches it on and may name the listing file.
 bool listing(const OptionHandler& h, OptionPairs& pairs) {
+    const CodePage page = h.page();
     if (OptionConverter::isNegative(h.zatName())) {
         pairs.add(h.itemName(), "0");
         return true;
     }
     pairs.add(h.itemName(), "1");
-    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value()));
+    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value(), page));
     return true;
 }
 

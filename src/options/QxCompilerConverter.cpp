@@ -174,7 +174,7 @@ void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) 
         if (entry == nullptr) continue;
         pairs.clear();
         // A rejected option stays in the table and goes to OTHER.
-        if (!row.handler(entry->name, entry->value, pairs)) continue;
+        if (!row.handler(entry->name, entry->value, table.page(), pairs)) continue;
         for (std::size_t i = 0; i < pairs.size(); ++i) items.set(pairs.name(i), pairs.value(i));
         table.settle(*entry, OptionOutcome::Converted);
         table.remove(row.option);
@@ -186,10 +186,10 @@ void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) 
     if (!others.empty()) {
         if (!korOptions.empty()) korOptions.push_back(' ');
         korOptions.append("[S|OTHER|");
-        korOptions.append(OptionConverter::escapeValue("\"" + others + "\""));
+        korOptions.append(OptionConverter::escapeValue("\"" + others + "\"", table.page()));
         korOptions.push_back(']');
     }
-    OptionConverter::fileToLeaf(korOptions);
+    OptionConverter::fileToLeaf(korOptions, table.page());
 }
 
 }  // namespace z2k

@@ -9,7 +9,7 @@
 namespace z2k {
 
 // A handler gets the option's name and value and appends pairs, or returns false to reject.
-using QxHandler = bool (*)(std::string_view name, std::string_view value, OptionPairs& pairs);
+using QxHandler = bool (*)(std::string_view name, std::string_view value, CodePage page, OptionPairs& pairs);
 
 struct QxHandlerRow {
     std::string_view option;

@@ -6,6 +6,8 @@
 
 #include "options/OptionConverter.h"
 
+#include "platform/CodePage.h"
+
 namespace z2k {
 
 class StypeConverter : public OptionConverter {
@@ -14,11 +16,11 @@ class StypeConverter : public OptionConverter {
 
     // A string that does not start with "-" loses everything up to its first TAB (the input
     // file) and gets "-output=" in front; then every TAB not followed by "-" becomes ",".
-    std::string rewriteOptionString(std::string_view zatOptions) const override;
+    std::string rewriteOptionString(std::string_view zatOptions, CodePage page) const override;
 
     // The "-output" value: a "|" between two hexadecimal digits (from position 2 on) becomes
     // ",", which rejoins the address ranges that the comma clean-up split.
-    static std::string rejoinAddressRanges(std::string_view value);
+    static std::string rejoinAddressRanges(std::string_view value, CodePage page);
 };
 
 }  // namespace z2k

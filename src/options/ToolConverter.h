@@ -24,7 +24,7 @@ class ToolConverter {
 
     // Rewrites the whole ZAT option string before it is split into options. The default keeps
     // it; the librarian and the S-type converter override it with their rewrites.
-    virtual std::string rewriteOptionString(std::string_view zatOptions) const;
+    virtual std::string rewriteOptionString(std::string_view zatOptions, CodePage page) const;
 
     // CPU defaults (compilers and assemblers only): the tool's CPU item names in list order and
     // its fixed default string. hasCpuDefaults() is false for the other tools, whose
@@ -36,7 +36,7 @@ class ToolConverter {
     // "[V|VERSION|1] " + the CPU items found in converted (each from its "[" to the next "]",
     // first occurrence directly after a "[", in cpuItemNames() order, joined by one blank) +
     // " " + fixedDefaults(). With no CPU item: "[V|VERSION|1]", two blanks, the fixed string.
-    std::string extractCpuDefaults(std::string_view converted) const;
+    std::string extractCpuDefaults(std::string_view converted, CodePage page) const;
 
   protected:
     // Called by constructors of tools that have CPU defaults.

@@ -5,10 +5,8 @@
 
 #include "paths/PathChars.h"
 #include "paths/PathParts.h"
-#include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/FullPath.h"
-#include "platform/Trace.h"
 
 namespace z2k {
 namespace {
@@ -16,85 +14,56 @@ namespace {
 constexpr std::size_t kMaxPath = 260;
 
 // The remainder of a drive or machine path; nothing when the path is neither.
-std::optional<std::string> rootRemainder(std::string_view path) {
+std::optional<std::string> rootRemainder(std::string_view path, CodePage page) {
     std::string drive, machine, remainder;
-    if (ParseDrivePath(path, drive, remainder)) return remainder;
+    if (parseDrivePath(path, page, drive, remainder)) return remainder;
     remainder.clear();
-    if (ParseMachinePath(path, machine, remainder)) return remainder;
+    if (parseMachinePath(path, page, machine, remainder)) return remainder;
     return std::nullopt;
 }
 
 }  // namespace
 
-bool IsFullPath(std::string_view path) {
+bool isFullPath(std::string_view path, const HostSettings& settings) {
     // The expansion holds at most 260 bytes.
-    const std::optional<std::string> full = expandFullPath(path, kMaxPath);
-    if (full && *full == path) return true;
-    trace("'%s' is invalid path\n", std::string(path).c_str());
-    return false;
+    const std::optional<std::string> full = expandFullPath(path, settings, kMaxPath);
+    return full && *full == path;
 }
 
-bool IsValidPathChars(std::string_view path) {
-    if (path.empty() || HasForbiddenChars(path)) return false;
-    const std::size_t colon = findChar(path, ':');
-    if (colon != std::string_view::npos && findChar(path, ':', colon + 1) != std::string_view::npos)
-        return false;
-    return true;
+bool isValidPathChars(std::string_view path, CodePage page) {
+    if (path.empty() || hasForbiddenChars(path, page)) return false;
+    const std::size_t colon = findChar(path, ':', 0, page);
+    return colon == std::string_view::npos || findChar(path, ':', colon + 1, page) == std::string_view::npos;
 }
 
-bool IsValidFileName(std::string_view path) {
-    const std::string text(path);
+bool isValidFileName(std::string_view path, const HostSettings& settings) {
+    const CodePage page = settings.codePage;
     // Characters are counted here; the full-path expansion limits the bytes.
-    const std::size_t characters = charCount(path);
-    if (characters < 4 || characters > kMaxPath || !IsValidPathChars(path)) {
-        trace("Invalid File Name '%s'\n", text.c_str());
-        return false;
-    }
-    const std::optional<std::string> remainder = rootRemainder(path);
-    if (!remainder) {
-        trace("No drive/machine in File Name '%s'\n", text.c_str());
-        return false;
-    }
-    if (!IsFullPath(path) || remainder->empty() || *remainder == "\\") {
-        trace("Invalid File Name '%s'\n", text.c_str());
-        return false;
-    }
-    return true;
+    const std::size_t characters = charCount(path, page);
+    if (characters < 4 || characters > kMaxPath || !isValidPathChars(path, page)) return false;
+    const std::optional<std::string> remainder = rootRemainder(path, page);
+    return remainder && isFullPath(path, settings) && !remainder->empty() && *remainder != "\\";
 }
 
-bool IsValidDirectoryName(std::string_view path) {
-    const std::string text(path);
+bool isValidDirectoryName(std::string_view path, const HostSettings& settings) {
+    const CodePage page = settings.codePage;
     // At least 3 characters, at most 260 bytes.
-    if (charCount(path) < 3 || path.size() > kMaxPath || !IsValidPathChars(path)) {
-        trace("Invalid Directory Name '%s'\n", text.c_str());
-        return false;
-    }
-    const std::optional<std::string> remainder = rootRemainder(path);
-    if (!remainder) {
-        trace("No drive/machine in Directory Name '%s'\n", text.c_str());
-        return false;
-    }
-    if (!IsFullPath(path)) {
-        trace("Invalid Directory Name '%s'\n", text.c_str());
-        return false;
-    }
-    const std::size_t last = LastChar(path);
-    if (path[last] == '\\' && path.size() - last == 1 && !remainder->empty()) {
-        trace("Invalid - backslash on the end and not root in Directory Name '%s'\n", text.c_str());
-        return false;
-    }
-    return true;
+    if (charCount(path, page) < 3 || path.size() > kMaxPath || !isValidPathChars(path, page)) return false;
+    const std::optional<std::string> remainder = rootRemainder(path, page);
+    if (!remainder || !isFullPath(path, settings)) return false;
+    const std::size_t last = lastChar(path, page);
+    return !(path[last] == '\\' && path.size() - last == 1 && !remainder->empty());
 }
 
-bool FileExists(std::string_view path) {
-    if (!IsValidFileName(path)) return false;
-    const AttributeResult result = getFileAttributes(path);
+bool fileExists(std::string_view path, const HostSettings& settings) {
+    if (!isValidFileName(path, settings)) return false;
+    const AttributeResult result = getFileAttributes(path, settings);
     return result.ok && (result.attributes & kAttributeDirectory) == 0;
 }
 
-bool DirectoryExists(std::string_view path) {
-    if (!IsValidDirectoryName(path)) return false;
-    const AttributeResult result = getFileAttributes(path);
+bool directoryExists(std::string_view path, const HostSettings& settings) {
+    if (!isValidDirectoryName(path, settings)) return false;
+    const AttributeResult result = getFileAttributes(path, settings);
     return result.ok && (result.attributes & kAttributeDirectory) != 0;
 }
 

@@ -3,16 +3,10 @@
 #include <langinfo.h>
 
 #include <clocale>
-#include <optional>
 #include <string>
 
 namespace z2k {
 namespace {
-
-std::optional<CodePage>& activePage() {
-    static std::optional<CodePage> page;
-    return page;
-}
 
 bool isCp932Lead(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
@@ -75,42 +69,12 @@ bool sameCodeSetName(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-CodePage activeCodePage() {
-    std::optional<CodePage>& page = activePage();
-    if (!page) page = codePageFromLocale();
-    return *page;
-}
-
-void setActiveCodePage(CodePage page) {
-    activePage() = page;
-}
-
-namespace {
-
-struct ProcessLocale {
-    bool set = false;
-    std::string codeSet;
-};
-
-const ProcessLocale& processLocale() {
-    static const ProcessLocale locale = [] {
-        ProcessLocale read;
-        read.set = std::setlocale(LC_CTYPE, "") != nullptr;
-        const char* name = nl_langinfo(CODESET);
-        read.codeSet = name ? name : "";
-        return read;
-    }();
-    return locale;
-}
-
-}  // namespace
-
-const std::string& localeCodeSet() {
-    return processLocale().codeSet;
-}
-
-bool localeWasSet() {
-    return processLocale().set;
+ProcessLocale readProcessLocale() {
+    ProcessLocale read;
+    read.set = std::setlocale(LC_CTYPE, "") != nullptr;
+    const char* name = nl_langinfo(CODESET);
+    read.codeSet = name ? name : "";
+    return read;
 }
 
 CodePage codePageForCodeSet(std::string_view codeSet) {
@@ -119,10 +83,6 @@ CodePage codePageForCodeSet(std::string_view codeSet) {
         if (sameCodeSetName(codeSet, name)) return CodePage::Cp932;
     }
     return CodePage::SingleByte;
-}
-
-CodePage codePageFromLocale() {
-    return codePageForCodeSet(localeCodeSet());
 }
 
 const char* codePageCodeSet(CodePage page) {
@@ -207,20 +167,7 @@ std::string toLowerText(std::string_view s, CodePage page) {
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b, CodePage page) {
-    return a.size() == b.size() && compareIgnoreCase(a, b, page) == 0;
-}
-
-int compareIgnoreCase(std::string_view a, std::string_view b, CodePage page) {
-    const std::string la = toLowerText(a, page);
-    const std::string lb = toLowerText(b, page);
-    const std::size_t n = la.size() < lb.size() ? la.size() : lb.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(la[i]);
-        const auto cb = static_cast<unsigned char>(lb[i]);
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (la.size() == lb.size()) return 0;
-    return la.size() < lb.size() ? -1 : 1;
+    return a.size() == b.size() && toLowerText(a, page) == toLowerText(b, page);
 }
 
 }  // namespace z2k

@@ -1,5 +1,5 @@
 #pragma once
-// The ANSI code page of the system: every scan by character goes through here, so that a
+// The code page of the projects' texts: every scan by character goes through here, so that a
 // double-byte character is never split and a trail byte is never taken for '\', '.', a letter...
 #include <cstddef>
 #include <string>
@@ -13,21 +13,16 @@ enum class CodePage {
     Utf8,        // a valid sequence is one character; any other byte is one character
 };
 
-// The process-wide code page. Starts as the code page of the process locale (see
-// codePageFromLocale); front ends and tests set it explicitly.
-CodePage activeCodePage();
-void setActiveCodePage(CodePage page);
+// The process locale as a front end reads it once at start: setlocale(LC_CTYPE, "") then
+// nl_langinfo(CODESET). Host file names are in this code set.
+struct ProcessLocale {
+    // False when the environment names a locale that cannot be set (not installed): then the
+    // code set is the plain C locale's.
+    bool set = false;
+    std::string codeSet;
+};
+ProcessLocale readProcessLocale();
 
-// setlocale(LC_CTYPE, "") then nl_langinfo(CODESET): UTF-8 gives Utf8, SHIFT_JIS/CP932 gives
-// Cp932, anything else SingleByte.
-CodePage codePageFromLocale();
-
-// The code set of the process locale (nl_langinfo(CODESET) after setlocale(LC_CTYPE, "")),
-// read once. Host file names are in this code set.
-const std::string& localeCodeSet();
-// False when the environment names a locale that cannot be set (not installed): then the code
-// set is the plain C locale's and the code page falls back to single-byte without a word.
-bool localeWasSet();
 // The code page that a code set name stands for (UTF-8, Shift_JIS/CP932, else single-byte).
 CodePage codePageForCodeSet(std::string_view codeSet);
 
@@ -41,18 +36,19 @@ std::size_t multiByteCharLength(std::string_view s, std::size_t pos, CodePage pa
 // Number of bytes of the character that starts at pos (at least 1, never past the end).
 // pos must be < s.size(). Every byte below 0x80 is a character of its own in every code page
 // (CP932 lead bytes and UTF-8 sequences are all above 0x7F), so that case never leaves the caller.
-inline std::size_t charLength(std::string_view s, std::size_t pos, CodePage page = activeCodePage()) {
-    if (page == CodePage::SingleByte || pos >= s.size() || static_cast<unsigned char>(s[pos]) < 0x80) return 1;
+inline std::size_t charLength(std::string_view s, std::size_t pos, CodePage page) {
+    if (page == CodePage::SingleByte || pos >= s.size() || static_cast<unsigned char>(s[pos]) < 0x80)
+        return 1;
     return multiByteCharLength(s, pos, page);
 }
 
 // True when byte pos of s is the first byte of a character (scanning from the start).
 // Used where a position must be tested without splitting (for example "the character at byte n").
-bool isCharStart(std::string_view s, std::size_t pos, CodePage page = activeCodePage());
+bool isCharStart(std::string_view s, std::size_t pos, CodePage page);
 
 // Calls fn(pos, length) for every character of s in order.
 template <typename Fn>
-void forEachChar(std::string_view s, Fn&& fn, CodePage page = activeCodePage()) {
+void forEachChar(std::string_view s, Fn&& fn, CodePage page) {
     for (std::size_t pos = 0; pos < s.size();) {
         std::size_t len = charLength(s, pos, page);
         fn(pos, len);
@@ -61,11 +57,11 @@ void forEachChar(std::string_view s, Fn&& fn, CodePage page = activeCodePage()) 
 }
 
 // Number of characters in s.
-std::size_t charCount(std::string_view s, CodePage page = activeCodePage());
+std::size_t charCount(std::string_view s, CodePage page);
 
 // Position of the first/last single-byte character c in s (never a trail byte), or npos.
-std::size_t findChar(std::string_view s, char c, std::size_t from = 0, CodePage page = activeCodePage());
-std::size_t findLastChar(std::string_view s, char c, CodePage page = activeCodePage());
+std::size_t findChar(std::string_view s, char c, std::size_t from, CodePage page);
+std::size_t findLastChar(std::string_view s, char c, CodePage page);
 
 // True when no byte of s is above 0x7F: then every byte is a character of its own in every code page.
 inline bool isAsciiText(std::string_view s) {
@@ -83,10 +79,8 @@ inline char foldLowerAscii(char c) {
 }
 
 // ASCII-only case handling that never touches a trail byte.
-std::string toUpperText(std::string_view s, CodePage page = activeCodePage());
-std::string toLowerText(std::string_view s, CodePage page = activeCodePage());
-bool equalsIgnoreCase(std::string_view a, std::string_view b, CodePage page = activeCodePage());
-// <0, 0, >0 like strcmp after folding ASCII letters to lower case.
-int compareIgnoreCase(std::string_view a, std::string_view b, CodePage page = activeCodePage());
+std::string toUpperText(std::string_view s, CodePage page);
+std::string toLowerText(std::string_view s, CodePage page);
+bool equalsIgnoreCase(std::string_view a, std::string_view b, CodePage page);
 
 }  // namespace z2k

@@ -58,7 +58,9 @@ int describe(const std::string& hostPath, Target& target) {
     const std::size_t slash = hostPath.rfind('/');
     target.prefix = slash == std::string::npos ? std::string() : hostPath.substr(0, slash + 1);
     target.name = hostPath.substr(target.prefix.size());
-    target.folder = slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : hostPath.substr(0, slash);
+    target.folder = slash == std::string::npos ? std::string(".")
+                    : slash == 0               ? std::string("/")
+                                               : hostPath.substr(0, slash);
     if (target.name.empty() || target.name == "." || target.name == "..") return EISDIR;
     struct stat& folder = target.folderStatus;
     if (::stat(target.folder.c_str(), &folder) != 0) return errno;
@@ -76,8 +78,8 @@ int describe(const std::string& hostPath, Target& target) {
     return 0;
 }
 
-int checkBackup(const std::string& hostPath, Target& target) {
-    target.backup = target.prefix + backupFileName(target.name, nameLimitOf(target.folder));
+int checkBackup(const std::string& hostPath, const HostSettings& settings, Target& target) {
+    target.backup = target.prefix + backupFileName(target.name, nameLimitOf(target.folder), settings);
     struct stat backup;
     if (::lstat(target.backup.c_str(), &backup) == 0) {
         if (S_ISDIR(backup.st_mode)) return kErrorKeepingBackup | EISDIR;
@@ -90,9 +92,10 @@ int checkBackup(const std::string& hostPath, Target& target) {
     return error == 0 ? 0 : kErrorKeepingBackup | error;
 }
 
-int check(const std::string& hostPath, bool keepBackup, Target& target) {
+int check(const std::string& hostPath, bool keepBackup, const HostSettings& settings, Target& target) {
     if (const int error = describe(hostPath, target); error != 0) return error;
-    if (keepBackup && target.exists && S_ISREG(target.old.st_mode)) return checkBackup(hostPath, target);
+    if (keepBackup && target.exists && S_ISREG(target.old.st_mode))
+        return checkBackup(hostPath, settings, target);
     return 0;
 }
 
@@ -161,7 +164,7 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string backupFileName(const std::string& name, std::size_t nameLimit) {
+std::string backupFileName(const std::string& name, std::size_t nameLimit, const HostSettings& settings) {
     if (name.size() + kBackupSuffix.size() <= nameLimit) return name + std::string(kBackupSuffix);
     char digest[16];
     std::snprintf(digest, sizeof digest, "~%08x", static_cast<unsigned>(digestOf(name)));
@@ -169,20 +172,20 @@ std::string backupFileName(const std::string& name, std::size_t nameLimit) {
     std::size_t keep = nameLimit > tail.size() ? std::min(name.size(), nameLimit - tail.size()) : 0;
     // The cut must not split a character: back off until the start converts as a name.
     const std::size_t lowest = keep > 8 ? keep - 8 : 0;
-    while (keep > lowest && !hostNameToCodePage(name.substr(0, keep))) --keep;
-    if (!hostNameToCodePage(name.substr(0, keep))) keep = 0;
+    while (keep > lowest && !hostNameToCodePage(name.substr(0, keep), settings)) --keep;
+    if (!hostNameToCodePage(name.substr(0, keep), settings)) keep = 0;
     return name.substr(0, keep) + tail;
 }
 
-int checkReplaceable(const std::string& hostPath, bool keepBackup) {
+int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSettings& settings) {
     Target target;
-    return check(hostPath, keepBackup, target);
+    return check(hostPath, keepBackup, settings, target);
 }
 
 int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
-                    std::string* shortenedBackup) {
+                    const HostSettings& settings, std::string* shortenedBackup) {
     Target target;
-    if (const int error = check(hostPath, options.keepBackup, target); error != 0) return error;
+    if (const int error = check(hostPath, options.keepBackup, settings, target); error != 0) return error;
 
     TemporaryOutput output(target.folder);
     if (const int error = output.open(); error != 0) return error;
@@ -202,7 +205,8 @@ int replaceHostFile(const std::string& hostPath, std::string_view bytes, const R
     if (error == 0) error = output.moveTo(hostPath, target.exists);
     if (error != 0) return error;
     syncFolder(target.folder);
-    if (shortenedBackup != nullptr && !target.backup.empty() && target.backup != hostPath + std::string(kBackupSuffix))
+    if (shortenedBackup != nullptr && !target.backup.empty() &&
+        target.backup != hostPath + std::string(kBackupSuffix))
         *shortenedBackup = target.backup.substr(target.prefix.size());
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/HostSettings.h"
+
 namespace z2k {
 
 struct ReplaceOptions {
@@ -16,18 +18,18 @@ struct ReplaceOptions {
 
 // The name of the backup of a file named `name`: name + ".bak", or, when that is longer than
 // the folder allows (nameLimit bytes), the start of the name, '~', eight hex digits of a digest
-// of the whole name and ".bak".
-std::string backupFileName(const std::string& name, std::size_t nameLimit);
+// of the whole name and ".bak", cut where the start is still a name in the code page.
+std::string backupFileName(const std::string& name, std::size_t nameLimit, const HostSettings& settings);
 
 // Everything a replace checks before it writes: the folder exists and can be written, the path
 // is not a folder, an existing file is not read-only, and, with a backup, the old file can be
 // read and the backup's name stands neither for a folder nor for an older backup that may not be
 // removed. 0 or the errno of the failure, with kErrorKeepingBackup added where the backup failed.
-int checkReplaceable(const std::string& hostPath, bool keepBackup);
+int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSettings& settings);
 
 // Replaces the file at hostPath with bytes; 0 or errno (marked as above). When a backup was kept
 // under a shortened name, that name (without folder) is put in *shortenedBackup.
 int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
-                    std::string* shortenedBackup = nullptr);
+                    const HostSettings& settings, std::string* shortenedBackup = nullptr);
 
 }  // namespace z2k

@@ -92,9 +92,9 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, CodePage pag
 
 }  // namespace
 
-AttributeResult getFileAttributes(std::string_view systemPath) {
+AttributeResult getFileAttributes(std::string_view systemPath, const HostSettings& settings) {
     AttributeResult result;
-    std::optional<std::string> host = systemToHostPath(systemPath);
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) {
         result.error = ENOENT;
         return result;
@@ -124,14 +124,15 @@ AttributeResult getFileAttributes(std::string_view systemPath) {
 
 std::string errorDescription(int error) {
     if ((error & kErrorKeepingBackup) != 0)
-        return "the earlier file cannot be kept as its backup: " + errorDescription(error & ~kErrorKeepingBackup);
+        return "the earlier file cannot be kept as its backup: " +
+               errorDescription(error & ~kErrorKeepingBackup);
     if (error == kErrorNotRegularFile) return "Not a regular file";
     return std::strerror(error);
 }
 
-DirectoryListing enumerateDirectory(std::string_view systemPattern) {
+DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSettings& settings) {
     DirectoryListing listing;
-    const CodePage page = activeCodePage();
+    const CodePage page = settings.codePage;
     const std::size_t lastSeparator = findLastChar(systemPattern, '\\', page);
     std::string directory;
     std::string_view pattern;
@@ -144,7 +145,7 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern) {
     // "X:" names the root of the drive here.
     const bool isRoot = directory.size() == 2 && directory[1] == ':';
     if (isRoot) directory += '\\';
-    std::optional<std::string> host = systemToHostPath(directory);
+    std::optional<std::string> host = systemToHostPath(directory, settings);
     if (!host) {
         listing.error = ENOENT;
         return listing;
@@ -167,7 +168,7 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern) {
         // The desktop gives no "." and ".." for the root of a drive.
         if (dotEntry && isRoot) continue;
         DirectoryEntry entry;
-        std::optional<std::string> name = hostNameToCodePage(hostName);
+        std::optional<std::string> name = hostNameToCodePage(hostName, settings);
         // A name the code page cannot hold cannot be opened either; a host name holding '\'
         // cannot be written as one name of a system path.
         if (!name) {
@@ -214,9 +215,9 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern) {
     return listing;
 }
 
-FileStatus fileStatus(std::string_view systemPath) {
+FileStatus fileStatus(std::string_view systemPath, const HostSettings& settings) {
     FileStatus status;
-    std::optional<std::string> host = systemToHostPath(systemPath);
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) return status;
     struct stat st;
     if (stat(host->c_str(), &st) != 0) return status;
@@ -227,15 +228,15 @@ FileStatus fileStatus(std::string_view systemPath) {
     return status;
 }
 
-std::optional<FileIdentity> fileIdentity(std::string_view systemPath) {
-    std::optional<std::string> host = systemToHostPath(systemPath);
+std::optional<FileIdentity> fileIdentity(std::string_view systemPath, const HostSettings& settings) {
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     struct stat st;
     if (!host || stat(host->c_str(), &st) != 0) return std::nullopt;
     return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-int checkFileCreatable(std::string_view systemPath) {
-    std::optional<std::string> host = systemToHostPath(systemPath);
+int checkFileCreatable(std::string_view systemPath, const HostSettings& settings) {
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host || host->empty()) return ENOENT;
     struct stat target {};
     if (stat(host->c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
@@ -246,12 +247,6 @@ int checkFileCreatable(std::string_view systemPath) {
     if (!S_ISDIR(parent.st_mode)) return ENOTDIR;
     if (access(folder.c_str(), W_OK | X_OK) != 0) return errno;
     return 0;
-}
-
-bool removeFile(std::string_view systemPath) {
-    std::optional<std::string> host = systemToHostPath(systemPath);
-    if (!host) return false;
-    return unlink(host->c_str()) == 0;
 }
 
 }  // namespace z2k

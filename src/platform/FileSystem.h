@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/HostSettings.h"
+
 namespace z2k {
 
 // The attribute word of a path, with the desktop's bit values.
@@ -22,7 +24,7 @@ struct AttributeResult {
     std::uint32_t attributes = 0;
     int error = 0;  // errno when !ok (unmapped path: ENOENT)
 };
-AttributeResult getFileAttributes(std::string_view systemPath);
+AttributeResult getFileAttributes(std::string_view systemPath, const HostSettings& settings);
 
 // An error of this system beside the errno values: a file to be read is a FIFO, a device or
 // anything else but a regular file.
@@ -58,14 +60,14 @@ struct DirectoryListing {
 // bytes. "." and ".." come with every folder but a drive's root, as on the desktop; host names
 // that the code page cannot hold (or that hold a '\') are left out of the entries and given in
 // `unnamed`. No entry at all fails like the desktop's "no entries": ok is false with ENOENT.
-DirectoryListing enumerateDirectory(std::string_view systemPattern);
+DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSettings& settings);
 
 struct FileStatus {
     bool exists = false;
     std::uint64_t size = 0;
     std::int64_t modifiedNanoseconds = 0;
 };
-FileStatus fileStatus(std::string_view systemPath);
+FileStatus fileStatus(std::string_view systemPath, const HostSettings& settings);
 
 // The host file a system path leads to (links followed), by device and inode: two paths name one
 // file when these agree, whatever their drive letters, letter case or links.
@@ -75,14 +77,11 @@ struct FileIdentity {
     auto operator<=>(const FileIdentity&) const = default;
 };
 // Nothing when the path is unmapped or leads to no file.
-std::optional<FileIdentity> fileIdentity(std::string_view systemPath);
+std::optional<FileIdentity> fileIdentity(std::string_view systemPath, const HostSettings& settings);
 
 // Whether a file could be created or replaced at the path: the path is mapped, its folder exists
 // and can be written, and the path does not name a folder. Returns 0 or the errno that creating
 // the file would meet.
-int checkFileCreatable(std::string_view systemPath);
-
-// Removes a file; true on success.
-bool removeFile(std::string_view systemPath);
+int checkFileCreatable(std::string_view systemPath, const HostSettings& settings);
 
 }  // namespace z2k

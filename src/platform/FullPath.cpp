@@ -86,26 +86,29 @@ std::optional<std::string> normalise(std::string_view root, bool driveRoot, bool
     return full;
 }
 
-std::optional<std::string> expandAbsolute(std::string_view s, std::size_t maxBytes, CodePage page);
+std::optional<std::string> expandAbsolute(std::string_view s, std::size_t maxBytes,
+                                          const HostSettings& settings);
 
 std::optional<std::string> expandWithBase(const std::string& base, std::string_view tail,
-                                          std::size_t maxBytes, CodePage page) {
+                                          std::size_t maxBytes, const HostSettings& settings) {
     std::string joined = base;
-    if (!endsInSeparator(joined, page)) joined += '\\';
+    if (!endsInSeparator(joined, settings.codePage)) joined += '\\';
     joined += tail;
-    return expandAbsolute(joined, maxBytes, page);
+    return expandAbsolute(joined, maxBytes, settings);
 }
 
 // s has '\' separators only.
-std::optional<std::string> expandAbsolute(std::string_view s, std::size_t maxBytes, CodePage page) {
+std::optional<std::string> expandAbsolute(std::string_view s, std::size_t maxBytes,
+                                          const HostSettings& settings) {
+    const CodePage page = settings.codePage;
     if (s.size() >= 2 && isLetter(s[0]) && s[1] == ':') {
         if (s.size() >= 3 && s[2] == '\\')
             return normalise(s.substr(0, 2), true, true, s.substr(3), maxBytes, page);
         // Drive-relative: the current directory when the drive is the current one, else its root.
-        const std::string current = currentSystemDirectory();
+        const std::string current = currentSystemDirectory(settings);
         const bool currentDrive = !current.empty() && (current[0] | 0x20) == (s[0] | 0x20);
         const std::string base = currentDrive ? current : std::string(s.substr(0, 2)) + "\\";
-        return expandWithBase(base, s.substr(2), maxBytes, page);
+        return expandWithBase(base, s.substr(2), maxBytes, settings);
     }
     if (s.size() >= 2 && s[0] == '\\' && s[1] == '\\') {
         const std::size_t machineEnd = findChar(s, '\\', 2, page);
@@ -122,35 +125,36 @@ std::optional<std::string> expandAbsolute(std::string_view s, std::size_t maxByt
             return normalise(s, false, false, std::string_view(), maxBytes, page);
         return normalise(s.substr(0, shareEnd), false, true, s.substr(shareEnd + 1), maxBytes, page);
     }
-    const std::string current = currentSystemDirectory();
+    const std::string current = currentSystemDirectory(settings);
     if (current.empty()) return std::nullopt;
     if (!s.empty() && s[0] == '\\') {
         // Rooted on the current drive.
-        return expandWithBase(current.substr(0, 2) + "\\", s.substr(1), maxBytes, page);
+        return expandWithBase(current.substr(0, 2) + "\\", s.substr(1), maxBytes, settings);
     }
-    return expandWithBase(current, s, maxBytes, page);
+    return expandWithBase(current, s, maxBytes, settings);
 }
 
 }  // namespace
 
-std::optional<std::string> expandFullPath(std::string_view path, std::size_t maxBytes) {
+std::optional<std::string> expandFullPath(std::string_view path, const HostSettings& settings,
+                                          std::size_t maxBytes) {
     if (path.empty() || path.find('\0') != std::string_view::npos) return std::nullopt;
     // '/' is never the second byte of a double-byte character, so it can be turned byte by byte.
     std::string s(path);
     for (char& c : s) {
         if (c == '/') c = '\\';
     }
-    return expandAbsolute(s, maxBytes, activeCodePage());
+    return expandAbsolute(s, maxBytes, settings);
 }
 
-std::string currentSystemDirectory() {
+std::string currentSystemDirectory(const HostSettings& settings) {
     std::vector<char> buffer(4096);
     for (;;) {
         if (::getcwd(buffer.data(), buffer.size()) != nullptr) break;
         if (errno != ERANGE || buffer.size() > (1u << 20)) return std::string();
         buffer.resize(buffer.size() * 2);
     }
-    std::optional<std::string> system = hostToSystemPath(buffer.data());
+    std::optional<std::string> system = hostToSystemPath(buffer.data(), settings);
     if (!system) return std::string();
     if (system->size() > 3 && system->back() == '\\') system->pop_back();
     return *system;

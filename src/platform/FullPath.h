@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/HostSettings.h"
+
 namespace z2k {
 
 // Expands a system path: '/' to '\', runs of separators after the root collapse, "." goes,
@@ -11,10 +13,11 @@ namespace z2k {
 // component ending in a single dot loses it, the last component loses trailing dots and blanks
 // when the path does not end in a separator, relative and drive-relative forms get the current
 // directory. Nothing when the result is longer than maxBytes (260) or cannot be formed.
-std::optional<std::string> expandFullPath(std::string_view path, std::size_t maxBytes = 260);
+std::optional<std::string> expandFullPath(std::string_view path, const HostSettings& settings,
+                                          std::size_t maxBytes = 260);
 
 // The current directory in system form (Z:\... of the process's working directory); empty when
 // it cannot be read or its name cannot be held in the code page (then relative paths do not expand).
-std::string currentSystemDirectory();
+std::string currentSystemDirectory(const HostSettings& settings);
 
 }  // namespace z2k

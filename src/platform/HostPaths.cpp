@@ -2,35 +2,13 @@
 
 #include <iconv.h>
 
-#include <array>
 #include <cerrno>
-#include <map>
-#include <utility>
 #include <vector>
 
 #include "platform/CodePage.h"
 
 namespace z2k {
 namespace {
-
-using DriveMap = std::array<std::optional<std::string>, 26>;
-
-DriveMap startMap() {
-    DriveMap map;
-    map['Z' - 'A'] = std::string("/");
-    return map;
-}
-
-DriveMap& driveMap() {
-    static DriveMap map = startMap();
-    return map;
-}
-
-int driveIndex(char drive) {
-    if (drive >= 'a' && drive <= 'z') return drive - 'a';
-    if (drive >= 'A' && drive <= 'Z') return drive - 'A';
-    return -1;
-}
 
 bool isAscii(std::string_view s) {
     for (char c : s) {
@@ -44,42 +22,32 @@ bool isPlainLocale(std::string_view codeSet) {
     return codeSet.empty() || codeSet == "ANSI_X3.4-1968" || codeSet == "ASCII" || codeSet == "US-ASCII";
 }
 
-bool needsConversion() {
-    const std::string& codeSet = localeCodeSet();
-    if (isPlainLocale(codeSet)) return false;
-    return codePageForCodeSet(codeSet) != activeCodePage();
+bool needsConversion(const HostSettings& settings) {
+    if (isPlainLocale(settings.hostCodeSet)) return false;
+    return codePageForCodeSet(settings.hostCodeSet) != settings.codePage;
 }
 
-// Converters stay open for the life of the process, one per direction and code set pair.
-class ConverterCache {
+// One iconv conversion, open for one call: only names that are not ASCII and whose code sets
+// differ come here, so nothing is kept open between calls.
+class Converter {
   public:
-    ~ConverterCache() {
-        for (auto& entry : open_) {
-            if (entry.second != reinterpret_cast<iconv_t>(-1)) iconv_close(entry.second);
-        }
+    Converter(const std::string& to, const std::string& from) : cd_(iconv_open(to.c_str(), from.c_str())) {}
+    ~Converter() {
+        if (ok()) iconv_close(cd_);
     }
-    iconv_t get(const std::string& to, const std::string& from) {
-        auto key = std::make_pair(to, from);
-        auto it = open_.find(key);
-        if (it != open_.end()) return it->second;
-        iconv_t cd = iconv_open(to.c_str(), from.c_str());
-        open_.emplace(std::move(key), cd);
-        return cd;
-    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
 
   private:
-    std::map<std::pair<std::string, std::string>, iconv_t> open_;
+    iconv_t cd_;
 };
 
-iconv_t converter(const std::string& to, const std::string& from) {
-    static ConverterCache cache;
-    return cache.get(to, from);
-}
-
 std::optional<std::string> convert(std::string_view text, const std::string& to, const std::string& from) {
-    iconv_t cd = converter(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const Converter converter(to, from);
+    if (!converter.ok()) return std::nullopt;
+    iconv_t cd = converter.get();
     std::string in(text);
     std::string out;
     std::vector<char> buffer(text.size() * 4 + 16);
@@ -121,52 +89,30 @@ bool isSeparator(char c) {
 
 }  // namespace
 
-void mapDrive(char drive, std::string hostFolder) {
-    const int index = driveIndex(drive);
-    if (index < 0) return;
-    while (hostFolder.size() > 1 && hostFolder.back() == '/') hostFolder.pop_back();
-    driveMap()[static_cast<std::size_t>(index)] = std::move(hostFolder);
+std::optional<std::string> codePageNameToHost(std::string_view name, const HostSettings& settings) {
+    if (isAscii(name) || !needsConversion(settings)) return std::string(name);
+    return convertBothWays(name, settings.hostCodeSet, codePageCodeSet(settings.codePage));
 }
 
-void unmapDrive(char drive) {
-    const int index = driveIndex(drive);
-    if (index >= 0) driveMap()[static_cast<std::size_t>(index)].reset();
+std::optional<std::string> hostNameToCodePage(std::string_view name, const HostSettings& settings) {
+    if (isAscii(name) || !needsConversion(settings)) return std::string(name);
+    return convertBothWays(name, codePageCodeSet(settings.codePage), settings.hostCodeSet);
 }
 
-void resetDriveMap() {
-    driveMap() = startMap();
-}
-
-std::optional<std::string> mappedDriveFolder(char drive) {
-    const int index = driveIndex(drive);
-    if (index < 0) return std::nullopt;
-    return driveMap()[static_cast<std::size_t>(index)];
-}
-
-std::optional<std::string> codePageNameToHost(std::string_view name) {
-    if (isAscii(name) || !needsConversion()) return std::string(name);
-    return convertBothWays(name, localeCodeSet(), codePageCodeSet(activeCodePage()));
-}
-
-std::optional<std::string> hostNameToCodePage(std::string_view name) {
-    if (isAscii(name) || !needsConversion()) return std::string(name);
-    return convertBothWays(name, codePageCodeSet(activeCodePage()), localeCodeSet());
-}
-
-std::optional<std::string> systemToHostPath(std::string_view systemPath) {
+std::optional<std::string> systemToHostPath(std::string_view systemPath, const HostSettings& settings) {
     if (systemPath.size() < 3 || driveIndex(systemPath[0]) < 0 || systemPath[1] != ':' ||
         !isSeparator(systemPath[2])) {
         return std::nullopt;
     }
     if (systemPath.find('\0') != std::string_view::npos) return std::nullopt;
-    std::optional<std::string> folder = mappedDriveFolder(systemPath[0]);
+    std::optional<std::string> folder = settings.drives.folder(systemPath[0]);
     if (!folder) return std::nullopt;
 
     // The names after the root, with "." dropped and ".." taking away the name before it (never
     // the root), separators stepping by whole characters.
     const std::string_view rest = systemPath.substr(3);
     std::vector<std::string_view> names;
-    const CodePage page = activeCodePage();
+    const CodePage page = settings.codePage;
     std::size_t start = 0;
     auto endName = [&](std::size_t end) {
         std::string_view name = rest.substr(start, end - start);
@@ -193,7 +139,7 @@ std::optional<std::string> systemToHostPath(std::string_view systemPath) {
         if (i > 0) joined += '/';
         joined += names[i];
     }
-    std::optional<std::string> hostNames = codePageNameToHost(joined);
+    std::optional<std::string> hostNames = codePageNameToHost(joined, settings);
     if (!hostNames) return std::nullopt;
 
     std::string host = *folder;
@@ -205,7 +151,7 @@ std::optional<std::string> systemToHostPath(std::string_view systemPath) {
     return host;
 }
 
-std::optional<std::string> hostToSystemPath(std::string_view hostPath) {
+std::optional<std::string> hostToSystemPath(std::string_view hostPath, const HostSettings& settings) {
     if (hostPath.empty() || hostPath[0] != '/') return std::nullopt;
     if (hostPath.find('\0') != std::string_view::npos) return std::nullopt;
     // '/' is never part of a multibyte character in the locale's code set, so runs of it can be
@@ -219,18 +165,18 @@ std::optional<std::string> hostToSystemPath(std::string_view hostPath) {
         }
         names += hostPath[i];
     }
-    std::optional<std::string> converted = hostNameToCodePage(names);
+    std::optional<std::string> converted = hostNameToCodePage(names, settings);
     if (!converted) return std::nullopt;
     std::string system = "Z:\\";
     for (char c : *converted) system += (c == '/') ? '\\' : c;
     return system;
 }
 
-std::string typedPathToSystem(std::string_view typed) {
+std::string typedPathToSystem(std::string_view typed, const HostSettings& settings) {
     if (typed.empty() || typed[0] != '/') return std::string(typed);
     std::string_view host = typed;
     if (host.size() > 1 && host.back() == '/') host.remove_suffix(1);
-    std::optional<std::string> system = hostToSystemPath(host);
+    std::optional<std::string> system = hostToSystemPath(host, settings);
     return system ? *system : std::string(typed);
 }
 

@@ -25,11 +25,14 @@ std::string uniquePart() {
     static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     unsigned char random[kUniqueLength] = {};
     if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
-        // Without random bytes the clock and a counter still make names that rarely collide;
-        // O_EXCL and the retries take care of the rest.
-        static unsigned counter = 0;
-        const unsigned long long seed = static_cast<unsigned long long>(::time(nullptr)) * 2654435761u + ++counter;
-        for (std::size_t i = 0; i < kUniqueLength; ++i) random[i] = static_cast<unsigned char>(seed >> (i * 7));
+        // Without random bytes the nanosecond clock still makes names that rarely collide (each
+        // retry reads it anew); O_EXCL and the retries take care of the rest.
+        struct timespec now {};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        const unsigned long long seed = static_cast<unsigned long long>(now.tv_sec) * 2654435761u +
+                                        static_cast<unsigned long long>(now.tv_nsec);
+        for (std::size_t i = 0; i < kUniqueLength; ++i)
+            random[i] = static_cast<unsigned char>(seed >> (i * 7));
     }
     std::string part;
     for (unsigned char byte : random) part += kAlphabet[byte % (sizeof kAlphabet - 1)];
@@ -37,8 +40,8 @@ std::string uniquePart() {
 }
 
 std::string temporaryName(const std::string& folder) {
-    return folder + (folder.back() == '/' ? "" : "/") + std::string(kPrefix) + std::to_string(::getpid()) + "-" +
-           uniquePart();
+    return folder + (folder.back() == '/' ? "" : "/") + std::string(kPrefix) + std::to_string(::getpid()) +
+           "-" + uniquePart();
 }
 
 // The process id in a name of the form ".z2k-PID-XXXXXX", or 0 when it has another form.
@@ -46,7 +49,8 @@ pid_t writerOf(std::string_view name) {
     if (name.substr(0, kPrefix.size()) != kPrefix) return 0;
     name.remove_prefix(kPrefix.size());
     const std::size_t dash = name.find('-');
-    if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() != dash + 1 + kUniqueLength) return 0;
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || name.size() != dash + 1 + kUniqueLength)
+        return 0;
     long pid = 0;
     for (char c : name.substr(0, dash)) {
         if (c < '0' || c > '9') return 0;
@@ -140,7 +144,8 @@ void removeStaleTemporaryFiles(const std::string& hostFolder) {
         if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
             named.st_uid != user || named.st_nlink != 1)
             continue;
-        const int fd = ::openat(dirFd, entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        const int fd =
+            ::openat(dirFd, entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat opened;
         // The lock tells that no writer (of another process namespace, say) still holds it; the

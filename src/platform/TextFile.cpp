@@ -21,16 +21,6 @@
 namespace z2k {
 namespace {
 
-bool& backupsFlag() {
-    static bool enabled = true;
-    return enabled;
-}
-
-bool& writesFlag() {
-    static bool enabled = true;
-    return enabled;
-}
-
 // Text-mode reading in place: the text ends at the first Ctrl-Z and every CR LF becomes LF.
 void decodeInPlace(std::string& bytes) {
     const std::size_t end = bytes.find('\x1a');
@@ -66,9 +56,9 @@ std::string textModeEncode(std::string_view text) {
     return bytes;
 }
 
-TextReadResult readTextFile(std::string_view systemPath) {
+TextReadResult readTextFile(std::string_view systemPath, const HostSettings& settings) {
     TextReadResult result;
-    std::optional<std::string> host = systemToHostPath(systemPath);
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) {
         result.error = ENOENT;
         return result;
@@ -88,46 +78,30 @@ TextReadResult readTextFile(std::string_view systemPath) {
     return result;
 }
 
-int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup,
-                    std::string* shortenedBackup) {
-    std::optional<std::string> host = systemToHostPath(systemPath);
+int replaceTextFile(std::string_view systemPath, std::string_view text, const HostSettings& settings,
+                    bool keepBackup, std::string* shortenedBackup) {
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) return ENOENT;
     // A dry run makes every check that the real replace makes before it writes.
-    if (!writesFlag()) return checkReplaceable(*host, keepBackup);
+    if (!settings.writeFiles) return checkReplaceable(*host, keepBackup, settings);
     std::string backupName;
-    const int error = replaceHostFile(*host, text, ReplaceOptions{true, keepBackup}, &backupName);
+    const int error = replaceHostFile(*host, text, ReplaceOptions{true, keepBackup}, settings, &backupName);
     if (error == 0 && !backupName.empty() && shortenedBackup != nullptr) {
         // The backup lies beside the file: the system path's folder and the name in the code page.
-        const std::size_t separator = findLastChar(systemPath, '\\');
-        std::optional<std::string> name = hostNameToCodePage(backupName);
+        const std::size_t separator = findLastChar(systemPath, '\\', settings.codePage);
+        std::optional<std::string> name = hostNameToCodePage(backupName, settings);
         *shortenedBackup = std::string(systemPath.substr(0, separator + 1)) + name.value_or(backupName);
     }
     return error;
 }
 
-void removeStaleTemporaryFilesBeside(std::string_view systemPath) {
-    if (!writesFlag()) return;
-    std::optional<std::string> host = systemToHostPath(systemPath);
+void removeStaleTemporaryFilesBeside(std::string_view systemPath, const HostSettings& settings) {
+    if (!settings.writeFiles) return;
+    std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) return;
     const std::size_t slash = host->rfind('/');
     if (slash == std::string::npos) return;
     removeStaleTemporaryFiles(slash == 0 ? std::string("/") : host->substr(0, slash));
-}
-
-bool backupsEnabled() {
-    return backupsFlag();
-}
-
-void setBackupsEnabled(bool enabled) {
-    backupsFlag() = enabled;
-}
-
-bool fileWritesEnabled() {
-    return writesFlag();
-}
-
-void setFileWritesEnabled(bool enabled) {
-    writesFlag() = enabled;
 }
 
 }  // namespace z2k

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/HostSettings.h"
+
 namespace z2k {
 
 struct TextReadResult {
@@ -11,7 +13,7 @@ struct TextReadResult {
     int error = 0;     // errno when !ok
     std::string text;  // the text after text-mode conversion
 };
-TextReadResult readTextFile(std::string_view systemPath);
+TextReadResult readTextFile(std::string_view systemPath, const HostSettings& settings);
 
 // Converts raw file bytes as a text-mode read would.
 std::string textModeDecode(std::string_view bytes);
@@ -24,29 +26,16 @@ std::string textModeEncode(std::string_view text);
 // When keepBackup is set and the file exists, the old file is kept as systemPath + ".bak", or
 // under a shortened name when that one is too long (its system path is then put in
 // *shortenedBackup). A read-only file is not replaced (EACCES); the rest of the rules are
-// replaceHostFile's. Returns 0 on success, else errno.
-int replaceTextFile(std::string_view systemPath, std::string_view text, bool keepBackup,
-                    std::string* shortenedBackup = nullptr);
+// replaceHostFile's. Returns 0 on success, else errno. In a dry run (settings.writeFiles off)
+// every check that the real replace makes before it writes is made (checkReplaceable) and 0 or
+// the error returned, without creating, changing or removing any file.
+int replaceTextFile(std::string_view systemPath, std::string_view text, const HostSettings& settings,
+                    bool keepBackup, std::string* shortenedBackup = nullptr);
 
 // Removes from the folder that a file's system path lies in the temporary files of replaces
 // whose writer was killed (see TemporaryOutput.h). A run calls it once per folder before its
 // first replace there, not per file, so that a folder of many projects is not read once for
-// each of them. Does nothing while file writes are off.
-void removeStaleTemporaryFilesBeside(std::string_view systemPath);
+// each of them. Does nothing in a dry run.
+void removeStaleTemporaryFilesBeside(std::string_view systemPath, const HostSettings& settings);
 
-}  // namespace z2k
-
-namespace z2k {
-// Whether replaceTextFile callers keep a ".bak" of the file they replace (on by default; the
-// command line's --no-backup turns it off).
-bool backupsEnabled();
-void setBackupsEnabled(bool enabled);
-
-// Process-wide: whether replaceTextFile writes at all (on by default; the command line's
-// --dry-run turns it off). While off, replaceTextFile makes every check that a real replace
-// makes before it writes (checkReplaceable) and returns 0 or the error, without creating,
-// changing or removing any file: no temporary file, no backup. Lock files of the shared lock
-// are not affected.
-bool fileWritesEnabled();
-void setFileWritesEnabled(bool enabled);
 }  // namespace z2k

@@ -53,8 +53,11 @@ std::string SharedLock::lockFolder() {
 }
 
 std::string SharedLock::lockFileName(std::string_view path) {
-    // The key: the path in lower case, every backslash an underscore.
-    std::string key = toLowerText(path);
+    // The key: the path with every ASCII letter byte in lower case, every backslash an
+    // underscore. Folding bytes rather than characters never parts two spellings of one path
+    // (a code page folds a subset of these bytes), and processes with different code pages
+    // still meet on the same lock file.
+    std::string key = toLowerText(path, CodePage::SingleByte);
     for (char& c : key)
         if (c == '\\') c = '_';
     char name[16];
@@ -98,7 +101,8 @@ std::unique_ptr<SharedLock> SharedLock::acquire(std::string_view path, bool excl
     }
     if (error == ECANCELED) {
         fail(failure, std::string(path),
-             "another process holds its lock (" + hostPath + "); gave up waiting when the run was asked to stop");
+             "another process holds its lock (" + hostPath +
+                 "); gave up waiting when the run was asked to stop");
         return nullptr;
     }
     if (error != 0) {

@@ -62,9 +62,9 @@ DatabaseOpen parseText(TextDatabase::State& state, std::string& reason) {
 }
 
 // Reads and checks the file at state.path; the caller holds the read lock.
-DatabaseOpen loadFile(TextDatabase::State& state, std::string& reason) {
-    state.status = fileStatus(state.path);
-    TextReadResult read = readTextFile(state.path);
+DatabaseOpen loadFile(TextDatabase::State& state, const HostSettings& settings, std::string& reason) {
+    state.status = fileStatus(state.path, settings);
+    TextReadResult read = readTextFile(state.path, settings);
     if (!read.ok) {
         reason = errorDescription(read.error != 0 ? read.error : EIO);
         return DatabaseOpen::Unreadable;
@@ -79,7 +79,7 @@ bool fileChanged(const FileStatus& before, const FileStatus& now) {
 
 }  // namespace
 
-TextDatabase::TextDatabase() = default;
+TextDatabase::TextDatabase(const HostSettings& settings) : settings_(settings) {}
 
 TextDatabase::~TextDatabase() = default;
 
@@ -92,14 +92,14 @@ void TextDatabase::setLockPolicy(LockPolicy policy) {
     lockPolicy_ = std::move(policy);
 }
 
-std::string TextDatabase::databaseFileName(std::string_view path) {
+std::string TextDatabase::databaseFileName(std::string_view path, CodePage page) {
     std::string name(path);
-    std::size_t slash = findLastChar(path, '\\');
+    std::size_t slash = findLastChar(path, '\\', page);
     std::size_t from = slash == std::string_view::npos ? 0 : slash + 1;
     std::string_view last = path.substr(from);
-    if (!last.empty() && last.back() == '.' && isCharStart(path, path.size() - 1)) {
+    if (!last.empty() && last.back() == '.' && isCharStart(path, path.size() - 1, page)) {
         name += "zat";
-    } else if (findChar(last, '.') == std::string_view::npos) {
+    } else if (findChar(last, '.', 0, page) == std::string_view::npos) {
         name += ".zat";
     }
     return name;
@@ -108,11 +108,11 @@ std::string TextDatabase::databaseFileName(std::string_view path) {
 DatabaseOpen TextDatabase::open(std::string_view path) {
     close();
     auto state = std::make_unique<State>();
-    state->path = databaseFileName(path);
+    state->path = databaseFileName(path, settings_.codePage);
     auto lock = SharedLock::acquireRead(state->path, lockPolicy_, &lastFailure_);
     if (!lock) return DatabaseOpen::LockNotObtained;
     std::string reason;
-    DatabaseOpen code = loadFile(*state, reason);
+    DatabaseOpen code = loadFile(*state, settings_, reason);
     SharedLock::releaseRead(std::move(lock));
     if (code != DatabaseOpen::Ok) return failed(code, state->path, std::move(reason));
     state_ = std::move(state);
@@ -125,13 +125,13 @@ void TextDatabase::close() {
 
 TableCheck TextDatabase::tableExists(std::string_view tableName) {
     if (!state_) return TableCheck::Unreadable;
-    if (fileChanged(state_->status, fileStatus(state_->path))) {
+    if (fileChanged(state_->status, fileStatus(state_->path, settings_))) {
         auto lock = SharedLock::acquireRead(state_->path, lockPolicy_, &lastFailure_);
         if (!lock) return TableCheck::Unreadable;
         State fresh;
         fresh.path = state_->path;
         std::string reason;
-        DatabaseOpen code = loadFile(fresh, reason);
+        DatabaseOpen code = loadFile(fresh, settings_, reason);
         SharedLock::releaseRead(std::move(lock));
         if (code != DatabaseOpen::Ok) return failed(TableCheck::Unreadable, fresh.path, std::move(reason));
         *state_ = std::move(fresh);
@@ -150,11 +150,11 @@ TableOpen TextDatabase::openTable(Recordset& recordset) {
     if (!lock) return TableOpen::LockNotObtained;
     // The section index made when the database was opened stays good while the file keeps its
     // size and modification time.
-    if (fileChanged(state_->status, fileStatus(state_->path))) {
+    if (fileChanged(state_->status, fileStatus(state_->path, settings_))) {
         State fresh;
         fresh.path = state_->path;
         std::string reason;
-        DatabaseOpen code = loadFile(fresh, reason);
+        DatabaseOpen code = loadFile(fresh, settings_, reason);
         if (code != DatabaseOpen::Ok)
             return failed(code == DatabaseOpen::Unreadable ? TableOpen::Unreadable : TableOpen::NotADatabase,
                           fresh.path, std::move(reason));

@@ -2,7 +2,7 @@
 // One version-1 text database file (a ZAT project), read: a version header, named tables of
 // records, an end marker. (The version-2 KOR files are written by Version2Writer.)
 //
-//   TextDatabase database;
+//   TextDatabase database(settings);
 //   if (database.open("D:\\proj\\motor.zat") != DatabaseOpen::Ok) return fail(database.lastFailure());
 //   if (database.tableExists("PROJECT") == TableCheck::Present) {
 //       ProjectRecord rs(database, "PROJECT"); rs.open(); ...; rs.close();
@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "platform/FileFailure.h"
+#include "platform/HostSettings.h"
 #include "textdb/LockPolicy.h"
 
 namespace z2k {
@@ -48,7 +49,8 @@ enum class TableOpen : int {
 
 class TextDatabase {
   public:
-    TextDatabase();
+    // Files are found and read through the settings.
+    explicit TextDatabase(const HostSettings& settings);
     ~TextDatabase();
     TextDatabase(const TextDatabase&) = delete;
     TextDatabase& operator=(const TextDatabase&) = delete;
@@ -75,7 +77,7 @@ class TextDatabase {
 
     // The file-name rule: ".zat" is appended to a path whose last component has no extension,
     // "zat" to a path that ends in a full stop; any other path is returned as given.
-    static std::string databaseFileName(std::string_view path);
+    static std::string databaseFileName(std::string_view path, CodePage page);
 
     struct State;  // the open file's state (internal)
 
@@ -89,6 +91,7 @@ class TextDatabase {
         return code;
     }
 
+    HostSettings settings_;
     std::unique_ptr<State> state_;
     LockPolicy lockPolicy_;
     FileFailure lastFailure_;

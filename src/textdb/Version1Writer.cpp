@@ -50,8 +50,8 @@ std::string Version1Writer::text() const {
     return body_ + "[END]\n";
 }
 
-int Version1Writer::writeFile(std::string_view systemPath) const {
-    return replaceTextFile(systemPath, text(), false);
+int Version1Writer::writeFile(std::string_view systemPath, const HostSettings& settings) const {
+    return replaceTextFile(systemPath, text(), settings, false);
 }
 
 }  // namespace z2k

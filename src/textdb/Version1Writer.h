@@ -18,6 +18,8 @@
 
 #include "textdb/FieldCodec.h"
 
+#include "platform/HostSettings.h"
+
 namespace z2k {
 
 class Version1Writer {
@@ -44,7 +46,7 @@ class Version1Writer {
     // The whole file as read in text mode (lines ended by a line feed), with the end marker.
     std::string text() const;
     // Writes the file, CR LF on disk. 0, or the error number.
-    int writeFile(std::string_view systemPath) const;
+    int writeFile(std::string_view systemPath, const HostSettings& settings) const;
 
   private:
     std::string body_;

@@ -30,14 +30,18 @@ void appendSection(std::string& text, std::string_view name) {
 
 }  // namespace
 
-Version2Writer::Version2Writer(std::string_view path, LockPolicy lockPolicy, TextDisplay* notices)
-    : path_(TextDatabase::databaseFileName(path)), lockPolicy_(std::move(lockPolicy)), notices_(notices) {}
+Version2Writer::Version2Writer(std::string_view path, const HostSettings& settings, LockPolicy lockPolicy,
+                               TextDisplay* notices)
+    : settings_(settings),
+      path_(TextDatabase::databaseFileName(path, settings.codePage)),
+      lockPolicy_(std::move(lockPolicy)),
+      notices_(notices) {}
 
 WriteStatus Version2Writer::checkWritable() const {
     WriteStatus status;
     auto lock = SharedLock::acquireWrite(path_, lockPolicy_, &status.failure);
     if (!lock) return status;
-    const int error = checkFileCreatable(path_);
+    const int error = checkFileCreatable(path_, settings_);
     SharedLock::releaseWrite(std::move(lock));
     if (error != 0) return failed(errorDescription(error));
     return status;
@@ -73,7 +77,7 @@ WriteStatus Version2Writer::write(const std::vector<Version2Table>& tables, Text
     auto lock = SharedLock::acquireWrite(path_, lockPolicy_, &status.failure);
     if (!lock) return status;
     std::string shortenedBackup;
-    const int error = replaceTextFile(path_, text, backupsEnabled(), &shortenedBackup);
+    const int error = replaceTextFile(path_, text, settings_, settings_.keepBackups, &shortenedBackup);
     if (error != 0) return failed(errorDescription(error));
     SharedLock::releaseWrite(std::move(lock));
     if (!shortenedBackup.empty() && notices_ != nullptr)

@@ -22,6 +22,7 @@
 
 #include "platform/Displays.h"
 #include "platform/FileFailure.h"
+#include "platform/HostSettings.h"
 #include "textdb/FieldCodec.h"
 #include "textdb/LockPolicy.h"
 
@@ -86,7 +87,8 @@ class Version2Writer {
     // path: the database path; the file written is its name after TextDatabase's file-name rule.
     // notices receives a line when the earlier file was kept under a shortened backup name (the
     // usual one would be too long); nullptr drops it.
-    Version2Writer(std::string_view path, LockPolicy lockPolicy, TextDisplay* notices);
+    Version2Writer(std::string_view path, const HostSettings& settings, LockPolicy lockPolicy,
+                   TextDisplay* notices);
 
     const std::string& path() const { return path_; }
 
@@ -104,6 +106,7 @@ class Version2Writer {
         return WriteStatus{FileFailure{path_, std::move(reason)}};
     }
 
+    HostSettings settings_;
     std::string path_;
     LockPolicy lockPolicy_;
     TextDisplay* notices_;

@@ -35,8 +35,8 @@ KorProject::ConfigurationMap<KorRow> perPhaseRows(
 
 }  // namespace
 
-std::string fileLeaf(std::string_view text) {
-    return OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)");
+std::string fileLeaf(std::string_view text, CodePage page) {
+    return OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)", page);
 }
 
 void translateBuildOrder(TranslationContext& context) {
@@ -117,7 +117,7 @@ void translateEnvironment(TranslationContext& context) {
 void translateDependencies(TranslationContext& context) {
     context.kor.dependencies = perPhaseRows<KorDependencyRow>(
         context, &ZatConfigurationTables::dependencies, [&](const ZatDependencyRow& row) {
-            return KorDependencyRow{std::string(context.korFilePath(row.nID)), fileLeaf(row.strName),
+            return KorDependencyRow{std::string(context.korFilePath(row.nID)), fileLeaf(row.strName, context.page),
                                     std::string(kUnknownCustomGroup)};
         });
 }
@@ -125,7 +125,7 @@ void translateDependencies(TranslationContext& context) {
 void translateOutputFiles(TranslationContext& context) {
     context.kor.outputFiles = perPhaseRows<KorOutputFileRow>(
         context, &ZatConfigurationTables::outputFiles, [&](const ZatOutputFileRow& row) {
-            return KorOutputFileRow{std::string(context.korFilePath(row.nID)), fileLeaf(row.strName),
+            return KorOutputFileRow{std::string(context.korFilePath(row.nID)), fileLeaf(row.strName, context.page),
                                     std::string(kUnknownCustomGroup), row.bBuildInput};
         });
 }

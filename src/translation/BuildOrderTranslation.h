@@ -15,6 +15,6 @@ void translateDependencies(TranslationContext& context);
 void translateOutputFiles(TranslationContext& context);
 
 // "$(FILE)" becomes "$(FILELEAF)" wherever it stands.
-std::string fileLeaf(std::string_view text);
+std::string fileLeaf(std::string_view text, CodePage page);
 
 }  // namespace z2k

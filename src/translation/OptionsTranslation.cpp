@@ -43,9 +43,9 @@ int convert(const TranslationContext& context, std::string_view tool, std::strin
     const std::string& directory = context.zat.projectDetails.strDirectory;
     if (cpuDefaults == nullptr)
         return convertToolOptionsWithoutCpuDefaults(context.family, tool, zatOptions, directory,
-                                                    kProjectDirectoryMarker, korOptions, outcomes);
+                                                    kProjectDirectoryMarker, korOptions, context.page, outcomes);
     return convertToolOptions(context.family, tool, zatOptions, directory, kProjectDirectoryMarker,
-                              korOptions, *cpuDefaults, outcomes);
+                              korOptions, *cpuDefaults, context.page, outcomes);
 }
 
 // The rows of one known tool's table. False when a row's options do not convert.
@@ -154,7 +154,7 @@ bool translateOptions(TranslationContext& context) {
             if (context.isCustomPhase(tool)) {
                 for (const ZatOptionRow& row : entries)
                     rows.push_back(
-                        {std::string(context.korFilePath(row.nID)), fileLeaf(row.strOption), "", 0});
+                        {std::string(context.korFilePath(row.nID)), fileLeaf(row.strOption, context.page), "", 0});
                 phases.set(tool, std::move(rows));
                 continue;
             }

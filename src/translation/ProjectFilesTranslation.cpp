@@ -18,14 +18,14 @@ namespace {
 // What the project details record as the KOR project's type.
 constexpr std::string_view kConvertedProjectType = "Converted ZAT Project";
 
-bool endsWithBackslash(std::string_view path) {
-    return !path.empty() && findLastChar(path, '\\') == path.size() - 1;
+bool endsWithBackslash(std::string_view path, CodePage page) {
+    return !path.empty() && findLastChar(path, '\\', page) == path.size() - 1;
 }
 
 // directory + "\" (unless it ends in one) + rest.
-std::string joinPath(std::string_view directory, std::string_view rest) {
+std::string joinPath(std::string_view directory, std::string_view rest, CodePage page) {
     std::string path(directory);
-    if (!endsWithBackslash(path)) path += '\\';
+    if (!endsWithBackslash(path, page)) path += '\\';
     path.append(rest);
     return path;
 }
@@ -33,16 +33,17 @@ std::string joinPath(std::string_view directory, std::string_view rest) {
 }  // namespace
 
 void translateProjectDetails(TranslationContext& context, std::string_view krpPath) {
+    const CodePage page = context.page;
     const ZatProjectDetails& zat = context.zat.projectDetails;
     const std::string krp(krpPath);
-    std::string file = joinPath(GetParentDirectory(krp), GetFileTitle(krp));
+    std::string file = joinPath(getParentDirectory(krp, page), getFileTitle(krp, page), page);
     file += ".krp";
 
     std::string toolChain = zat.strToolChain;
     const FamilyInfo* family = findFamily(zat.strCPUFamily);
     if (family != nullptr && zat.strToolChain == family->vendor) toolChain = family->toolChain;
-    std::string directory = GetParentDirectory(file);
-    context.kor.projectDetails = KorProjectDetails{GetFileTitle(zat.strProjectName),
+    std::string directory = getParentDirectory(file, page);
+    context.kor.projectDetails = KorProjectDetails{getFileTitle(zat.strProjectName, page),
                                                    std::move(directory),
                                                    std::move(file),
                                                    std::move(toolChain),
@@ -51,6 +52,7 @@ void translateProjectDetails(TranslationContext& context, std::string_view krpPa
 }
 
 void translateProjectFiles(TranslationContext& context) {
+    const CodePage page = context.page;
     const std::string& zatDir = context.zat.projectDetails.strDirectory;
     const std::string& korDir = context.kor.projectDetails.strDirectory;
     const std::size_t n = zatDir.size();  // bytes
@@ -59,17 +61,17 @@ void translateProjectFiles(TranslationContext& context) {
     rows.reserve(context.zat.projectFiles.size());
     for (const ZatProjectFile& file : context.zat.projectFiles) {
         std::string path = file.strName;
-        std::string fileDir = GetParentDirectory(path);
+        std::string fileDir = getParentDirectory(path, page);
         // In the project tree: the same directory, or one below it. "The character at position n"
         // is the character that starts at byte n; there is none when byte n is a trail byte.
-        bool inTree = equalsIgnoreCase(fileDir, zatDir) ||
-                      (fileDir.size() > n && isCharStart(fileDir, n) && fileDir[n] == '\\' &&
-                       equalsIgnoreCase(std::string_view(fileDir).substr(0, n), zatDir));
+        bool inTree = equalsIgnoreCase(fileDir, zatDir, page) ||
+                      (fileDir.size() > n && isCharStart(fileDir, n, page) && fileDir[n] == '\\' &&
+                       equalsIgnoreCase(std::string_view(fileDir).substr(0, n), zatDir, page));
         if (inTree) {
             // The part after the first n + 1 bytes, taken literally (a directory that ends in
             // "\" therefore loses one more byte).
             std::string_view rest = std::string_view(path).substr(std::min(path.size(), n + 1));
-            path = joinPath(korDir, rest);
+            path = joinPath(korDir, rest, page);
         }
         context.addProjectFile(file.nID, path);
         rows.push_back({std::move(path), "User", 0});
@@ -78,6 +80,7 @@ void translateProjectFiles(TranslationContext& context) {
 }
 
 void translateFileGroups(TranslationContext& context) {
+    const CodePage page = context.page;
     std::vector<KorFileGroup> groups;
     std::unordered_set<std::string> defaultNames;
     std::unordered_set<std::string> defaultExtensions;  // upper case
@@ -88,14 +91,14 @@ void translateFileGroups(TranslationContext& context) {
     };
     for (const FileType& type : fileTypeTable(context.family)) {
         defaultNames.emplace(type.name);
-        defaultExtensions.insert(toUpperText(type.extension));
+        defaultExtensions.insert(toUpperText(type.extension, page));
         if (!present.contains(std::string(type.name))) append(std::string(type.name), std::string(type.kind));
     }
 
     // The groups that have at least one extension outside the family's defaults.
     std::unordered_set<std::string> withOwnExtension;
     for (const ZatExtension& extension : context.zat.extensions) {
-        if (!defaultExtensions.contains(toUpperText(extension.strExtension)))
+        if (!defaultExtensions.contains(toUpperText(extension.strExtension, page)))
             withOwnExtension.insert(extension.strGroup);
     }
     for (const ZatFileGroup& group : context.zat.fileGroups) {
@@ -119,17 +122,18 @@ std::string duplicateExtensionMessage(std::string_view extension, std::string_vi
 }
 
 bool translateExtensions(TranslationContext& context) {
+    const CodePage page = context.page;
     std::vector<KorExtension> rows;
     std::unordered_map<std::string, std::size_t> byExtension;  // upper-case extension -> first row
     auto append = [&](std::string group, std::string extension) {
-        byExtension.try_emplace(toUpperText(extension), rows.size());
+        byExtension.try_emplace(toUpperText(extension, page), rows.size());
         rows.push_back({std::move(group), std::move(extension)});
     };
     for (const FileType& type : fileTypeTable(context.family))
         append(std::string(type.name), std::string(type.extension));
 
     for (const ZatExtension& extension : context.zat.extensions) {
-        auto found = byExtension.find(toUpperText(extension.strExtension));
+        auto found = byExtension.find(toUpperText(extension.strExtension, page));
         if (found == byExtension.end()) {
             append(extension.strGroup, extension.strExtension);
             continue;

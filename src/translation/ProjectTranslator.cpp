@@ -83,7 +83,7 @@ Translation translateProject(const ZatProject& zat, std::string_view krpPath,
                              const TranslationOptions& options) {
     Translation result;
     KorProject kor;
-    TranslationContext context(zat, kor, options.alerts, options.report ? &result.report : nullptr);
+    TranslationContext context(zat, kor, options.page, options.alerts, options.report ? &result.report : nullptr);
 
     translateProjectDetails(context, krpPath);
     translateProjectFiles(context);

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "kor/KorProject.h"
+#include "platform/CodePage.h"
 #include "platform/Displays.h"
 #include "translation/ConversionReport.h"
 #include "zat/ZatProject.h"
@@ -31,6 +32,8 @@ struct TranslationOptions {
     Alerts* alerts = nullptr;
     // Whether the outcomes of the option conversions are to be recorded for the report.
     bool report = false;
+    // The code page of every text of the project.
+    CodePage page = CodePage::SingleByte;
 };
 
 struct Translation {

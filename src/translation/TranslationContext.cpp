@@ -5,11 +5,12 @@
 
 namespace z2k {
 
-TranslationContext::TranslationContext(const ZatProject& zatProject, KorProject& korProject, Alerts* alerts,
-                                       ProjectReport* projectReport)
+TranslationContext::TranslationContext(const ZatProject& zatProject, KorProject& korProject, CodePage codePage,
+                                       Alerts* alerts, ProjectReport* projectReport)
     : zat(zatProject),
       kor(korProject),
       report(projectReport),
+      page(codePage),
       family(zatProject.projectDetails.strCPUFamily),
       alerts_(alerts) {
     // The keys are views of the ZAT project's own texts, which outlive the context.
@@ -17,7 +18,7 @@ TranslationContext::TranslationContext(const ZatProject& zatProject, KorProject&
     for (std::size_t i = 0; i < order.size(); ++i) buildOrderIndex_.try_emplace(order[i].strName, i);
     const auto& phases = zat.buildPhases;
     for (std::size_t i = 0; i < phases.size(); ++i) buildPhasesByName_[phases[i].strName].push_back(i);
-    for (const ZatCustomPhase& phase : zat.customPhases) customPhaseNames_.insert(toLowerText(phase.strName));
+    for (const ZatCustomPhase& phase : zat.customPhases) customPhaseNames_.insert(toLowerText(phase.strName, page));
 }
 
 const ZatBuildOrderRow* TranslationContext::findBuildOrderEntry(std::string_view name) const {
@@ -26,7 +27,7 @@ const ZatBuildOrderRow* TranslationContext::findBuildOrderEntry(std::string_view
 }
 
 bool TranslationContext::isCustomPhase(std::string_view name) const {
-    return customPhaseNames_.contains(toLowerText(name));
+    return customPhaseNames_.contains(toLowerText(name, page));
 }
 
 bool TranslationContext::isLinkTool(std::string_view name) const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kor/KorProject.h"
+#include "platform/CodePage.h"
 #include "platform/Displays.h"
 #include "translation/ApplicationTitle.h"
 #include "zat/ZatProject.h"
@@ -25,11 +26,13 @@ class TranslationContext {
     static constexpr std::string_view kAlertTitle = kApplicationTitle;
 
     // zat, kor and report must outlive the context; report and alerts may be null.
-    TranslationContext(const ZatProject& zat, KorProject& kor, Alerts* alerts, ProjectReport* report);
+    TranslationContext(const ZatProject& zat, KorProject& kor, CodePage page, Alerts* alerts, ProjectReport* report);
 
     const ZatProject& zat;
     KorProject& kor;
     ProjectReport* const report;
+    // The code page of every text of the project.
+    const CodePage page;
     // The family of every step: the CPU family of the project details, as the ZAT project has it.
     const std::string& family;
 

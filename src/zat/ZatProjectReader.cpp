@@ -29,7 +29,7 @@ std::string composedName(std::string_view prefix, std::string_view configuration
 class Reader {
   public:
     Reader(const std::string& path, const ZatReadOptions& options, ZatProject& project)
-        : path_(path), options_(options), p_(project) {
+        : path_(path), options_(options), p_(project), database_(options.settings) {
         database_.setLockPolicy(options.lock);
     }
 

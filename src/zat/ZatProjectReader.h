@@ -9,6 +9,7 @@
 
 #include "platform/Displays.h"
 #include "platform/FileFailure.h"
+#include "platform/HostSettings.h"
 #include "textdb/LockPolicy.h"
 #include "zat/ZatProject.h"
 
@@ -21,6 +22,8 @@ struct ZatReadOptions {
     Alerts* alerts = nullptr;
     // How long to wait for the file's lock, and whom to tell about a long wait.
     LockPolicy lock;
+    // How the file's system path meets the host (drives, code page).
+    HostSettings settings;
 };
 
 struct ZatReadResult {

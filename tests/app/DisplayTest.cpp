@@ -55,7 +55,7 @@ TEST(DisplayTest, TextDisplaysShowEveryChangeAtOnce) {
     PaintCounter boxPaints, linePaints;
     box.viewport()->installEventFilter(&boxPaints);
     line.installEventFilter(&linePaints);
-    WidgetTextDisplay boxDisplay(&box), lineDisplay(&line);
+    WidgetTextDisplay boxDisplay(&box, CodePage::Utf8), lineDisplay(&line, CodePage::Utf8);
     boxDisplay.replace("Searching for ZAT projects...");
     for (int i = 0; i < 30; ++i) boxDisplay.appendLine("line " + std::to_string(i));
     EXPECT_GE(boxPaints.paints, 31);
@@ -87,7 +87,7 @@ TEST(DisplayTest, MessageBoxesAreModalWithTheirTitleAndIcon) {
                 {"Error", AlertIcon::Information, "Error", QMessageBox::Information},
                 {"", AlertIcon::Error, application, QMessageBox::Critical}};
     QWidget owner;
-    MessageBoxAlerts alerts;
+    MessageBoxAlerts alerts(CodePage::Utf8);
     alerts.setParentWidget(&owner);
     for (const auto& row : rows) {
         QMessageBox* seen = nullptr;
@@ -133,8 +133,10 @@ TEST(DisplayTest, TypedFieldsBecomeSystemPaths) {
         {"/home//", "Z:\\home\\"}, {"D:\\p\\", "D:\\p\\"}, {"p/a.zat", "p/a.zat"},
         {QString::fromUtf8("D:\\d\xC3\xA9p"), "D:\\d\xC3\xA9p"}};
     // clang-format on
+    HostSettings utf8;
+    utf8.codePage = CodePage::Utf8;
     for (const auto& [typed, system] : rows)
-        EXPECT_EQ(typedFieldToSystemPath(typed), system) << typed.toStdString();
+        EXPECT_EQ(typedFieldToSystemPath(typed, utf8), system) << typed.toStdString();
 }
 
 TEST(DisplayTest, CodePageTextRoundTrips) {
@@ -150,20 +152,17 @@ TEST(DisplayTest, CodePageTextRoundTrips) {
         {CodePage::Utf8, "caf\xC3\xA9", "caf\xC3\xA9"},
     };
     for (const auto& row : rows) {
-        setActiveCodePage(row.page);
-        EXPECT_EQ(codePageToQString(row.bytes), QString::fromUtf8(row.utf8));
-        EXPECT_EQ(qStringToCodePage(QString::fromUtf8(row.utf8)), row.bytes);
+        EXPECT_EQ(codePageToQString(row.bytes, row.page), QString::fromUtf8(row.utf8));
+        EXPECT_EQ(qStringToCodePage(QString::fromUtf8(row.utf8), row.page), row.bytes);
     }
     // A character the code page lacks becomes '?', which no path accepts; bytes that are no
     // character show as U+FFFD and do not stop the rest.
-    setActiveCodePage(CodePage::SingleByte);
-    EXPECT_EQ(qStringToCodePage(QString::fromUtf8("a\xE3\x83\x97z")), "a?z");
-    setActiveCodePage(CodePage::Cp932);
+    EXPECT_EQ(qStringToCodePage(QString::fromUtf8("a\xE3\x83\x97z"), CodePage::SingleByte), "a?z");
     EXPECT_EQ(codePageToQString("a\xFF"
-                                "b"),
+                                "b",
+                                CodePage::Cp932),
               QString::fromUtf8("a\xEF\xBF\xBD"
                                 "b"));
-    setActiveCodePage(CodePage::Utf8);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    z2k::setActiveCodePage(z2k::CodePage::Utf8);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -26,6 +26,10 @@ class FakePickers : public FilePickers {
 };
 
 struct WindowHarness {
+    // The window runs with these settings, in the UTF-8 code page.
+    explicit WindowHarness(HostSettings settings = HostSettings{})
+        : window(std::make_unique<ConverterWindow>(pickers, alerts, inUtf8(std::move(settings)))) {}
+
     // Shows the window with the given page (0 single, 1 multiple) in front.
     bool showPage(int index) {
         window->tabs()->setCurrentIndex(index);
@@ -35,7 +39,13 @@ struct WindowHarness {
 
     FakePickers pickers;
     RecordingAlerts alerts;
-    std::unique_ptr<ConverterWindow> window = std::make_unique<ConverterWindow>(pickers, alerts);
+    std::unique_ptr<ConverterWindow> window;
+
+  private:
+    static HostSettings inUtf8(HostSettings settings) {
+        settings.codePage = CodePage::Utf8;
+        return settings;
+    }
 };
 
 }  // namespace z2k::test

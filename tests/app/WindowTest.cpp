@@ -104,7 +104,7 @@ TEST(ConverterWindowTest, AFailedCheckShowsItsMessageAndFocusesItsField) {
     fs::create_directories(d.path() / "sub");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.toStdString() + " " + row.name.toStdString());
-        WindowHarness h;
+        WindowHarness h(d.settings());
         ASSERT_TRUE(h.showPage(row.page));
         fill(*h.window, row.page, row.path, row.name, row.family, d);
         QPushButton* browse =
@@ -126,7 +126,7 @@ TEST(ConverterWindowTest, BrowseFillsTheFieldWithThePickedPath) {
     TempFolder d('D');
     fs::create_directories(d.path() / "sub");
     const QString host = QString::fromStdString(d.path().string());
-    WindowHarness h;
+    WindowHarness h(d.settings());
     ASSERT_TRUE(h.showPage(0));
     SingleProjectPage* single = h.window->singlePage();
     single->projectFileEdit()->setText(QStringLiteral("D:\\old.zat"));
@@ -178,7 +178,7 @@ TEST(ConverterWindowTest, ConvertRunsWithTheButtonsDisabledAndShowsTheOutcome) {
         std::string motor = d.read("quarix/motor.zat");
         d.write("dup/motor.zat",
                 motor.replace(motor.find(header.toStdString()), header.size(), "\"Script\" \"h\" 0 "));
-        WindowHarness h;
+        WindowHarness h(d.settings());
         ASSERT_TRUE(h.showPage(row.page));
         fill(*h.window, row.page, row.path, QStringLiteral("ws"), row.family, d);
         QProgressBar* bar = row.page == 0 ? h.window->singlePage()->totalProgressBar()

@@ -22,13 +22,11 @@ using Positions = std::vector<int>;
 
 class ConversionDriverTest : public ::testing::Test {
   protected:
-    void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
-
     void writeZat(const std::string& relative, const MiniZat& zat = MiniZat{}) {
         fs::create_directories((tmp.path() / relative).parent_path());
         std::string system = "D:\\" + relative;
         std::replace(system.begin(), system.end(), '/', '\\');
-        ASSERT_EQ(zat.write(system), 0) << relative;
+        ASSERT_EQ(zat.write(system, tmp.settings()), 0) << relative;
     }
     // A folder that refuses to be replaced by a file: it and its backup name are non-empty folders.
     void block(const std::string& relative) {
@@ -56,6 +54,26 @@ class ConversionDriverTest : public ::testing::Test {
 };
 
 // The messages themselves are the command line's to check; here the progress and the boxes.
+// Two conversions in one process, each with its own settings: a dry run through D: writes
+// nothing, and the real run right after, through E: for the same folder and without backups,
+// writes the project and the workspace and keeps no backup.
+TEST_F(ConversionDriverTest, EachConversionRunsWithItsOwnSettings) {
+    writeZat("p/a.zat");
+    tmp.write("p/a.krp", "old");
+    HostSettings dryRun = tmp.settings();
+    dryRun.writeFiles = false;
+    ConversionDriver(singleRequest("D:\\p\\a.zat", "w", dryRun)).run();
+    EXPECT_EQ(tmp.read("p/a.krp"), "old");
+    EXPECT_FALSE(fs::exists(tmp.path() / "p/w.krs"));
+    HostSettings real;
+    real.drives.map('E', tmp.path().string());
+    real.keepBackups = false;
+    ConversionDriver(singleRequest("E:\\p\\a.zat", "w", real)).run();
+    EXPECT_NE(tmp.read("p/a.krp"), "old");
+    EXPECT_TRUE(fs::exists(tmp.path() / "p/w.krs"));
+    EXPECT_FALSE(fs::exists(tmp.path() / "p/a.krp.bak"));
+}
+
 TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
     enum Fault { None, Unreadable, DuplicateExtension, BlockedProject, BlockedWorkspace };
     const std::pair<Fault, Positions> cases[] = {
@@ -74,7 +92,7 @@ TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
         if (fault == BlockedProject) block("p/a.krp");
         if (fault == BlockedWorkspace) block("p/w.krs");
         projectProgress.positions.clear();
-        run(singleRequest("D:\\p\\a", "w.krs"));
+        run(singleRequest("D:\\p\\a", "w.krs", tmp.settings()));
         EXPECT_EQ(projectProgress.positions, positions) << results.text();
         const std::string details =
             "\"w\" \"D:\\p\" \"D:\\p\\w.krs\" \"Quarix RISC engine\" \"Vantrel Quarix Standard\"";
@@ -97,7 +115,7 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     writeZat("m/d/d.zat");
     writeZat("m/e.zat", lower);
     writeZat("m/f.zat", nerak);
-    const ConversionSummary summary = run(multipleRequest("D:\\m", "ws", "Quarix RISC engine"));
+    const ConversionSummary summary = run(multipleRequest("D:\\m", "ws", "Quarix RISC engine", tmp.settings()));
     EXPECT_EQ(
         results.text(),
         "Searching for ZAT projects...\r\n"
@@ -114,7 +132,7 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     // The project after the failures starts from nothing: its file equals a lone conversion's.
     const std::string converted = tmp.read("m/d/d.krp");
     fs::remove(tmp.path() / "m/d/d.krp");
-    run(singleRequest("D:\\m\\d\\d.zat", "w"));
+    run(singleRequest("D:\\m\\d\\d.zat", "w", tmp.settings()));
     EXPECT_EQ(tmp.read("m/d/d.krp"), converted);
     EXPECT_NE(
         tmp.read("m/ws.krs").find("[PROJECTS]\r\n\"d\" \"D:\\m\\d\" \"D:\\m\\d\\d.krp\" \r\n[LAST_PROJECT]"),
@@ -124,11 +142,11 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
 TEST_F(ConversionDriverTest, TheWorkspaceNeverReplacesTheProjectThroughAnotherDriveLetter) {
     writeZat("p/w.krs");  // a ZAT project with the workspace's name
     const std::string before = tmp.read("p/w.krs");
-    mapDrive('E', tmp.path().string());  // a second name of the folder D: stands for
-    ConversionRequest r = singleRequest("D:\\p\\w.krs", "w");
+    tmp.settings().drives.map('E', tmp.path().string());  // a second name of the folder D: stands for
+    ConversionRequest r = singleRequest("D:\\p\\w.krs", "w", tmp.settings());
     r.workspacePath = "E:\\p\\w";
     run(r);
-    unmapDrive('E');
+    tmp.settings().drives.unmap('E');
     EXPECT_EQ(results.text(), "Error creating workspace.");
     EXPECT_EQ(
         problems.events,

@@ -31,7 +31,7 @@ struct MultipleCase {
 class FieldChecksTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setActiveCodePage(CodePage::SingleByte);
+        tmp.settings().codePage = CodePage::SingleByte;
         tmp.write("p/a.zat", "x");
         tmp.write("p/sub/b.zat", "x");
     }
@@ -56,7 +56,7 @@ TEST_F(FieldChecksTest, SinglePageChecksInOrder) {
     };
     for (const SingleCase& c : cases) {
         SCOPED_TRACE(std::string(c.projectFile) + " | " + c.workspaceName);
-        const FieldCheck check = checkSingleFields(c.projectFile, c.workspaceName);
+        const FieldCheck check = checkSingleFields(c.projectFile, c.workspaceName, tmp.settings());
         EXPECT_EQ(check.ok, *c.message == '\0');
         EXPECT_EQ(check.message, c.message);
         EXPECT_EQ(check.field, c.field);
@@ -81,7 +81,7 @@ TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
     };
     for (const MultipleCase& c : cases) {
         SCOPED_TRACE(std::string(c.directory) + " | " + c.workspaceName + " | " + c.family);
-        const FieldCheck check = checkMultipleFields(c.directory, c.workspaceName, c.family);
+        const FieldCheck check = checkMultipleFields(c.directory, c.workspaceName, c.family, tmp.settings());
         EXPECT_EQ(check.ok, *c.message == '\0');
         EXPECT_EQ(check.message, c.message);
         EXPECT_EQ(check.field, c.field);
@@ -90,7 +90,7 @@ TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
 
 // The name becomes NAME.krs beside the projects and a value of the workspace file.
 TEST_F(FieldChecksTest, AWorkspaceNameIsOneFileName) {
-    setActiveCodePage(CodePage::Cp932);
+    tmp.settings().codePage = CodePage::Cp932;
     const std::pair<const char*, bool> cases[] = {
         {"..\\ws", false}, {"a\\b", false}, {"a/b", false}, {"D:ws", false}, {"w*", false},
         {"w?", false},     {"w\"", false}, {"w<", false}, {"w>", false},   {"w|", false},
@@ -99,14 +99,14 @@ TEST_F(FieldChecksTest, AWorkspaceNameIsOneFileName) {
     };
     for (const auto& [name, valid] : cases) {
         SCOPED_TRACE(name);
-        for (const FieldCheck& check : {checkSingleFields("D:\\p\\a.zat", name),
-                                        checkMultipleFields("D:\\p", name, "Nerak")}) {
+        for (const FieldCheck& check : {checkSingleFields("D:\\p\\a.zat", name, tmp.settings()),
+                                        checkMultipleFields("D:\\p", name, "Nerak", tmp.settings())}) {
             EXPECT_EQ(check.ok, valid);
             EXPECT_EQ(check.message, valid ? "" : kBadName);
         }
     }
-    setActiveCodePage(CodePage::SingleByte);
-    EXPECT_FALSE(checkSingleFields("D:\\p\\a.zat", "\x95\x5C").ok) << "one byte is one character";
+    tmp.settings().codePage = CodePage::SingleByte;
+    EXPECT_FALSE(checkSingleFields("D:\\p\\a.zat", "\x95\x5C", tmp.settings()).ok) << "one byte is one character";
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct MiniZat {
     bool omitSystemPhases = false;
 
     // Writes the project to a system path (its folder must exist). 0 or the error number.
-    int write(std::string_view systemPath) const;
+    int write(std::string_view systemPath, const HostSettings& settings) const;
 };
 
 namespace mini_zat {
@@ -43,7 +43,7 @@ class Line {
 
 }  // namespace mini_zat
 
-inline int MiniZat::write(std::string_view systemPath) const {
+inline int MiniZat::write(std::string_view systemPath, const HostSettings& settings) const {
     Version1Writer w;
     w.addSection("DATABASE_VERSION");
     w.addRecordLine(mini_zat::Line().text("1.0").str());
@@ -76,7 +76,7 @@ inline int MiniZat::write(std::string_view systemPath) const {
     w.addRecordLine(mini_zat::Line().text("Debug").text("Debug").str());
     if (!omitSystemPhases) w.addSection("SYSTEM_PHASES");
     w.addSection("CUSTOM_PHASES");
-    return w.writeFile(systemPath);
+    return w.writeFile(systemPath, settings);
 }
 
 }  // namespace z2k::test

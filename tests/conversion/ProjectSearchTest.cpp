@@ -24,12 +24,10 @@ using Paths = std::vector<std::string>;
 
 class ProjectSearchTest : public ::testing::Test {
   protected:
-    void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
-
     Paths find(std::string_view directory, SearchDepth recurse = SearchDepth::Subfolders,
                std::string_view pattern = "*.zat") {
         Paths list;
-        ProjectSearch(&alerts).find(directory, pattern, recurse, list);
+        ProjectSearch(&alerts, tmp.settings()).find(directory, pattern, recurse, list);
         return list;
     }
 
@@ -95,7 +93,7 @@ TEST_F(ProjectSearchTest, SearchesFiftyLevelsAndNoDeeper) {
 
 TEST_F(ProjectSearchTest, AFolderThatCannotBeEnumeratedShowsTheErrorBox) {
     Paths list = {"kept"};
-    ProjectSearch(&alerts).find("D:\\gone", "*.zat", SearchDepth::Subfolders, list);
+    ProjectSearch(&alerts, tmp.settings()).find("D:\\gone", "*.zat", SearchDepth::Subfolders, list);
     EXPECT_EQ(list, (Paths{"kept"}));
     ASSERT_EQ(alerts.alerts.size(), 1u);
     EXPECT_EQ(alerts.alerts[0].text, "D:\\gone: " + errorDescription(ENOENT));

@@ -27,15 +27,15 @@ TEST(RequestForm, WorkspacePathsFromWhatWasTyped) {
         {false, CodePage::SingleByte, "C:\\\x95\x5C", "w", "C:\\\x95\x5Cw"},
     };
     for (const Case& c : cases) {
-        setActiveCodePage(c.page);
-        const ConversionRequest request =
-            c.single ? singleRequest(c.first, c.name) : multipleRequest(c.first, c.name, "Nerak");
+        HostSettings settings;
+        settings.codePage = c.page;
+        const ConversionRequest request = c.single ? singleRequest(c.first, c.name, settings)
+                                                   : multipleRequest(c.first, c.name, "Nerak", settings);
         EXPECT_EQ(request.workspacePath, c.expected) << c.first << " " << c.name;
         EXPECT_EQ(request.mode, c.single ? ConversionMode::Single : ConversionMode::Multiple);
         EXPECT_EQ(request.zatProjectPath, c.single ? c.first : "");
         EXPECT_EQ(request.cpuFamily, c.single ? "" : "Nerak");
     }
-    setActiveCodePage(CodePage::SingleByte);
 }
 
 }  // namespace

@@ -18,9 +18,8 @@ namespace {
 
 class KorWriterTest : public testing::Test {
   protected:
-    void SetUp() override { setActiveCodePage(CodePage::SingleByte); }
     WriteStatus write(const KorProject& project, const std::string& path) {
-        return writeKorProject(project, path, {LockPolicy{}, &display, nullptr});
+        return writeKorProject(project, path, {folder.settings(), LockPolicy{}, &display, nullptr});
     }
     TempFolder folder{'D'};
     RecordingTextDisplay display;
@@ -68,8 +67,8 @@ TEST_F(KorWriterTest, FailedWritesNameTheReasonAndKeepTheEarlierFile) {
 }
 
 TEST(KorWorkspaceFile, FormedFromParentAndTitle) {
-    EXPECT_EQ(korWorkspaceFile("D:\\ws"), "D:\\ws.krs");
-    EXPECT_EQ(korWorkspaceFile("\\\\h\\s\\w.old.krs"), "\\\\h\\s\\w.old.krs");
+    EXPECT_EQ(korWorkspaceFile("D:\\ws", CodePage::SingleByte), "D:\\ws.krs");
+    EXPECT_EQ(korWorkspaceFile("\\\\h\\s\\w.old.krs", CodePage::SingleByte), "\\\\h\\s\\w.old.krs");
 }
 
 }  // namespace

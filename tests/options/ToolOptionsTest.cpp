@@ -19,6 +19,9 @@ const char* const kNames[] = {
     "Vantrel Nerak C Compiler",        "Vantrel Nerak Assembler",    "Vantrel Nerak IM Optimizer",
     "Vantrel V Series Linkage Editor", "Vantrel V Series Librarian", "Vantrel V Series Stype Converter"};
 
+// The code page the cases are converted in.
+CodePage page = CodePage::SingleByte;
+
 struct Result {
     int code;
     std::string kor, cpu;
@@ -27,7 +30,7 @@ struct Result {
 Result convert(Tool tool, const std::string& zat, std::string family = "NONE", std::string from = "",
                std::string to = "", OptionOutcomes* outcomes = nullptr) {
     Result r{-1, "", "untouched"};
-    r.code = convertToolOptions(family, kNames[tool], zat, from, to, r.kor, r.cpu, outcomes);
+    r.code = convertToolOptions(family, kNames[tool], zat, from, to, r.kor, r.cpu, page, outcomes);
     return r;
 }
 
@@ -236,7 +239,7 @@ const std::vector<Case> kCases = {
 };
 
 TEST(ToolOptionsTest, ConvertsEveryCase) {
-    setActiveCodePage(CodePage::SingleByte);
+    page = CodePage::SingleByte;
     for (const Case& c : kCases) {
         const Result r = convert(c.tool, c.zat);
         ASSERT_EQ(r.code, 0) << kNames[c.tool] << ": " << c.zat;
@@ -263,7 +266,7 @@ TEST(ToolOptionsTest, CpuDefaultsFollowTheItemListOfTheTool) {
         {NkA, "-cp=nk7\t-d", "[S|CPU|NK7] " + assembler},
         {NkA, "", " " + assembler},
     };
-    setActiveCodePage(CodePage::SingleByte);
+    page = CodePage::SingleByte;
     for (const Case& c : cases) {
         const Result r = convert(c.tool, c.zat);
         ASSERT_EQ(r.code, 0) << c.zat;
@@ -290,7 +293,7 @@ TEST(ToolOptionsTest, UnknownFamilyOrToolLeavesEverythingUntouched) {
         std::string cpu = "cpu";
         OptionOutcomes outcomes;
         outcomes.add("kept", "kept", "");
-        EXPECT_EQ(convertToolOptions(c.family, c.tool, "-deb", "", "", kor, cpu, &outcomes), c.code)
+        EXPECT_EQ(convertToolOptions(c.family, c.tool, "-deb", "", "", kor, cpu, page, &outcomes), c.code)
             << c.tool;
         EXPECT_EQ(kor + cpu, "korcpu");
         ASSERT_EQ(outcomes.size(), 1u);
@@ -301,13 +304,13 @@ TEST(ToolOptionsTest, UnknownFamilyOrToolLeavesEverythingUntouched) {
 }
 
 TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
-    setActiveCodePage(CodePage::SingleByte);
+    page = CodePage::SingleByte;
     std::string kor = "held";
     std::string cpu;
-    ASSERT_EQ(convertToolOptions("Nerak", kNames[NkC], "", "", "", kor, cpu), 0);
+    ASSERT_EQ(convertToolOptions("Nerak", kNames[NkC], "", "", "", kor, cpu, page), 0);
     EXPECT_EQ(kor, "[V|VERSION|1] held");
     kor = "held";
-    ASSERT_EQ(convertToolOptions("Nerak", kNames[QxC], "-deb", "", "", kor, cpu), 0);
+    ASSERT_EQ(convertToolOptions("Nerak", kNames[QxC], "-deb", "", "", kor, cpu, page), 0);
     EXPECT_EQ(kor, "[V|VERSION|1] held [B|DEBUG|1]");
     EXPECT_EQ(
         convert(QxC, "-i=\"C:\\Work\\Proj\\inc\",\"c:\\other\"", "NONE", "c:\\work\\proj", "$(PROJDIR)").kor,
@@ -324,10 +327,10 @@ TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
         {NkC, "-ob=\"c:\\\x95\x5C.o\"", "[S|OUTPUTPATH|\"c:\\$(FILELEAF).o\"]"},
         {Sty, "\"a.abs\"\t\"b.mot\"=x\x83\x61,1", "[B|DIVIDEOUTPUT|1] [S|MULTIOUTPUT|\"b.mot\"=x\x83\x61|1]"},
     };
-    setActiveCodePage(CodePage::Cp932);
+    page = CodePage::Cp932;
     for (const Case& c : cp932) EXPECT_EQ(convert(c.tool, c.zat).kor, "[V|VERSION|1] " + c.kor) << c.zat;
     EXPECT_EQ(convert(NkC, "-i=\x83\x41z", "NONE", "a", "#").kor, "[V|VERSION|1] [S|INCLUDE|\x83\x41z]");
-    setActiveCodePage(CodePage::SingleByte);
+    page = CodePage::SingleByte;
     EXPECT_EQ(convert(NkC, "-i=\x83\x41z", "NONE", "a", "#").kor, "[V|VERSION|1] [S|INCLUDE|\x83#z]");
 }
 
@@ -346,7 +349,7 @@ TEST(ToolOptionsTest, RecordsWhatBecameOfEveryOption) {
          {"-c=x Other", "-deb Converted", "-se=p Other", "-l Converted", "-nol Converted"}},
         {Led, "", {}},
     };
-    setActiveCodePage(CodePage::SingleByte);
+    page = CodePage::SingleByte;
     for (const OutcomeCase& c : cases) {
         OptionOutcomes outcomes;
         outcomes.add("stale", "stale", "");

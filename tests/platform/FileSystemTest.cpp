@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "platform/CodePage.h"
-#include "platform/HostPaths.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -27,24 +24,13 @@ Listing entriesOf(const DirectoryListing& listing) {
     return out;
 }
 
-class FileSystem : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        setActiveCodePage(CodePage::SingleByte);
-        resetDriveMap();
-    }
-    void TearDown() override { resetDriveMap(); }
-};
+constexpr std::uint32_t kDir = kAttributeDirectory;
 
 // A tree with every kind of entry the project search must tell apart.
 void makeTree(const test::TempFolder& folder) {
     const fs::path& root = folder.path();
-    folder.write("beta", "b");
-    folder.write("Alpha", "A");
-    folder.write("alpha", "a");
-    folder.write("_under", "");
-    folder.write("Zed.txt", "z");
-    folder.write("sub/inner.zat", "");
+    for (const char* name : {"beta", "Alpha", "alpha", "_under", "Zed.txt", "sub/inner.zat"})
+        folder.write(name, "x");
     fs::create_directory(root / ".hidden");
     fs::create_directory(root / "ro");
     fs::create_directory_symlink(root / "sub", root / "link");
@@ -53,135 +39,63 @@ void makeTree(const test::TempFolder& folder) {
     ::chmod((root / "Zed.txt").c_str(), 0444);
 }
 
-TEST_F(FileSystem, EnumerationIsSortedWithAttributeWords) {
+TEST(FileSystem, EnumerationIsSortedWithAttributeWords) {
     test::TempFolder folder('D');
     makeTree(folder);
-    mapDrive('E', (folder.path() / "sub").string());
-    const DirectoryListing listing = enumerateDirectory("D:\\*.*");
-    ASSERT_TRUE(listing.ok) << listing.error;
-    // Names compare with letters folded to lower case, so '_' comes before every letter;
-    // "Alpha" and "alpha" tie and then go by bytes. A drive root has no "." and "..".
-    const Listing expected = {
-        {".hidden", kAttributeDirectory | kAttributeHidden},
-        {"_under", 0},
-        {"Alpha", 0},
-        {"alpha", 0},
-        {"beta", 0},
-        {"dangling", kAttributeReparsePoint},
-        {"link", kAttributeDirectory | kAttributeReparsePoint},
-        {"ro", kAttributeDirectory | kAttributeReadOnly},
-        {"sub", kAttributeDirectory},
-        {"Zed.txt", kAttributeReadOnly},
-    };
-    EXPECT_EQ(entriesOf(listing), expected);
+    // Names compare with letters folded to lower case, so '_' comes before every letter; "Alpha"
+    // and "alpha" tie and then go by bytes. A drive root has no "." and "..".
+    // clang-format off
+    const Listing root = {{".hidden", kDir | kAttributeHidden}, {"_under", 0}, {"Alpha", 0}, {"alpha", 0}, {"beta", 0},
+                          {"dangling", kAttributeReparsePoint}, {"link", kDir | kAttributeReparsePoint},
+                          {"ro", kDir | kAttributeReadOnly}, {"sub", kDir}, {"Zed.txt", kAttributeReadOnly}};
+    // clang-format on
+    EXPECT_EQ(entriesOf(enumerateDirectory("D:\\*.*", folder.settings())), root);
+    const Listing sub = {{".", kDir}, {"..", kDir}, {"inner.zat", 0}};
+    EXPECT_EQ(entriesOf(enumerateDirectory("D:\\sub\\*.*", folder.settings())), sub);
+    EXPECT_EQ(entriesOf(enumerateDirectory("D:\\link\\*.*", folder.settings())), sub);
+    const Listing zats = {{"inner.zat", 0}};
+    EXPECT_EQ(entriesOf(enumerateDirectory("D:\\sub\\*.ZAT", folder.settings())), zats);
+    EXPECT_EQ(entriesOf(enumerateDirectory("D:\\sub\\?nner.zat", folder.settings())), zats);
 }
 
-TEST_F(FileSystem, FoldersBelowTheRootListDotEntries) {
+TEST(FileSystem, NamesWithoutASystemFormAreSetApart) {
     test::TempFolder folder('D');
-    makeTree(folder);
-    const DirectoryListing listing = enumerateDirectory("D:\\sub\\*.*");
-    ASSERT_TRUE(listing.ok);
-    const Listing expected = {{".", kAttributeDirectory}, {"..", kAttributeDirectory}, {"inner.zat", 0}};
-    EXPECT_EQ(entriesOf(listing), expected);
-    // Through the link the same folder is seen.
-    EXPECT_EQ(entriesOf(enumerateDirectory("D:\\link\\*.*")), expected);
-}
-
-TEST_F(FileSystem, PatternsMatchNamesIgnoringCase) {
-    test::TempFolder folder('D');
-    folder.write("a.zat", "");
-    folder.write("B.ZAT", "");
-    folder.write("c.zat.bak", "");
-    folder.write("zat", "");
-    folder.write("back\\slash.zat", "");  // no system path can name it
-    const DirectoryListing listing = enumerateDirectory("D:\\*.Zat");
-    ASSERT_TRUE(listing.ok);
-    ASSERT_EQ(listing.entries.size(), 2u);
-    EXPECT_EQ(listing.entries[0].name, "a.zat");
-    EXPECT_EQ(listing.entries[1].name, "B.ZAT");
-    EXPECT_EQ(enumerateDirectory("D:\\?.zat").entries.size(), 2u);
-}
-
-TEST_F(FileSystem, EnumerationThatCannotStart) {
-    test::TempFolder folder('D');
-    const DirectoryListing empty = enumerateDirectory("D:\\*.*");  // a root with no entries
-    EXPECT_FALSE(empty.ok);
-    EXPECT_EQ(empty.error, ENOENT);
-    const DirectoryListing missing = enumerateDirectory("D:\\missing\\*.*");
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.error, ENOENT);
-    folder.write("file", "x");
-    const DirectoryListing notFolder = enumerateDirectory("D:\\file\\*.*");
-    EXPECT_FALSE(notFolder.ok);
-    EXPECT_EQ(notFolder.error, ENOTDIR);
-    EXPECT_FALSE(enumerateDirectory("C:\\*.*").ok);
-    EXPECT_FALSE(enumerateDirectory("\\\\host\\share\\*.*").ok);
-    EXPECT_FALSE(enumerateDirectory("*.*").ok);
-    EXPECT_EQ(errorDescription(ENOENT), std::strerror(ENOENT));
-}
-
-TEST_F(FileSystem, AttributesOfPaths) {
-    test::TempFolder folder('D');
-    makeTree(folder);
-    struct Case {
-        const char* path;
-        bool ok;
-        std::uint32_t attributes;
-    };
-    const Case cases[] = {
-        {"D:\\", true, kAttributeDirectory},
-        {"D:\\beta", true, 0},
-        {"D:\\Zed.txt", true, kAttributeReadOnly},
-        {"D:\\.hidden", true, kAttributeDirectory | kAttributeHidden},
-        {"D:\\.hidden\\", true, kAttributeDirectory | kAttributeHidden},
-        {"D:\\ro", true, kAttributeDirectory | kAttributeReadOnly},
-        {"D:\\link", true, kAttributeDirectory | kAttributeReparsePoint},
-        {"D:\\dangling", true, kAttributeReparsePoint},
-        {"D:\\sub\\inner.zat", true, 0},
-        {"D:\\link\\inner.zat", true, 0},
-        {"D:\\missing", false, 0},
-        {"C:\\beta", false, 0},
-        {"\\\\host\\share\\beta", false, 0},
-    };
-    for (const Case& c : cases) {
-        const AttributeResult result = getFileAttributes(c.path);
-        EXPECT_EQ(result.ok, c.ok) << c.path;
-        if (c.ok) {
-            EXPECT_EQ(result.attributes, c.attributes) << c.path;
-        } else {
-            EXPECT_EQ(result.error, ENOENT) << c.path;
-        }
-    }
-    EXPECT_EQ(getFileAttributes("Z:\\").attributes & kAttributeDirectory, kAttributeDirectory);
-}
-
-TEST_F(FileSystem, StatusAndRemove) {
-    test::TempFolder folder('D');
-    folder.write("f.krp", "12345");
-    const FileStatus status = fileStatus("D:\\f.krp");
-    EXPECT_TRUE(status.exists);
-    EXPECT_EQ(status.size, 5u);
-    EXPECT_GT(status.modifiedNanoseconds, 0);
-    EXPECT_FALSE(fileStatus("D:\\g.krp").exists);
-    EXPECT_FALSE(fileStatus("C:\\f.krp").exists);
-    folder.write("dir/x", "");
-    EXPECT_FALSE(removeFile("D:\\dir"));
-    EXPECT_TRUE(removeFile("D:\\f.krp"));
-    EXPECT_FALSE(fs::exists(folder.path() / "f.krp"));
-    EXPECT_FALSE(removeFile("D:\\f.krp"));
-}
-
-TEST_F(FileSystem, Cp932NamesAreListedInTheCodePage) {
-    if (codePageForCodeSet(localeCodeSet()) != CodePage::Utf8) GTEST_SKIP() << "needs a UTF-8 locale";
-    test::TempFolder folder('D');
+    folder.write("back\\slash.zat", "");
     folder.write("\xe8\xa1\xa8.zat", "");  // U+8868, "\x95\x5c" in CP932
-    folder.write("caf\xc3\xa9", "");       // no CP932 form: not listed
-    setActiveCodePage(CodePage::Cp932);
-    const DirectoryListing listing = enumerateDirectory("D:\\*.*");
-    ASSERT_TRUE(listing.ok);
-    ASSERT_EQ(listing.entries.size(), 1u);
-    EXPECT_EQ(listing.entries[0].name, "\x95\x5c.zat");
-    EXPECT_TRUE(getFileAttributes("D:\\\x95\x5c.zat").ok);
+    folder.write("caf\xc3\xa9.zat", "");   // no CP932 form
+    folder.settings().codePage = CodePage::Cp932;
+    folder.settings().hostCodeSet = "UTF-8";
+    const DirectoryListing listing = enumerateDirectory("D:\\*.zat", folder.settings());
+    EXPECT_EQ(entriesOf(listing), (Listing{{"\x95\x5c.zat", 0}}));
+    ASSERT_EQ(listing.unnamed.size(), 2u);
+    EXPECT_EQ(listing.unnamed[0].nameProblem, NameProblem::HoldsBackslash);
+    EXPECT_EQ(listing.unnamed[1].nameProblem, NameProblem::NotInCodePage);
+    EXPECT_TRUE(getFileAttributes("D:\\\x95\x5c.zat", folder.settings()).ok);
+}
+
+TEST(FileSystem, AttributesAndFailures) {
+    test::TempFolder folder('D');
+    makeTree(folder);
+    folder.write("e/file", "x");
+    const HostSettings& d = folder.settings();
+    // clang-format off
+    const std::tuple<const char*, int, std::uint32_t> cases[] = {
+        {"D:\\", 0, kDir}, {"D:\\beta", 0, 0}, {"D:\\Zed.txt", 0, kAttributeReadOnly},
+        {"D:\\.hidden\\", 0, kDir | kAttributeHidden}, {"D:\\ro", 0, kDir | kAttributeReadOnly},
+        {"D:\\link", 0, kDir | kAttributeReparsePoint}, {"D:\\dangling", 0, kAttributeReparsePoint},
+        {"D:\\link\\inner.zat", 0, 0}, {"D:\\missing", ENOENT, 0}, {"C:\\beta", ENOENT, 0},
+        {"\\\\host\\share\\beta", ENOENT, 0},
+    };
+    // clang-format on
+    for (const auto& [path, error, attributes] : cases) {
+        const AttributeResult result = getFileAttributes(path, d);
+        EXPECT_EQ(result.ok ? 0 : result.error, error) << path;
+        EXPECT_EQ(result.attributes, attributes) << path;
+    }
+    EXPECT_EQ(enumerateDirectory("D:\\e\\file\\*.*", d).error, ENOTDIR);
+    for (const char* pattern : {"D:\\missing\\*.*", "D:\\e\\*.none", "C:\\*.*", "*.*"})
+        EXPECT_EQ(enumerateDirectory(pattern, d).error, ENOENT) << pattern;
+    EXPECT_EQ(fileIdentity("D:\\link\\inner.zat", d), fileIdentity("D:\\sub\\inner.zat", d));
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "platform/HostPaths.h"
-
 namespace z2k::test {
 
 void RecordingTextDisplay::clear() {
@@ -39,15 +37,14 @@ void RecordingAlerts::show(std::string_view text, std::string_view title, AlertI
     alerts.push_back({std::string(text), std::string(title), icon});
 }
 
-TempFolder::TempFolder(char drive) : drive_(drive) {
+TempFolder::TempFolder(char drive) {
     std::string pattern = (std::filesystem::temp_directory_path() / "z2k-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
-    if (drive_ != '\0') mapDrive(drive_, path_.string());
+    if (drive != '\0') settings_.drives.map(drive, path_.string());
 }
 
 TempFolder::~TempFolder() {
-    if (drive_ != '\0') unmapDrive(drive_);
     std::error_code ignored;
     // Give back the owner-write bit of folders a test made read-only, so they can be removed.
     for (auto it = std::filesystem::recursive_directory_iterator(
@@ -67,10 +64,6 @@ void TempFolder::write(const std::string& relative, std::string_view bytes) cons
     std::filesystem::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string TempFolder::read(const std::string& relative) const {
-    return readBytes(path_ / relative);
 }
 
 std::string readBytes(const std::filesystem::path& file) {

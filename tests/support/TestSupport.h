@@ -6,8 +6,12 @@
 #include <vector>
 
 #include "platform/Displays.h"
+#include "platform/HostSettings.h"
 
 namespace z2k::test {
+
+// Whole file as bytes; empty when it cannot be read.
+std::string readBytes(const std::filesystem::path& file);
 
 // Records every operation in order ("clear", "replace:TEXT", "append:TEXT") and keeps the text.
 class RecordingTextDisplay : public TextDisplay {
@@ -47,7 +51,8 @@ class RecordingAlerts : public Alerts {
 };
 
 // A fresh temporary folder, removed with its contents at the end of the test. Optionally mapped
-// as a drive (for example 'D'), so tests can work on D:\ paths wherever they run.
+// as a drive (for example 'D') in its own settings, so tests can work on D:\ paths wherever they
+// run; the settings are otherwise a fresh HostSettings (single-byte code page, files written).
 class TempFolder {
   public:
     explicit TempFolder(char drive = '\0');
@@ -57,14 +62,13 @@ class TempFolder {
     const std::filesystem::path& path() const { return path_; }
     // Writes bytes to a file relative to the folder (folders created as needed).
     void write(const std::string& relative, std::string_view bytes) const;
-    std::string read(const std::string& relative) const;
+    std::string read(const std::string& relative) const { return readBytes(path_ / relative); }
+    HostSettings& settings() { return settings_; }
+    const HostSettings& settings() const { return settings_; }
 
   private:
     std::filesystem::path path_;
-    char drive_;
+    HostSettings settings_;
 };
-
-// Whole file as bytes; empty when it cannot be read.
-std::string readBytes(const std::filesystem::path& file);
 
 }  // namespace z2k::test

@@ -76,10 +76,10 @@ TEST_F(SharedLockTest, ReadersShareAndAWriterWaitsForThemInAnyLetterCase) {
     r2.release();
     ASSERT_TRUE(w.holds());
     // Every operation on the file reports the lock it cannot get, and writes nothing.
-    TextDatabase database;
+    TextDatabase database{drive.settings()};
     database.setLockPolicy(LockPolicy{0, {}, nullptr});
     EXPECT_EQ(database.open(upper), DatabaseOpen::LockNotObtained);
-    Version2Writer writer(path, LockPolicy{0, {}, nullptr}, nullptr);
+    Version2Writer writer(path, drive.settings(), LockPolicy{0, {}, nullptr}, nullptr);
     EXPECT_FALSE(writer.checkWritable().ok());
     EXPECT_FALSE(writer.write({}, nullptr).ok());
     EXPECT_EQ(drive.read("Dir/Proj.zat"), "[ZATDBVersion]\r\n1.0\r\n[END]\r\n");
@@ -131,7 +131,8 @@ TEST_F(SharedLockTest, PlantedLockFoldersAndFilesAreRefusedAndNamed) {
         std::ofstream(target) << "data";
         ::chmod(target.c_str(), 0600);
         plant();
-        const WriteStatus status = Version2Writer(path, LockPolicy{}, nullptr).checkWritable();
+        const WriteStatus status =
+            Version2Writer(path, HostSettings{}, LockPolicy{}, nullptr).checkWritable();
         EXPECT_EQ(status.failure.path, named.string());
         EXPECT_NE(status.failure.reason.find(reason), std::string::npos)
             << name << ": " << status.failure.reason;

@@ -89,9 +89,8 @@ TEST(Version1Read, FilesTablesAndRecords) {
     for (const auto& [file, layout, opened, table, records] : cases) {
         SCOPED_TRACE(file);
         TempFolder folder{'D'};
-        setActiveCodePage(CodePage::SingleByte);
         if (!file.empty()) folder.write("r.zat", file);
-        TextDatabase database;
+        TextDatabase database{folder.settings()};
         EXPECT_EQ(database.open("D:\\r"), opened);
         AnyRecord recordset(database, "T", layout);
         EXPECT_EQ(recordset.open(), table);
@@ -102,7 +101,7 @@ TEST(Version1Read, FilesTablesAndRecords) {
 TEST(Version1Read, ChangedFileIsReadAgain) {
     TempFolder folder{'D'};
     folder.write("c.zat", version1("[A]\n\"a\" \n"));
-    TextDatabase database;
+    TextDatabase database{folder.settings()};
     ASSERT_EQ(database.open("D:\\c.zat"), DatabaseOpen::Ok);
     EXPECT_EQ(database.tableExists("B"), TableCheck::Absent);
     folder.write("c.zat", version1("[A]\n\"a2\" \n[B]\n"));
@@ -130,10 +129,8 @@ TEST(TextDatabaseFileName, ExtensionRule) {
          {std::tuple{"D:\\a\\p.", "D:\\a\\p.zat", "D:\\a\\p.zat"},
           std::tuple{"D:\\a.b\\p", "D:\\a.b\\p.zat", "D:\\a.b\\p.zat"},
           std::tuple{"D:\\v1.\x95\\x", "D:\\v1.\x95\\x.zat", "D:\\v1.\x95\\x"}}) {
-        setActiveCodePage(CodePage::Cp932);
-        EXPECT_EQ(TextDatabase::databaseFileName(path), cp932) << path;
-        setActiveCodePage(CodePage::SingleByte);
-        EXPECT_EQ(TextDatabase::databaseFileName(path), single) << path;
+        EXPECT_EQ(TextDatabase::databaseFileName(path, CodePage::Cp932), cp932) << path;
+        EXPECT_EQ(TextDatabase::databaseFileName(path, CodePage::SingleByte), single) << path;
     }
 }
 

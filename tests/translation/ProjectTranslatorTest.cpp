@@ -21,7 +21,6 @@ constexpr const char* kLinkageEditor = "Vantrel V Series Linkage Editor";
 class ProjectTranslatorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setActiveCodePage(CodePage::SingleByte);
         zat = ZatProject{};
         zat.projectDetails = {"D:\\proj\\motor.zat", "D:\\proj", "Vantrel", kQuarix, 0};
         zat.configurations = {{"Debug", "D:\\proj\\Debug"}};
@@ -32,9 +31,10 @@ class ProjectTranslatorTest : public ::testing::Test {
         zat.buildOrder.push_back({name, enabled});
         zat.configurationTables.find("Debug")->options.set(name, std::move(options));
     }
-    Translation translate() { return translateProject(zat, "D:\\new\\motor.krp", {&alerts, true}); }
+    Translation translate() { return translateProject(zat, "D:\\new\\motor.krp", {&alerts, true, page}); }
 
     ZatProject zat;
+    CodePage page = CodePage::SingleByte;
     test::RecordingAlerts alerts;
 };
 
@@ -81,7 +81,7 @@ TEST_F(ProjectTranslatorTest, FilesInTheProjectTreeMoveBesideTheNewProject) {
     EXPECT_EQ(rows.at(2).strFile, "") << "no file of that number";
 
     // In CP932 a 0x5C after a lead byte continues the character and is no backslash.
-    setActiveCodePage(CodePage::Cp932);
+    page = CodePage::Cp932;
     zat.projectDetails.strDirectory = "D:\\a\x95";
     zat.projectFiles = {{"D:\\a\x95\x5c\\c.c", "", 1}};
     EXPECT_EQ(translate().project->projectFiles[0].strName, "D:\\a\x95\x5c\\c.c");
@@ -122,7 +122,7 @@ TEST_F(ProjectTranslatorTest, LinkToolsBecomeOneLinkerChosenByTheBuildOrder) {
         if (c.linker >= 0) zat.buildOrder.push_back({kQxOptLinker, c.linker});
         zat.buildOrder.push_back({kNerakOptimizer, 1});  // the other family's linker does not count
         KorProject kor;
-        const LinkerChoice choice = chooseLinker(TranslationContext(zat, kor, nullptr, nullptr));
+        const LinkerChoice choice = chooseLinker(TranslationContext(zat, kor, page, nullptr, nullptr));
         EXPECT_EQ(choice.tool, c.tool) << c.editor << " " << c.linker;
         EXPECT_EQ(choice.useDefault, c.useDefault) << c.editor << " " << c.linker;
     }
