@@ -172,7 +172,8 @@ void BM_Translate(benchmark::State& state) {
     }
     const std::string krp = zat.substr(0, zat.size() - 4) + ".krp";
     for (auto _ : state) {
-        if (!translateProject(*read.project, krp, {nullptr, false, projects().settings.codePage}).project) state.SkipWithError("translation failed");
+        if (!translateProject(*read.project, krp, {nullptr, false, projects().settings.codePage}).project)
+            state.SkipWithError("translation failed");
     }
 }
 
@@ -187,13 +188,15 @@ void BM_Write(benchmark::State& state) {
     const std::string krp = zat.substr(0, zat.size() - 4) + ".krp";
     for (auto _ : state) {
         state.PauseTiming();
-        Translation translation = translateProject(*read.project, krp, {nullptr, false, projects().settings.codePage});
+        Translation translation =
+            translateProject(*read.project, krp, {nullptr, false, projects().settings.codePage});
         if (!translation.project) {
             state.SkipWithError("translation failed");
             break;
         }
         state.ResumeTiming();
-        if (!writeKorProject(*translation.project, krp, {projects().settings, {}, nullptr, nullptr}).ok()) state.SkipWithError("write failed");
+        if (!writeKorProject(*translation.project, krp, {projects().settings, {}, nullptr, nullptr}).ok())
+            state.SkipWithError("write failed");
     }
 }
 

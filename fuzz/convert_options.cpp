@@ -65,14 +65,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string kor = handedIn;
     std::string cpu = cpuBefore;
     z2k::OptionOutcomes outcomes;
-    const int result =
+    const z2k::OptionConversion result =
         z2k::convertToolOptions(family, tool, options, "c:\\Foo", "$(PROJDIR)", kor, cpu, page, &outcomes);
-    if (result == 0) {
+    if (result == z2k::OptionConversion::Converted) {
         if (!StartsWithVersion(kor)) std::abort();
         if (cpu != cpuBefore && !StartsWithVersion(cpu)) std::abort();
         // In single-byte text every "$(FILE)" is a whole-character match and must be gone.
         if (page == z2k::CodePage::SingleByte && kor.find("$(FILE)") != std::string::npos) std::abort();
-    } else if (result == 1 || result == 2) {
+    } else if (result == z2k::OptionConversion::UnknownFamily ||
+               result == z2k::OptionConversion::UnknownTool) {
         if (kor != handedIn || cpu != cpuBefore || !outcomes.empty()) std::abort();
     } else {
         std::abort();

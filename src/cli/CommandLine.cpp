@@ -17,6 +17,7 @@
 #include "cli/ConsoleTextDisplay.h"
 #include "cli/ReportWriter.h"
 #include "cli/StopSignals.h"
+#include "cli/TypedArguments.h"
 #include "conversion/ConversionDriver.h"
 #include "conversion/FieldChecks.h"
 #include "conversion/RequestForm.h"
@@ -49,19 +50,7 @@ constexpr const char* kExamples =
     "  zat2kor single --drive D=/mnt/old 'D:\\motor\\motor.zat' motor\n"
     "      works on a path in drive form, with D: standing for the folder /mnt/old\n";
 
-struct Arguments {
-    std::vector<std::string> drives;
-    std::string codePage;
-    bool noBackup = false;
-    bool dryRun = false;
-    std::string reportFile;
-    double lockTimeout = -1;  // seconds; negative: wait as long as it takes
-    std::string path;         // ZAT_FILE or DIRECTORY
-    std::string workspaceName;
-    std::string family;
-};
-
-void addCommonOptions(CLI::App& command, Arguments& args) {
+void addCommonOptions(CLI::App& command, CommandArguments& args) {
     command
         .add_option("--drive", args.drives, "Maps a drive letter to a host folder (X=DIR); Z: is the root /")
         ->type_name("X=DIR");
@@ -83,91 +72,6 @@ void addCommonOptions(CLI::App& command, Arguments& args) {
         ->type_name("SECONDS");
 }
 
-// ASCII letters only, whatever the locale says about other bytes.
-bool isDriveLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// A path in the system's own form: drive ("X:...") or starting with a backslash.
-bool isSystemForm(const std::string& typed) {
-    if (!typed.empty() && typed[0] == '\\') return true;
-    return typed.size() >= 2 && isDriveLetter(typed[0]) && typed[1] == ':';
-}
-
-// What the user typed, in system form and in the code page: a host path (absolute, or relative
-// to the current folder) becomes its Z: form, its names converted on the way; a path in system
-// form is kept as typed, with every rule (inCodePage: the typed text converted from the locale's
-// code set). Nothing when the host path cannot be converted.
-std::optional<std::string> typedToSystem(const std::string& typed, const std::string& inCodePage,
-                                         const HostSettings& settings) {
-    if (typed.empty() || isSystemForm(typed)) return inCodePage;
-    std::string host = typed;
-    if (typed[0] != '/') {
-        std::error_code error;
-        const std::filesystem::path current = std::filesystem::current_path(error);
-        if (error) return typed;
-        host = (current / typed).lexically_normal().string();
-    }
-    std::string system = typedPathToSystem(host, settings);
-    // The host path comes back as it was only when its names have no form in the code page.
-    if (system.rfind("Z:\\", 0) != 0) return std::nullopt;
-    return system;
-}
-
-// The refusal of typed text that has no form in the code page.
-void reportUnconvertible(const char* what, const std::string& typed, const char* codePage,
-                         const std::string& codeSet, std::ostream& err) {
-    err << "error: " << what << " \"" << typed << "\" cannot be converted from the locale's code set "
-        << (codeSet.empty() ? "(none)" : codeSet) << " to the code page " << codePage << '\n';
-}
-
-// A host name may hold a '\', but a system path cannot name it: it would be read as two names.
-bool hostPathHoldsBackslash(const std::string& typed, const std::string& hostCodeSet) {
-    return !isSystemForm(typed) &&
-           findChar(typed, '\\', 0, codePageForCodeSet(hostCodeSet)) != std::string::npos;
-}
-
-bool mapDrives(const std::vector<std::string>& drives, DriveMap& map, std::ostream& err) {
-    bool mapped[26] = {};
-    for (const std::string& drive : drives) {
-        if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
-            err << "error: --drive expects X=DIR, got \"" << drive << "\"\n";
-            return false;
-        }
-        const char letter = foldUpperAscii(drive[0]);
-        if (letter == 'Z') {
-            err << "error: --drive cannot map Z: it is always the host root /\n";
-            return false;
-        }
-        if (mapped[letter - 'A']) {
-            err << "error: --drive maps " << letter << ": twice\n";
-            return false;
-        }
-        mapped[letter - 'A'] = true;
-        std::error_code error;
-        const std::filesystem::path folder = std::filesystem::absolute(drive.substr(2), error);
-        if (error || !std::filesystem::is_directory(folder, error)) {
-            err << "error: --drive " << letter << ": " << drive.substr(2) << ": "
-                << (error ? error.message() : std::string("not a folder")) << '\n';
-            return false;
-        }
-        map.map(drive[0], folder.lexically_normal().string());
-    }
-    return true;
-}
-
-// The code page's name as the --code-page option spells it.
-const char* codePageName(CodePage codePage) {
-    switch (codePage) {
-        case CodePage::Cp932:
-            return "cp932";
-        case CodePage::Utf8:
-            return "utf8";
-        default:
-            return "single";
-    }
-}
-
 // Writes the report file (a host path, as typed); false after printing the error.
 bool writeReport(const std::string& file, const std::string& contents, const HostSettings& settings,
                  std::ostream& err) {
@@ -180,22 +84,24 @@ bool writeReport(const std::string& file, const std::string& contents, const Hos
     return true;
 }
 
-bool withinLimit(const std::string& value, std::size_t limit, const char* what, CodePage page,
-                 std::ostream& err) {
-    if (charCount(value, page) <= limit) return true;
-    err << "error: " << what << " is longer than " << limit << " characters\n";
-    return false;
-}
-
 }  // namespace
 
 int CommandLine::run(int argc, char** argv) {
+    CommandArguments args;
+    if (const std::optional<int> status = parse(argc, argv, args)) return *status;
+    std::optional<HostSettings> settings = settingsFor(args);
+    if (!settings) return kExitUsage;
+    const std::optional<std::string> path = checkedPath(args, *settings);
+    if (!path) return kExitUsage;
+    return convert(args, *path, *settings);
+}
+
+std::optional<int> CommandLine::parse(int argc, char** argv, CommandArguments& args) {
     CLI::App app{"zat2kor: converts ZAT projects into KOR projects and workspaces", "zat2kor"};
     app.set_version_flag("--version", std::string("zat2kor ") + ZAT2KOR_VERSION);
     app.require_subcommand(1, 1);
     app.footer(kExamples);
 
-    Arguments args;
     CLI::App* single =
         app.add_subcommand("single", "Converts one ZAT project into a new workspace beside it");
     addCommonOptions(*single, args);
@@ -220,8 +126,11 @@ int CommandLine::run(int argc, char** argv) {
         const int code = app.exit(e, out_, err_);
         return code == 0 ? 0 : kExitUsage;
     }
+    args.single = single->parsed();
+    return std::nullopt;
+}
 
-    const bool singleMode = single->parsed();
+std::optional<HostSettings> CommandLine::settingsFor(const CommandArguments& args) {
     const ProcessLocale locale = readProcessLocale();
     HostSettings settings = hostSettingsFor(locale);
     if (args.codePage.empty()) {
@@ -236,17 +145,20 @@ int CommandLine::run(int argc, char** argv) {
     }
     settings.keepBackups = !args.noBackup;
     settings.writeFiles = !args.dryRun;
-    const CodePage page = settings.codePage;
     ReportWriter::Format reportFormat = ReportWriter::Format::Text;
     if (!args.reportFile.empty() && !ReportWriter::formatOf(args.reportFile, reportFormat)) {
         err_ << "error: --report FILE must end in .json or .txt\n";
-        return kExitUsage;
+        return std::nullopt;
     }
-    if (!mapDrives(args.drives, settings.drives, err_)) return kExitUsage;
+    if (!mapDrives(args.drives, settings.drives, err_)) return std::nullopt;
+    return settings;
+}
 
+std::optional<std::string> CommandLine::checkedPath(CommandArguments& args, const HostSettings& settings) {
     // Typed text is in the locale's code set; the field rules and the files hold code-page text.
     // (The family is one of two ASCII names and the report and drive folders are host paths.)
-    const char* pathName = singleMode ? "ZAT_FILE" : "DIRECTORY";
+    const CodePage page = settings.codePage;
+    const char* pathName = args.single ? "ZAT_FILE" : "DIRECTORY";
     const std::optional<std::string> pathText = hostNameToCodePage(args.path, settings);
     const std::optional<std::string> typedPath =
         pathText ? typedToSystem(args.path, *pathText, settings) : std::nullopt;
@@ -255,35 +167,38 @@ int CommandLine::run(int argc, char** argv) {
         reportUnconvertible(typedPath ? "WORKSPACE_NAME" : pathName,
                             typedPath ? args.workspaceName : args.path, codePageName(page),
                             settings.hostCodeSet, err_);
-        return kExitUsage;
+        return std::nullopt;
     }
     args.workspaceName = *workspaceName;
     // A relative host path is held to the limit of the absolute one it stands for ("Z:" aside).
     const bool relativeHost = !args.path.empty() && !isSystemForm(args.path) && args.path[0] != '/' &&
-                              typedPath && typedPath->rfind("Z:", 0) == 0;
+                              typedPath->rfind("Z:", 0) == 0;
     if (!withinLimit(*pathText, kPathFieldLimit, pathName, page, err_) ||
         (relativeHost && !withinLimit(typedPath->substr(2), kPathFieldLimit, pathName, page, err_)) ||
         !withinLimit(args.workspaceName, kWorkspaceNameFieldLimit, "WORKSPACE_NAME", page, err_)) {
-        return kExitUsage;
+        return std::nullopt;
     }
     if (hostPathHoldsBackslash(args.path, settings.hostCodeSet)) {
         err_ << "error: " << pathName << " holds a '\\' in a host name, which no path can name: " << args.path
              << '\n';
-        return kExitUsage;
+        return std::nullopt;
     }
-
-    const std::string& path = *typedPath;
-    const FieldCheck check = singleMode
-                                 ? checkSingleFields(path, args.workspaceName, settings)
-                                 : checkMultipleFields(path, args.workspaceName, args.family, settings);
+    const FieldCheck check = args.single
+                                 ? checkSingleFields(*typedPath, args.workspaceName, settings)
+                                 : checkMultipleFields(*typedPath, args.workspaceName, args.family, settings);
     if (!check.ok) {
         err_ << "error: " << check.message << '\n';
-        return kExitUsage;
+        return std::nullopt;
     }
+    return typedPath;
+}
 
-    ConversionRequest request = singleMode ? singleRequest(path, args.workspaceName, settings)
-                                           : multipleRequest(path, args.workspaceName, args.family, settings);
-    ConsoleProgress projectProgress(singleMode ? "Total complete" : "Current project", err_, errIsTerminal_);
+int CommandLine::convert(const CommandArguments& args, const std::string& path,
+                         const HostSettings& settings) {
+    ConversionRequest request = args.single
+                                    ? singleRequest(path, args.workspaceName, settings)
+                                    : multipleRequest(path, args.workspaceName, args.family, settings);
+    ConsoleProgress projectProgress(args.single ? "Total complete" : "Current project", err_, errIsTerminal_);
     ConsoleProgress overallProgress("Total complete", err_, errIsTerminal_);
     ConsoleTextDisplay results("Results", err_, errIsTerminal_);
     ConsoleTextDisplay status("Status", err_, errIsTerminal_);
@@ -306,7 +221,7 @@ int CommandLine::run(int argc, char** argv) {
     };
     request.cancel = &StopSignals::stopRequested();
     request.lock.stop = request.cancel;
-    if (!singleMode) {
+    if (!args.single) {
         request.overallProgress = &overallProgress;
         request.status = &status;
     }
@@ -318,6 +233,11 @@ int CommandLine::run(int argc, char** argv) {
         summary = driver.summary();
     }
     out_ << results.lines() << std::flush;
+    return finish(args, summary, report, settings);
+}
+
+int CommandLine::finish(const CommandArguments& args, const ConversionSummary& summary,
+                        const ConversionReport& report, const HostSettings& settings) {
     // A reader of stdout that went away, a full disk or a closed stdout loses the results but
     // not the run: the report is still written and the exit status says so.
     const bool resultsShown = static_cast<bool>(out_);
@@ -329,9 +249,12 @@ int CommandLine::run(int argc, char** argv) {
 
     bool reportWritten = true;
     if (!args.reportFile.empty()) {
-        const std::string contents = reportFormat == ReportWriter::Format::Json
-                                         ? ReportWriter::json(report, codePageName(page), args.dryRun)
-                                         : ReportWriter::text(report, args.dryRun);
+        ReportWriter::Format reportFormat = ReportWriter::Format::Text;
+        ReportWriter::formatOf(args.reportFile, reportFormat);
+        const std::string contents =
+            reportFormat == ReportWriter::Format::Json
+                ? ReportWriter::json(report, codePageName(settings.codePage), args.dryRun)
+                : ReportWriter::text(report, args.dryRun);
         reportWritten = writeReport(args.reportFile, contents, settings, err_);
     } else {
         // Without a report file, every run says on stderr how many options were carried over

@@ -92,7 +92,8 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     projectNotices_.clear();
     projectProblem_.clear();
 
-    ZatReadResult read = readZatProject(zatPath, {display, request_.alerts, request_.lock, request_.settings});
+    ZatReadResult read =
+        readZatProject(zatPath, {display, request_.alerts, request_.lock, request_.settings});
     if (!read.project) {
         progressReset(request_.projectProgress);
         projectProblem_ = read.failure.text();
@@ -101,8 +102,8 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     progressSet(request_.projectProgress, 50);
     textReplace(display, "Converting project details...");
 
-    Translation translation =
-        translateProject(*read.project, krpPath, {request_.alerts, request_.report != nullptr, request_.settings.codePage});
+    Translation translation = translateProject(
+        *read.project, krpPath, {request_.alerts, request_.report != nullptr, request_.settings.codePage});
     reported = std::move(translation.report);
     if (!translation.project) {
         progressReset(request_.projectProgress);
@@ -115,9 +116,10 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     // The .krp must replace neither a file this run reads nor another project's .krp of this run.
     const std::string clash = runFiles_.conflict(krpPath);
     if (clash.empty()) clearFolderOnce(krpPath);
-    const WriteStatus written = clash.empty() ? writeKorProject(*translation.project, krpPath,
-                                                                {request_.settings, request_.lock, display, &projectNotices_})
-                                              : WriteStatus{};
+    const WriteStatus written =
+        clash.empty() ? writeKorProject(*translation.project, krpPath,
+                                        {request_.settings, request_.lock, display, &projectNotices_})
+                      : WriteStatus{};
     if (!clash.empty() || !written.ok()) {
         progressReset(request_.projectProgress);
         projectProblem_ = clash.empty() ? written.failure.text() : clash;
@@ -129,15 +131,16 @@ ProjectResult ConversionDriver::convertStages(const std::string& zatPath, std::s
     return ProjectResult::Converted;
 }
 
-int ConversionDriver::writeWorkspace() {
+bool ConversionDriver::writeWorkspace() {
     KorWorkspace workspace;
     workspace.databaseVersion = "1.0";
 
     const std::string path = request_.workspacePath + kWorkspaceExtension;
-    const std::string file = korWorkspaceFile(path, request_.settings.codePage);
+    const CodePage page = request_.settings.codePage;
+    const std::string file = korWorkspaceFile(path, page);
     KorWorkspaceDetails& details = workspace.details;
-    details.strName = getFileTitle(file, request_.settings.codePage);
-    details.strDirectory = getParentDirectory(file, request_.settings.codePage);
+    details.strName = getFileTitle(file, page);
+    details.strDirectory = getParentDirectory(file, page);
     details.strFileName = file;
     // Single mode: the family of the project just converted, as read from its details.
     details.strCpuFamily = request_.mode == ConversionMode::Single ? lastCpuFamily_ : request_.cpuFamily;
@@ -147,18 +150,21 @@ int ConversionDriver::writeWorkspace() {
 
     workspace.projects.reserve(convertedProjects_.size());
     for (const std::string& krp : convertedProjects_) {
-        workspace.projects.push_back(KorWorkspaceProject{getFileTitle(krp, request_.settings.codePage), getParentDirectory(krp, request_.settings.codePage), krp});
+        workspace.projects.push_back(
+            KorWorkspaceProject{getFileTitle(krp, page), getParentDirectory(krp, page), krp});
     }
     if (!convertedProjects_.empty()) workspace.lastProject = convertedProjects_.front();
 
     const std::string clash = runFiles_.conflict(file);
     if (clash.empty()) clearFolderOnce(file);
     const WriteStatus written =
-        clash.empty() ? writeKorWorkspace(workspace, path, {request_.settings, request_.lock, nullptr, nullptr}) : WriteStatus{};
-    const int result = clash.empty() && written.ok() ? 0 : 1;
-    workspaceProblem_ = result == 0 ? std::string() : clash.empty() ? written.failure.text() : clash;
-    summary_.workspaceWritten = result == 0;
-    return result;
+        clash.empty()
+            ? writeKorWorkspace(workspace, path, {request_.settings, request_.lock, nullptr, nullptr})
+            : WriteStatus{};
+    const bool saved = clash.empty() && written.ok();
+    workspaceProblem_ = saved ? std::string() : clash.empty() ? written.failure.text() : clash;
+    summary_.workspaceWritten = saved;
+    return saved;
 }
 
 void ConversionDriver::run() {
@@ -189,7 +195,7 @@ void ConversionDriver::runSingle() {
         case ProjectResult::Converted:
             convertedProjects_.push_back(krpPath);
             summary_.converted = 1;
-            if (writeWorkspace() == 0) {
+            if (writeWorkspace()) {
                 message = "Project converted successfully.";
             } else {
                 message = "Error creating workspace.";
@@ -215,8 +221,8 @@ void ConversionDriver::runSingle() {
 std::vector<std::string> ConversionDriver::searchProjects() {
     std::vector<std::string> found;
     ProjectSearch search(request_.alerts, request_.settings);
-    search.find(getParentDirectory(request_.workspacePath, request_.settings.codePage), std::string("*") + kZatExtension,
-                SearchDepth::Subfolders, found);
+    search.find(getParentDirectory(request_.workspacePath, request_.settings.codePage),
+                std::string("*") + kZatExtension, SearchDepth::Subfolders, found);
     summary_.found = static_cast<int>(found.size());
     for (const std::string& path : found) runFiles_.addInput(path);
     for (const SkippedEntry& entry : search.skipped())
@@ -267,7 +273,8 @@ void ConversionDriver::runMultiple() {
     for (const std::string& path : found) {
         if (cancelRequested(request_)) break;
         // A reading pass without messages, only to learn the project's CPU family.
-        const ZatReadResult familyRead = readZatProject(path, {nullptr, request_.alerts, request_.lock, request_.settings});
+        const ZatReadResult familyRead =
+            readZatProject(path, {nullptr, request_.alerts, request_.lock, request_.settings});
         // The family pass may have waited long for a lock, or given up on it for a stop: a stop
         // asked for meanwhile comes first, and the project counts as not looked at.
         if (cancelRequested(request_)) break;
@@ -301,7 +308,7 @@ void ConversionDriver::runMultiple() {
                    summary_.matched == 0 ? "No projects found to convert." : "No project was converted.");
     } else {
         textAppend(request_.results, std::to_string(count) + " project(s) converted successfully.");
-        if (writeWorkspace() != 0) {
+        if (!writeWorkspace()) {
             textAppend(request_.results, "Error: unable to create workspace file.");
             reportProblem(workspaceProblem_);
         }

@@ -29,8 +29,8 @@ class ConversionDriver {
     // beside the .zat before any stage runs.
     ProjectResult convertProject(const std::string& zatPath, std::string& krpPath);
     // Fills the workspace from the request, the last project converted and the converted projects,
-    // and saves it. 0 = written, non-zero = not written.
-    int writeWorkspace();
+    // and saves it; false when it was not written.
+    bool writeWorkspace();
 
     const ConversionSummary& summary() const { return summary_; }
     // The .krp path of every project converted successfully, in conversion order.

@@ -17,7 +17,8 @@ const char* problemText(NameProblem problem) {
 // The extension of a host name, compared with ASCII letters folded whatever the code page.
 bool hostNameHasExtension(std::string_view name, std::string_view extension) {
     const std::size_t dot = name.rfind('.');
-    return dot != std::string_view::npos && equalsIgnoreCase(name.substr(dot + 1), extension, CodePage::SingleByte);
+    return dot != std::string_view::npos &&
+           equalsIgnoreCase(name.substr(dot + 1), extension, CodePage::SingleByte);
 }
 
 }  // namespace
@@ -65,7 +66,8 @@ void ProjectSearch::walk(std::string_view directory, std::string_view patternExt
             if (entry.name != "." && entry.name != ".." && recurse == SearchDepth::Subfolders) {
                 walk(base + entry.name, patternExtension, recurse, depth + 1, list);
             }
-        } else if (entry.regularFile && equalsIgnoreCase(getExtension(entry.name, page), patternExtension, page)) {
+        } else if (entry.regularFile &&
+                   equalsIgnoreCase(getExtension(entry.name, page), patternExtension, page)) {
             // A FIFO, socket or device of that name is no project; a link to a regular file is.
             list.push_back(base + entry.name);
         }

@@ -12,7 +12,8 @@ namespace {
 // "-o" gives OBJECT, "-exp" EXPAND; a value names the output file beside the source.
 bool outputKind(const OptionHandler& h, OptionPairs& pairs) {
     pairs.add(h.itemName(), h.zatName() == "-exp" ? "EXPAND" : "OBJECT");
-    if (!h.value().empty()) pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value(), h.page()));
+    if (!h.value().empty())
+        pairs.add("S|OUTPUTPATH", OptionConverter::rebuildSameDirectory(h.value(), h.page()));
     return true;
 }
 
@@ -30,11 +31,11 @@ std::string withoutParentheses(std::string_view value, CodePage page) {
 
 AssemblerConverter::AssemblerConverter(std::vector<ShowElement> showElements, bool stripParentheses) {
     registerOption("-default", "",
-             fixedPairs({{"B|DEBUG", "1"},
-                         {"S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\""},
-                         {"B|LIST", "0"},
-                         {"B|CHGINCPATH", "1"},
-                         {"B|ERRORPATH", "1"}}));
+                   fixedPairs({{"B|DEBUG", "1"},
+                               {"S|OUTPUTPATH", "\"$(CONFIGDIR)\\$(FILE).obj\""},
+                               {"B|LIST", "0"},
+                               {"B|CHGINCPATH", "1"},
+                               {"B|ERRORPATH", "1"}}));
     registerOption("-i", "S|INCLUDE", escapedList);
     registerOption("-ch", "B|CHGINCPATH", flag);
     registerOption("-err", "B|ERRORPATH", flag);
@@ -55,7 +56,8 @@ AssemblerConverter::AssemblerConverter(std::vector<ShowElement> showElements, bo
             const std::string value =
                 stripParentheses ? withoutParentheses(h.value(), h.page()) : std::string(h.value());
             if (value.empty()) {
-                for (const ShowElement& e : elements) pairs.add(std::string(h.itemName()).append(e.suffix), flag);
+                for (const ShowElement& e : elements)
+                    pairs.add(std::string(h.itemName()).append(e.suffix), flag);
                 return true;
             }
             OptionPairs found;

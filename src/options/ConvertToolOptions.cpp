@@ -8,12 +8,13 @@ namespace z2k {
 namespace {
 
 // cpuDefaults is nullptr when the caller does not want them.
-int convert(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
-            std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
-            std::string* cpuDefaults, CodePage page, OptionOutcomes* outcomes) {
-    if (!isKnownFamily(cpuFamily)) return kOptionsUnknownFamily;
+OptionConversion convert(std::string_view cpuFamily, std::string_view zatToolName,
+                         std::string_view zatOptions, std::string_view replaceFrom,
+                         std::string_view replaceWith, std::string& korOptions, std::string* cpuDefaults,
+                         CodePage page, OptionOutcomes* outcomes) {
+    if (!isKnownFamily(cpuFamily)) return OptionConversion::UnknownFamily;
     ToolConverter* converter = sharedConverter(zatToolName);
-    if (converter == nullptr) return kOptionsUnknownTool;
+    if (converter == nullptr) return OptionConversion::UnknownTool;
 
     const std::string options = converter->rewriteOptionString(zatOptions, page);
     if (outcomes != nullptr) outcomes->clear();
@@ -28,22 +29,25 @@ int convert(std::string_view cpuFamily, std::string_view zatToolName, std::strin
         *cpuDefaults = converter->extractCpuDefaults(converted, page);
     korOptions.assign("[V|VERSION|1] ");
     korOptions.append(converted);
-    return kOptionsConverted;
+    return OptionConversion::Converted;
 }
 
 }  // namespace
 
-int convertToolOptions(std::string_view cpuFamily, std::string_view zatToolName, std::string_view zatOptions,
-                       std::string_view replaceFrom, std::string_view replaceWith, std::string& korOptions,
-                       std::string& cpuDefaults, CodePage page, OptionOutcomes* outcomes) {
+OptionConversion convertToolOptions(std::string_view cpuFamily, std::string_view zatToolName,
+                                    std::string_view zatOptions, std::string_view replaceFrom,
+                                    std::string_view replaceWith, std::string& korOptions,
+                                    std::string& cpuDefaults, CodePage page, OptionOutcomes* outcomes) {
     return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, &cpuDefaults,
                    page, outcomes);
 }
 
-int convertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily, std::string_view zatToolName,
-                                         std::string_view zatOptions, std::string_view replaceFrom,
-                                         std::string_view replaceWith, std::string& korOptions, CodePage page,
-                                         OptionOutcomes* outcomes) {
+OptionConversion convertToolOptionsWithoutCpuDefaults(std::string_view cpuFamily,
+                                                      std::string_view zatToolName,
+                                                      std::string_view zatOptions,
+                                                      std::string_view replaceFrom,
+                                                      std::string_view replaceWith, std::string& korOptions,
+                                                      CodePage page, OptionOutcomes* outcomes) {
     return convert(cpuFamily, zatToolName, zatOptions, replaceFrom, replaceWith, korOptions, nullptr, page,
                    outcomes);
 }

@@ -11,7 +11,8 @@ namespace {
 // The listing switch keeps the listing path whenever a value is given, also for "-nolis".
 bool listing(const OptionHandler& h, OptionPairs& pairs) {
     OptionConverter::flag(h, pairs);
-    if (!h.value().empty()) pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value(), h.page()));
+    if (!h.value().empty())
+        pairs.add("S|LISTPATH", OptionConverter::rebuildConfigDirectory(h.value(), h.page()));
     return true;
 }
 
@@ -19,7 +20,8 @@ bool listing(const OptionHandler& h, OptionPairs& pairs) {
 bool absoluteSymbols(const OptionHandler& h, OptionPairs& pairs) {
     pairs.add(std::string("B|").append(h.itemName()), "1");
     if (!h.value().empty())
-        OptionConverter::appendEscapedList(pairs.openValue(std::string("S|").append(h.itemName())), h.value(), h.page());
+        OptionConverter::appendEscapedList(pairs.openValue(std::string("S|").append(h.itemName())), h.value(),
+                                           h.page());
     return true;
 }
 

@@ -270,7 +270,8 @@ std::string OptionConverter::formatItem(std::string_view name, std::string_view 
 
 void OptionConverter::fileToLeaf(std::string& text, CodePage page) {
     // A byte search first: most texts have no "$(FILE)" at all and stay untouched.
-    if (text.find("$(FILE)") != std::string::npos) text = OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)", page);
+    if (text.find("$(FILE)") != std::string::npos)
+        text = OptionText::replaceAll(text, "$(FILE)", "$(FILELEAF)", page);
 }
 
 // --- path values ---
@@ -300,18 +301,21 @@ std::string OptionConverter::pathExtensionPart(std::string_view value, CodePage 
 }
 
 bool OptionConverter::isRebuildablePath(std::string_view value, CodePage page) {
-    return findLastChar(value, '\\', page) != std::string::npos && extensionDot(value, page) != std::string::npos;
+    return findLastChar(value, '\\', page) != std::string::npos &&
+           extensionDot(value, page) != std::string::npos;
 }
 
 std::string OptionConverter::finishPath(std::string_view sourceValue, std::string text, CodePage page) {
     // A value that cannot be rebuilt as written keeps its quotes balanced; one that can is
     // rebuilt exactly, balanced or not.
-    if (!isRebuildablePath(sourceValue, page) && OptionText::countQuotes(text, page) % 2 != 0) text.push_back('"');
+    if (!isRebuildablePath(sourceValue, page) && OptionText::countQuotes(text, page) % 2 != 0)
+        text.push_back('"');
     return escapeList(text, page);
 }
 
 std::string OptionConverter::rebuildSameDirectory(std::string_view value, CodePage page) {
-    return finishPath(value, pathDirectoryPart(value, page) + "$(FILE)" + pathExtensionPart(value, page), page);
+    return finishPath(value, pathDirectoryPart(value, page) + "$(FILE)" + pathExtensionPart(value, page),
+                      page);
 }
 
 std::string OptionConverter::rebuildConfigDirectory(std::string_view value, CodePage page) {
@@ -323,7 +327,8 @@ std::string OptionConverter::rebuildProjectInConfigDirectory(std::string_view va
 }
 
 std::string OptionConverter::rebuildProjectInSameDirectory(std::string_view value, CodePage page) {
-    return finishPath(value, pathDirectoryPart(value, page) + "$(PROJECTNAME)" + pathExtensionPart(value, page), page);
+    return finishPath(
+        value, pathDirectoryPart(value, page) + "$(PROJECTNAME)" + pathExtensionPart(value, page), page);
 }
 
 }  // namespace z2k

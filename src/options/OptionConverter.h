@@ -26,8 +26,8 @@
 //     };
 //
 // Every text scan steps by whole characters of the active code page.
-#include <initializer_list>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,7 +54,7 @@ class OptionConverter : public ToolConverter {
     void registerOption(std::string_view zatName, std::string_view itemName, HandlerFunction function);
     // The same item name and function for several option names ("-l", "-nol").
     void registerOption(std::initializer_list<std::string_view> zatNames, std::string_view itemName,
-                  const HandlerFunction& function);
+                        const HandlerFunction& function);
 
     // --- standard handler functions ---
     static bool verbatim(const OptionHandler& h, OptionPairs& pairs);     // (item, value)

@@ -17,9 +17,7 @@ namespace z2k {
 // option allocates only while the text grows.
 class OptionPairs {
   public:
-    void add(std::string_view name, std::string_view value) {
-        openValue(name).append(value);
-    }
+    void add(std::string_view name, std::string_view value) { openValue(name).append(value); }
     // Starts a pair and returns the text to append its value to; the value ends where the next
     // pair starts.
     std::string& openValue(std::string_view name) {
@@ -44,7 +42,7 @@ class OptionPairs {
 
   private:
     struct Pair {
-        std::size_t begin;     // of the name in text_; the value follows it
+        std::size_t begin;  // of the name in text_; the value follows it
         std::size_t nameSize;
     };
     std::vector<Pair> pairs_;

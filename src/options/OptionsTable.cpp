@@ -189,7 +189,8 @@ void OptionsTable::parseOption(std::string_view option, std::string_view& name, 
         value = {};
         return;
     }
-    // '=' is below every trail byte of the multi-byte code pages, so a byte search finds only whole characters.
+    // '=' is below every trail byte of the multi-byte code pages, so a byte search finds only whole
+    // characters.
     const std::size_t equals = option.find('=', start);
     if (equals == std::string::npos) {
         name = option.substr(start);
@@ -205,7 +206,8 @@ namespace {
 
 // appendReplacedIgnoreCase for a text whose every byte starts a character: a byte-wise search
 // with ASCII letters folded, and no folded copies.
-void appendReplacedBytes(std::string& out, std::string_view text, std::string_view from, std::string_view to) {
+void appendReplacedBytes(std::string& out, std::string_view text, std::string_view from,
+                         std::string_view to) {
     const char first = foldUpperAscii(from.front());
     auto matchAt = [&](std::size_t pos) {
         for (std::size_t i = 0; i < from.size(); ++i)
@@ -240,7 +242,8 @@ void OptionsTable::appendReplacedIgnoreCase(std::string& out, std::string_view t
     const std::string foldedFrom = toUpperText(from, page);
     OptionText scan(foldedText, page);
     std::size_t done = 0;
-    for (std::size_t pos = scan.find(foldedFrom); pos != std::string::npos; pos = scan.find(foldedFrom, done)) {
+    for (std::size_t pos = scan.find(foldedFrom); pos != std::string::npos;
+         pos = scan.find(foldedFrom, done)) {
         out.append(text.substr(done, pos - done));
         out.append(to);
         done = pos + from.size();

@@ -73,7 +73,7 @@ class OptionsTable {
     CodePage page_;
     static constexpr std::uint32_t kNone = UINT32_MAX;
     struct Slot : OptionEntry {
-        std::uint32_t nextInBucket = kNone;      // the slot added before it to the same bucket
+        std::uint32_t nextInBucket = kNone;     // the slot added before it to the same bucket
         std::uint32_t firstOccurrence = kNone;  // into occurrences_
         std::uint32_t lastOccurrence = kNone;
         bool present = true;

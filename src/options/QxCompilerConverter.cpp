@@ -3,8 +3,8 @@
 #include <array>
 #include <initializer_list>
 #include <iterator>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 

@@ -117,16 +117,17 @@ void translateEnvironment(TranslationContext& context) {
 void translateDependencies(TranslationContext& context) {
     context.kor.dependencies = perPhaseRows<KorDependencyRow>(
         context, &ZatConfigurationTables::dependencies, [&](const ZatDependencyRow& row) {
-            return KorDependencyRow{std::string(context.korFilePath(row.nID)), fileLeaf(row.strName, context.page),
-                                    std::string(kUnknownCustomGroup)};
+            return KorDependencyRow{std::string(context.korFilePath(row.nID)),
+                                    fileLeaf(row.strName, context.page), std::string(kUnknownCustomGroup)};
         });
 }
 
 void translateOutputFiles(TranslationContext& context) {
     context.kor.outputFiles = perPhaseRows<KorOutputFileRow>(
         context, &ZatConfigurationTables::outputFiles, [&](const ZatOutputFileRow& row) {
-            return KorOutputFileRow{std::string(context.korFilePath(row.nID)), fileLeaf(row.strName, context.page),
-                                    std::string(kUnknownCustomGroup), row.bBuildInput};
+            return KorOutputFileRow{std::string(context.korFilePath(row.nID)),
+                                    fileLeaf(row.strName, context.page), std::string(kUnknownCustomGroup),
+                                    row.bBuildInput};
         });
 }
 

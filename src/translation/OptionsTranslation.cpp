@@ -38,12 +38,14 @@ struct LinkSlots {
 
 // ConvertToolOptions for this project: the ZAT project directory becomes "$(PROJDIR)". The CPU
 // defaults are extracted only when cpuDefaults is given.
-int convert(const TranslationContext& context, std::string_view tool, std::string_view zatOptions,
-            std::string& korOptions, std::string* cpuDefaults, OptionOutcomes* outcomes) {
+OptionConversion convert(const TranslationContext& context, std::string_view tool,
+                         std::string_view zatOptions, std::string& korOptions, std::string* cpuDefaults,
+                         OptionOutcomes* outcomes) {
     const std::string& directory = context.zat.projectDetails.strDirectory;
     if (cpuDefaults == nullptr)
         return convertToolOptionsWithoutCpuDefaults(context.family, tool, zatOptions, directory,
-                                                    kProjectDirectoryMarker, korOptions, context.page, outcomes);
+                                                    kProjectDirectoryMarker, korOptions, context.page,
+                                                    outcomes);
     return convertToolOptions(context.family, tool, zatOptions, directory, kProjectDirectoryMarker,
                               korOptions, *cpuDefaults, context.page, outcomes);
 }
@@ -68,7 +70,7 @@ bool convertToolRows(const TranslationContext& context, const std::string& confi
         if (row.strOption.empty()) {
             options = cpuDefaults;
         } else if (convert(context, tool, row.strOption, options, nullptr,
-                           context.report != nullptr ? &outcomes : nullptr) != 0) {
+                           context.report != nullptr ? &outcomes : nullptr) != OptionConversion::Converted) {
             return false;
         }
         if (slot != nullptr) {
@@ -104,7 +106,7 @@ std::string linkerOptions(const TranslationContext& context, const std::string& 
     std::string converted;
     OptionOutcomes outcomes;
     if (convert(context, choice.tool, kDefaultMarker, converted, nullptr,
-                context.report != nullptr ? &outcomes : nullptr) != 0)
+                context.report != nullptr ? &outcomes : nullptr) != OptionConversion::Converted)
         return {};
     if (context.report != nullptr) addOutcomes(*context.report, configuration, choice.tool, {}, outcomes);
     return converted;
@@ -153,8 +155,8 @@ bool translateOptions(TranslationContext& context) {
             std::vector<KorOptionRow> rows;
             if (context.isCustomPhase(tool)) {
                 for (const ZatOptionRow& row : entries)
-                    rows.push_back(
-                        {std::string(context.korFilePath(row.nID)), fileLeaf(row.strOption, context.page), "", 0});
+                    rows.push_back({std::string(context.korFilePath(row.nID)),
+                                    fileLeaf(row.strOption, context.page), "", 0});
                 phases.set(tool, std::move(rows));
                 continue;
             }

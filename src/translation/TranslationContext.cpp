@@ -5,8 +5,8 @@
 
 namespace z2k {
 
-TranslationContext::TranslationContext(const ZatProject& zatProject, KorProject& korProject, CodePage codePage,
-                                       Alerts* alerts, ProjectReport* projectReport)
+TranslationContext::TranslationContext(const ZatProject& zatProject, KorProject& korProject,
+                                       CodePage codePage, Alerts* alerts, ProjectReport* projectReport)
     : zat(zatProject),
       kor(korProject),
       report(projectReport),
@@ -18,7 +18,8 @@ TranslationContext::TranslationContext(const ZatProject& zatProject, KorProject&
     for (std::size_t i = 0; i < order.size(); ++i) buildOrderIndex_.try_emplace(order[i].strName, i);
     const auto& phases = zat.buildPhases;
     for (std::size_t i = 0; i < phases.size(); ++i) buildPhasesByName_[phases[i].strName].push_back(i);
-    for (const ZatCustomPhase& phase : zat.customPhases) customPhaseNames_.insert(toLowerText(phase.strName, page));
+    for (const ZatCustomPhase& phase : zat.customPhases)
+        customPhaseNames_.insert(toLowerText(phase.strName, page));
 }
 
 const ZatBuildOrderRow* TranslationContext::findBuildOrderEntry(std::string_view name) const {

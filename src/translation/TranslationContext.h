@@ -26,7 +26,8 @@ class TranslationContext {
     static constexpr std::string_view kAlertTitle = kApplicationTitle;
 
     // zat, kor and report must outlive the context; report and alerts may be null.
-    TranslationContext(const ZatProject& zat, KorProject& kor, CodePage page, Alerts* alerts, ProjectReport* report);
+    TranslationContext(const ZatProject& zat, KorProject& kor, CodePage page, Alerts* alerts,
+                       ProjectReport* report);
 
     const ZatProject& zat;
     KorProject& kor;

@@ -115,7 +115,8 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     writeZat("m/d/d.zat");
     writeZat("m/e.zat", lower);
     writeZat("m/f.zat", nerak);
-    const ConversionSummary summary = run(multipleRequest("D:\\m", "ws", "Quarix RISC engine", tmp.settings()));
+    const ConversionSummary summary =
+        run(multipleRequest("D:\\m", "ws", "Quarix RISC engine", tmp.settings()));
     EXPECT_EQ(
         results.text(),
         "Searching for ZAT projects...\r\n"

@@ -23,13 +23,13 @@ const char* const kNames[] = {
 CodePage page = CodePage::SingleByte;
 
 struct Result {
-    int code;
+    OptionConversion code;
     std::string kor, cpu;
 };
 
 Result convert(Tool tool, const std::string& zat, std::string family = "NONE", std::string from = "",
                std::string to = "", OptionOutcomes* outcomes = nullptr) {
-    Result r{-1, "", "untouched"};
+    Result r{OptionConversion::UnknownTool, "", "untouched"};
     r.code = convertToolOptions(family, kNames[tool], zat, from, to, r.kor, r.cpu, page, outcomes);
     return r;
 }
@@ -242,7 +242,7 @@ TEST(ToolOptionsTest, ConvertsEveryCase) {
     page = CodePage::SingleByte;
     for (const Case& c : kCases) {
         const Result r = convert(c.tool, c.zat);
-        ASSERT_EQ(r.code, 0) << kNames[c.tool] << ": " << c.zat;
+        ASSERT_EQ(r.code, OptionConversion::Converted) << kNames[c.tool] << ": " << c.zat;
         EXPECT_EQ(r.kor, "[V|VERSION|1] " + c.kor) << kNames[c.tool] << ": " << c.zat;
     }
 }
@@ -269,7 +269,7 @@ TEST(ToolOptionsTest, CpuDefaultsFollowTheItemListOfTheTool) {
     page = CodePage::SingleByte;
     for (const Case& c : cases) {
         const Result r = convert(c.tool, c.zat);
-        ASSERT_EQ(r.code, 0) << c.zat;
+        ASSERT_EQ(r.code, OptionConversion::Converted) << c.zat;
         EXPECT_EQ(r.cpu, "[V|VERSION|1] " + c.kor) << kNames[c.tool] << ": " << c.zat;
     }
     for (Tool tool : {QxL, NkO, Led, Lib, Sty}) EXPECT_EQ(convert(tool, "-nod").cpu, "untouched");
@@ -278,15 +278,15 @@ TEST(ToolOptionsTest, CpuDefaultsFollowTheItemListOfTheTool) {
 TEST(ToolOptionsTest, UnknownFamilyOrToolLeavesEverythingUntouched) {
     struct Refusal {
         std::string family, tool;
-        int code;
+        OptionConversion code;
     };
     const std::vector<Refusal> cases = {
-        {"quarix risc engine", kNames[QxC], kOptionsUnknownFamily},
-        {"Nerak ", kNames[NkC], kOptionsUnknownFamily},
-        {"Other", "Other", kOptionsUnknownFamily},
-        {"Nerak", "vantrel nerak c compiler", kOptionsUnknownTool},
-        {"NONE", "", kOptionsUnknownTool},
-        {"Nerak", "Nerak C Compiler", kOptionsUnknownTool},
+        {"quarix risc engine", kNames[QxC], OptionConversion::UnknownFamily},
+        {"Nerak ", kNames[NkC], OptionConversion::UnknownFamily},
+        {"Other", "Other", OptionConversion::UnknownFamily},
+        {"Nerak", "vantrel nerak c compiler", OptionConversion::UnknownTool},
+        {"NONE", "", OptionConversion::UnknownTool},
+        {"Nerak", "Nerak C Compiler", OptionConversion::UnknownTool},
     };
     for (const Refusal& c : cases) {
         std::string kor = "kor";
@@ -300,17 +300,17 @@ TEST(ToolOptionsTest, UnknownFamilyOrToolLeavesEverythingUntouched) {
     }
     for (const char* family : {"Quarix RISC engine", "Nerak", "NONE"})
         for (Tool tool : {QxC, QxA, QxL, NkC, NkA, NkO, Led, Lib, Sty})
-            EXPECT_EQ(convert(tool, "-zz", family).code, kOptionsConverted) << family << kNames[tool];
+            EXPECT_EQ(convert(tool, "-zz", family).code, OptionConversion::Converted) << family << kNames[tool];
 }
 
 TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
     page = CodePage::SingleByte;
     std::string kor = "held";
     std::string cpu;
-    ASSERT_EQ(convertToolOptions("Nerak", kNames[NkC], "", "", "", kor, cpu, page), 0);
+    ASSERT_EQ(convertToolOptions("Nerak", kNames[NkC], "", "", "", kor, cpu, page), OptionConversion::Converted);
     EXPECT_EQ(kor, "[V|VERSION|1] held");
     kor = "held";
-    ASSERT_EQ(convertToolOptions("Nerak", kNames[QxC], "-deb", "", "", kor, cpu, page), 0);
+    ASSERT_EQ(convertToolOptions("Nerak", kNames[QxC], "-deb", "", "", kor, cpu, page), OptionConversion::Converted);
     EXPECT_EQ(kor, "[V|VERSION|1] held [B|DEBUG|1]");
     EXPECT_EQ(
         convert(QxC, "-i=\"C:\\Work\\Proj\\inc\",\"c:\\other\"", "NONE", "c:\\work\\proj", "$(PROJDIR)").kor,
@@ -353,7 +353,7 @@ TEST(ToolOptionsTest, RecordsWhatBecameOfEveryOption) {
     for (const OutcomeCase& c : cases) {
         OptionOutcomes outcomes;
         outcomes.add("stale", "stale", "");
-        ASSERT_EQ(convert(c.tool, c.zat, "NONE", "", "", &outcomes).code, 0);
+        ASSERT_EQ(convert(c.tool, c.zat, "NONE", "", "", &outcomes).code, OptionConversion::Converted);
         std::vector<std::string> records;
         for (const OptionRecord& r : outcomes.records())
             records.push_back(r.text + " " + optionOutcomeName(r.outcome));

@@ -50,11 +50,14 @@ TEST_P(GoldenTest, TranslationMatchesTheGoldenFile) {
 
     const std::string base = std::string("D:\\") + c.folder + "\\" + c.name;
     test::RecordingAlerts alerts;
-    const ZatReadResult read = readZatProject(base + ".zat", readOptions(nullptr, &alerts, folder.settings()));
+    const ZatReadResult read =
+        readZatProject(base + ".zat", readOptions(nullptr, &alerts, folder.settings()));
     ASSERT_TRUE(read.project) << read.failure.text();
-    Translation translation = translateProject(*read.project, base + ".krp", {&alerts, false, folder.settings().codePage});
+    Translation translation =
+        translateProject(*read.project, base + ".krp", {&alerts, false, folder.settings().codePage});
     ASSERT_TRUE(translation.project);
-    ASSERT_TRUE(writeKorProject(*translation.project, base + ".krp", {folder.settings(), {}, nullptr, nullptr}).ok());
+    ASSERT_TRUE(
+        writeKorProject(*translation.project, base + ".krp", {folder.settings(), {}, nullptr, nullptr}).ok());
     EXPECT_TRUE(alerts.alerts.empty());
 
     const std::string written = test::readBytes(folder.path() / c.folder / (std::string(c.name) + ".krp"));

@@ -162,13 +162,16 @@ TEST_F(ZatProjectReaderTest, HostileAndMissingRecordsets) {
 
 TEST_F(ZatProjectReaderTest, UnreadableFilesFailWithTheirPathAndNoMessage) {
     RecordingTextDisplay display;
-    EXPECT_EQ(readZatProject("", readOptions(&display, nullptr, folder.settings())).failure.reason, "no ZAT project file was named");
-    const ZatReadResult missing = readZatProject(R"(D:\p\missing.zat)", readOptions(&display, nullptr, folder.settings()));
+    EXPECT_EQ(readZatProject("", readOptions(&display, nullptr, folder.settings())).failure.reason,
+              "no ZAT project file was named");
+    const ZatReadResult missing =
+        readZatProject(R"(D:\p\missing.zat)", readOptions(&display, nullptr, folder.settings()));
     EXPECT_FALSE(missing.project);
     EXPECT_EQ(missing.failure.path, R"(D:\p\missing.zat)");
     std::string text = zat.text();
     folder.write("p/demo.zat", text.erase(text.find("[END]")));  // no end marker
-    EXPECT_FALSE(readZatProject(R"(D:\p\demo.zat)", readOptions(&display, nullptr, folder.settings())).project);
+    EXPECT_FALSE(
+        readZatProject(R"(D:\p\demo.zat)", readOptions(&display, nullptr, folder.settings())).project);
     EXPECT_TRUE(display.events.empty());
 }
 

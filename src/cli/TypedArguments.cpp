@@ -1,0 +1,98 @@
+#include "cli/TypedArguments.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/HostPaths.h"
+
+namespace z2k {
+
+namespace {
+
+// ASCII letters only, whatever the locale says about other bytes.
+bool isDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+bool isSystemForm(const std::string& typed) {
+    if (!typed.empty() && typed[0] == '\\') return true;
+    return typed.size() >= 2 && isDriveLetter(typed[0]) && typed[1] == ':';
+}
+
+std::optional<std::string> typedToSystem(const std::string& typed, const std::string& inCodePage,
+                                         const HostSettings& settings) {
+    if (typed.empty() || isSystemForm(typed)) return inCodePage;
+    std::string host = typed;
+    if (typed[0] != '/') {
+        std::error_code error;
+        const std::filesystem::path current = std::filesystem::current_path(error);
+        if (error) return typed;
+        host = (current / typed).lexically_normal().string();
+    }
+    std::string system = typedPathToSystem(host, settings);
+    // The host path comes back as it was only when its names have no form in the code page.
+    if (system.rfind("Z:\\", 0) != 0) return std::nullopt;
+    return system;
+}
+
+void reportUnconvertible(const char* what, const std::string& typed, const char* codePage,
+                         const std::string& codeSet, std::ostream& err) {
+    err << "error: " << what << " \"" << typed << "\" cannot be converted from the locale's code set "
+        << (codeSet.empty() ? "(none)" : codeSet) << " to the code page " << codePage << '\n';
+}
+
+bool hostPathHoldsBackslash(const std::string& typed, const std::string& hostCodeSet) {
+    return !isSystemForm(typed) &&
+           findChar(typed, '\\', 0, codePageForCodeSet(hostCodeSet)) != std::string::npos;
+}
+
+bool mapDrives(const std::vector<std::string>& drives, DriveMap& map, std::ostream& err) {
+    bool mapped[26] = {};
+    for (const std::string& drive : drives) {
+        if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
+            err << "error: --drive expects X=DIR, got \"" << drive << "\"\n";
+            return false;
+        }
+        const char letter = foldUpperAscii(drive[0]);
+        if (letter == 'Z') {
+            err << "error: --drive cannot map Z: it is always the host root /\n";
+            return false;
+        }
+        if (mapped[letter - 'A']) {
+            err << "error: --drive maps " << letter << ": twice\n";
+            return false;
+        }
+        mapped[letter - 'A'] = true;
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::absolute(drive.substr(2), error);
+        if (error || !std::filesystem::is_directory(folder, error)) {
+            err << "error: --drive " << letter << ": " << drive.substr(2) << ": "
+                << (error ? error.message() : std::string("not a folder")) << '\n';
+            return false;
+        }
+        map.map(drive[0], folder.lexically_normal().string());
+    }
+    return true;
+}
+
+const char* codePageName(CodePage codePage) {
+    switch (codePage) {
+        case CodePage::Cp932:
+            return "cp932";
+        case CodePage::Utf8:
+            return "utf8";
+        default:
+            return "single";
+    }
+}
+
+bool withinLimit(const std::string& value, std::size_t limit, const char* what, CodePage page,
+                 std::ostream& err) {
+    if (charCount(value, page) <= limit) return true;
+    err << "error: " << what << " is longer than " << limit << " characters\n";
+    return false;
+}
+
+}  // namespace z2k
