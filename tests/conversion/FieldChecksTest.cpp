@@ -13,58 +13,38 @@ constexpr const char* kNoProject = "The specified ZAT project cannot be found.";
 constexpr const char* kNoDirectory = "The specified Workspace directory does not exist.";
 constexpr const char* kBadName = "The KOR workspace name is not a valid file name.";
 
-struct SingleCase {
-    const char* projectFile;
-    const char* workspaceName;
-    const char* message;  // empty: every check passes
-    CheckedField field;
-};
-
-struct MultipleCase {
-    const char* directory;
+// Single-page cases have no family; the first field is the project file or the directory.
+struct Case {
+    const char* first;
     const char* workspaceName;
     const char* family;
-    const char* message;
+    const char* message;  // empty: every check passes
     CheckedField field;
 };
 
 class FieldChecksTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        tmp.settings().codePage = CodePage::SingleByte;
         tmp.write("p/a.zat", "x");
         tmp.write("p/sub/b.zat", "x");
     }
     test::TempFolder tmp{'D'};
 };
 
-TEST_F(FieldChecksTest, SinglePageChecksInOrder) {
-    const SingleCase cases[] = {
-        {"", "w", kIncomplete, CheckedField::ProjectFile},
-        {"", "", kIncomplete, CheckedField::ProjectFile},
-        {"D:\\p\\a.zat", "", kIncomplete, CheckedField::WorkspaceName},
-        {"D:\\p\\none.zat", "", kIncomplete, CheckedField::WorkspaceName},
-        {"D:\\p\\none.zat", "w", kNoProject, CheckedField::None},
-        {"D:\\p\\none.zat", "a/b", kBadName, CheckedField::WorkspaceName},  // before the disk
-        {"D:\\p", "w", kNoProject, CheckedField::None},            // a directory
-        {"p\\a.zat", "w", kNoProject, CheckedField::None},         // relative
-        {"D:\\p\\a?.zat", "w", kNoProject, CheckedField::None},    // forbidden character
-        {"D:\\p\\.\\a.zat", "w", kNoProject, CheckedField::None},  // not a full path
-        {"E:\\p\\a.zat", "w", kNoProject, CheckedField::None},     // unmapped drive
-        {"D:\\p\\a.zat", "w", "", CheckedField::None},
-        {"D:\\p\\sub\\b.zat", "any name.krs", "", CheckedField::None},
-    };
-    for (const SingleCase& c : cases) {
-        SCOPED_TRACE(std::string(c.projectFile) + " | " + c.workspaceName);
-        const FieldCheck check = checkSingleFields(c.projectFile, c.workspaceName, tmp.settings());
-        EXPECT_EQ(check.ok, *c.message == '\0');
-        EXPECT_EQ(check.message, c.message);
-        EXPECT_EQ(check.field, c.field);
-    }
-}
-
-TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
-    const MultipleCase cases[] = {
+TEST_F(FieldChecksTest, EachPageChecksInOrder) {
+    const Case cases[] = {
+        {"", "w", nullptr, kIncomplete, CheckedField::ProjectFile},
+        {"", "", nullptr, kIncomplete, CheckedField::ProjectFile},
+        {"D:\\p\\a.zat", "", nullptr, kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\p\\none.zat", "", nullptr, kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\p\\none.zat", "a/b", nullptr, kBadName, CheckedField::WorkspaceName},  // before the disk
+        {"D:\\p", "w", nullptr, kNoProject, CheckedField::None},            // a directory
+        {"p\\a.zat", "w", nullptr, kNoProject, CheckedField::None},         // relative
+        {"D:\\p\\a?.zat", "w", nullptr, kNoProject, CheckedField::None},    // forbidden character
+        {"D:\\p\\.\\a.zat", "w", nullptr, kNoProject, CheckedField::None},  // not a full path
+        {"E:\\p\\a.zat", "w", nullptr, kNoProject, CheckedField::None},     // unmapped drive
+        {"D:\\p\\a.zat", "w", nullptr, "", CheckedField::None},
+        {"D:\\p\\sub\\b.zat", "any name.krs", nullptr, "", CheckedField::None},
         {"", "w", "Nerak", kIncomplete, CheckedField::WorkspaceDirectory},
         {"", "", "", kIncomplete, CheckedField::WorkspaceDirectory},
         {"D:\\p", "", "Nerak", kIncomplete, CheckedField::WorkspaceName},
@@ -73,15 +53,15 @@ TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
         {"D:\\none", "w", "", kIncomplete, CheckedField::CpuFamily},
         {"D:\\none", "a/b", "", kIncomplete, CheckedField::CpuFamily},
         {"D:\\none", "a/b", "Nerak", kBadName, CheckedField::WorkspaceName},
-        {"D:\\none", "w", "Nerak", kNoDirectory, CheckedField::None},
         {"D:\\p\\", "w", "Nerak", kNoDirectory, CheckedField::None},       // trailing backslash
         {"D:\\p\\a.zat", "w", "Nerak", kNoDirectory, CheckedField::None},  // a file
         {"D:\\p", "w", "Quarix RISC engine", "", CheckedField::None},
         {"D:\\", "w", "Nerak", "", CheckedField::None},  // a drive root keeps its backslash
     };
-    for (const MultipleCase& c : cases) {
-        SCOPED_TRACE(std::string(c.directory) + " | " + c.workspaceName + " | " + c.family);
-        const FieldCheck check = checkMultipleFields(c.directory, c.workspaceName, c.family, tmp.settings());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.first) + " | " + c.workspaceName + " | " + (c.family ? c.family : "single"));
+        const FieldCheck check = c.family ? checkMultipleFields(c.first, c.workspaceName, c.family, tmp.settings())
+                                          : checkSingleFields(c.first, c.workspaceName, tmp.settings());
         EXPECT_EQ(check.ok, *c.message == '\0');
         EXPECT_EQ(check.message, c.message);
         EXPECT_EQ(check.field, c.field);
@@ -92,9 +72,9 @@ TEST_F(FieldChecksTest, MultiplePageChecksInOrder) {
 TEST_F(FieldChecksTest, AWorkspaceNameIsOneFileName) {
     tmp.settings().codePage = CodePage::Cp932;
     const std::pair<const char*, bool> cases[] = {
-        {"..\\ws", false}, {"a\\b", false}, {"a/b", false}, {"D:ws", false}, {"w*", false},
-        {"w?", false},     {"w\"", false}, {"w<", false}, {"w>", false},   {"w|", false},
-        {"w\nx", false},   {"\tw", false},  {"w\x7F", false}, {"..", false}, {". .", false},
+        {"..\\ws", false}, {"a\\b", false}, {"a/b", false}, {"D:ws", false}, {"w*", false}, {"w?", false},
+        {"w\"", false}, {"w<", false}, {"w>", false}, {"w|", false}, {"w\nx", false}, {"\tw", false},
+        {"w\x7F", false}, {"..", false}, {". .", false},
         {"my ws.v1", true}, {"..w", true},   {"\x95\x5C", true},  // a CP932 character with trail byte '\'
     };
     for (const auto& [name, valid] : cases) {

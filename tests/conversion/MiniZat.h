@@ -4,6 +4,7 @@
 // so the command-line tests use it too.
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "textdb/Version1Writer.h"
 
@@ -22,58 +23,50 @@ struct MiniZat {
     int write(std::string_view systemPath, const HostSettings& settings) const;
 };
 
-namespace mini_zat {
-
-// One record line of texts and integers, in the order given.
-class Line {
-  public:
-    Line& text(std::string_view value) {
-        Version1Writer::appendText(line_, value);
-        return *this;
-    }
-    Line& number(int value) {
-        Version1Writer::appendInteger(line_, value);
-        return *this;
-    }
-    const std::string& str() const { return line_; }
-
-  private:
-    std::string line_;
-};
-
-}  // namespace mini_zat
+// One record line of the values given, in order: texts and integers.
+template <typename... Values>
+std::string miniZatLine(const Values&... values) {
+    std::string line;
+    const auto append = [&line](const auto& value) {
+        if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>)
+            Version1Writer::appendInteger(line, value);
+        else
+            Version1Writer::appendText(line, value);
+    };
+    (append(values), ...);
+    return line;
+}
 
 inline int MiniZat::write(std::string_view systemPath, const HostSettings& settings) const {
     Version1Writer w;
     w.addSection("DATABASE_VERSION");
-    w.addRecordLine(mini_zat::Line().text("1.0").str());
+    w.addRecordLine(miniZatLine("1.0"));
     w.addSection("PROJECT_DETAILS");
-    w.addRecordLine(mini_zat::Line().text(projectName).text("").text("").text(cpuFamily).number(0).str());
+    w.addRecordLine(miniZatLine(projectName, "", "", cpuFamily, 0));
     w.addSection("INFORMATION");
-    w.addRecordLine(mini_zat::Line().text("").str());
+    w.addRecordLine(miniZatLine(""));
     w.addSection("PROJECT_TOOLS");
     w.addSection("EDITOR");
-    w.addRecordLine(mini_zat::Line().number(0).text("").text("").text("").text("").str());
+    w.addRecordLine(miniZatLine(0, "", "", "", ""));
     w.addSection("SCRAP");
     w.addSection("EXTERNAL_EVENTS");
     w.addSection("GENERAL_TOOLS");
-    w.addRecordLine(
-        mini_zat::Line().number(0).number(0).number(1).number(0).text("").text("").text("").text("").str());
+    w.addRecordLine(miniZatLine(0, 0, 1, 0, "", "", "", ""));
     w.addSection("PROJECT_BUILDER_DETAILS");
-    w.addRecordLine(mini_zat::Line().text("").str());
+    w.addRecordLine(miniZatLine(""));
     w.addSection("FILE_GROUPS");
-    w.addRecordLine(mini_zat::Line().text("C source file").text("").str());
+    w.addRecordLine(miniZatLine("C source file", ""));
     w.addSection("EXTENSIONS");
-    w.addRecordLine(mini_zat::Line().text("C source file").text("c").number(0).str());
-    if (duplicateExtension) w.addRecordLine(mini_zat::Line().text("My sources").text("CPP").number(0).str());
+    w.addRecordLine(miniZatLine("C source file", "c", 0));
+    if (duplicateExtension) w.addRecordLine(miniZatLine("My sources", "CPP", 0));
     w.addSection("PROJECT_FILES");
-    w.addRecordLine(mini_zat::Line().text("main.c").text("").number(1).str());
+    w.addRecordLine(miniZatLine("main.c", "", 1));
     w.addSection("CURRENT_CONFIGURATION");
-    w.addRecordLine(mini_zat::Line().text("Debug").str());
+    w.addRecordLine(miniZatLine("Debug"));
     w.addSection("BUILD_PHASES");
     w.addSection("BUILD_ORDER");
     w.addSection("CONFIGURATIONS");
-    w.addRecordLine(mini_zat::Line().text("Debug").text("Debug").str());
+    w.addRecordLine(miniZatLine("Debug", "Debug"));
     if (!omitSystemPhases) w.addSection("SYSTEM_PHASES");
     w.addSection("CUSTOM_PHASES");
     return w.writeFile(systemPath, settings);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliRunner.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -39,14 +40,8 @@ class ConcurrencyTest : public ::testing::Test {
     // Starts zat2kor with its output in a file; with a gate (a pipe), only once the parent closes
     // the gate's write end. Returns the process id.
     pid_t startConverter(const std::string& name, const int* gate = nullptr) {
-        std::vector<std::string> args = {Z2K_CLI_PATH,
-                                         "single",
-                                         "--drive",
-                                         "D=" + tmp.path().string(),
-                                         "--code-page",
-                                         "single",
-                                         "D:\\quarix\\motor.zat",
-                                         "ws"};
+        std::vector<std::string> args = test::onDriveD(tmp.path(), {"single", "D:\\quarix\\motor.zat", "ws"});
+        args.insert(args.begin(), Z2K_CLI_PATH);
         std::vector<char*> argv;
         for (std::string& arg : args) argv.push_back(arg.data());
         argv.push_back(nullptr);
@@ -66,15 +61,6 @@ class ConcurrencyTest : public ::testing::Test {
         if (child < 0 || waitpid(child, &status, 0) != child) return -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    // Puts bytes at the path the way a finished save does: whole, under the final name at once.
-    static void replaceWhole(const fs::path& path, const std::string& bytes) {
-        std::FILE* out = std::fopen((path.string() + ".test-tmp").c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), out), bytes.size());
-        ASSERT_EQ(std::fclose(out), 0);
-        fs::rename(path.string() + ".test-tmp", path);
-    }
-
     test::TempFolder tmp, capture;
     std::string zat;
 };
@@ -84,8 +70,7 @@ TEST_F(ConcurrencyTest, TwoConvertersAtOnceLeaveTheFileOfOneConversion) {
     const std::string krp = readBytes(file("krp")), krs = readBytes(file("krs"));
     ASSERT_NE(krp.find(kInformation), std::string::npos);
     for (int round = 0; round < kRounds && !HasFailure(); ++round) {
-        replaceWhole(file("krp"),
-                     "[ZATDBVersion]\r\n2.0\r\n[STALE]\r\n[END]\r\n");  // neither result nor empty
+        tmp.write("quarix/motor.krp", "[ZATDBVersion]\r\n2.0\r\n[STALE]\r\n[END]\r\n");  // neither result nor empty
         int gate[2];
         ASSERT_EQ(pipe(gate), 0);
         const pid_t first = startConverter("first", gate), second = startConverter("second", gate);
@@ -111,15 +96,15 @@ TEST_F(ConcurrencyTest, AReaderSeesTheOldOrTheNewFileWhole) {
     std::string oldZat = zat;
     oldZat.replace(oldZat.find(kInformation), std::string(kInformation).size(),
                    "Motor controller, old board");
-    replaceWhole(file("zat"), oldZat);
+    tmp.write("quarix/motor.zat", oldZat);
     ASSERT_EQ(finish(startConverter("old")), 0);
     const std::string oldKrp = readBytes(file("krp"));
-    replaceWhole(file("zat"), zat);
+    tmp.write("quarix/motor.zat", zat);
     ASSERT_NE(oldKrp, newKrp);
 
     int wholeReads = 0;
     for (int round = 0; round < kRounds && !HasFailure(); ++round) {
-        replaceWhole(file("krp"), oldKrp);
+        tmp.write("quarix/motor.krp", oldKrp);
         const fs::path stop = capture.path() / "stop";
         fs::remove(stop);
         int counts[2];  // the reader's whole reads and other reads, through a pipe

@@ -1,10 +1,9 @@
 // Replacing an earlier conversion: one generation of .bak files (none with --no-backup), a save
-// that cannot be made leaves the earlier files as they were, only regular files are read, and
+// that cannot be made leaves the earlier files as they were, and
 // --dry-run ends as the real run would while leaving every entry of the folder as it was.
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -104,36 +103,6 @@ TEST(SafeReplacementTest, EachConversionKeepsThePreviousResultAsBackupUnlessTold
     EXPECT_EQ(copy.tmp.read("quarix/motor.krp.bak"), first) << "a run without backups leaves the earlier one";
     EXPECT_EQ(copy.quarixFiles(), (std::set<std::string>{"motor.zat", "motor.krp", "motor.krp.bak",
                                                          "motor.krs", "motor.krs.bak"}));
-}
-
-TEST(SafeReplacementTest, OnlyRegularFilesAreRead) {
-    Copy copy;
-    const fs::path zat = copy.tmp.path() / "quarix/motor.zat";
-    const std::string project = copy.tmp.read("quarix/motor.zat");
-    for (const char* kind : {"fifo", "link to /dev/zero", "device"}) {
-        fs::remove(zat);
-        pid_t writer = -1;
-        if (kind[0] == 'f') {
-            ASSERT_EQ(mkfifo(zat.c_str(), 0644), 0);
-            writer = fork();  // whoever opens the FIFO for reading is handed a whole project, again and again
-            if (writer == 0) {
-                for (int fd; (fd = open(zat.c_str(), O_WRONLY)) >= 0; close(fd))
-                    if (write(fd, project.data(), project.size()) < 0) _exit(1);
-                _exit(1);
-            }
-        } else if (kind[0] == 'l') {
-            fs::create_symlink("/dev/zero", zat);
-        } else if (geteuid() != 0 || mknod(zat.c_str(), S_IFCHR | 0644, makedev(1, 5)) != 0) {
-            continue;  // a device node needs root
-        }
-        const CliRun run = copy.run(kMotor);
-        if (writer > 0) {
-            kill(writer, SIGKILL);
-            waitpid(writer, nullptr, 0);
-        }
-        EXPECT_EQ(run.exitCode, 1) << kind;
-        EXPECT_EQ(run.out, "Error reading ZAT project file.\n") << kind;
-    }
 }
 
 // Each case runs for real in one copy and as a dry run in another, after the same preparation:

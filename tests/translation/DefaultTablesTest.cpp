@@ -84,13 +84,10 @@ TEST(DefaultTablesTest, ToolNamesOnTheKorSide) {
         std::string_view name, kor, sourceType;
     };
     const std::vector<Case> cases = {
-        {"Vantrel QX C Compiler", "Vantrel QX C/C++ Compiler", "C source file"},
         {"Nerak C Compiler", "Nerak C/C++ Compiler", "C source file"},
         {"QX C/C++ Compiler", "", "C source file"},
         {"Vantrel Nerak C/C++ Compiler", "", "C source file"},
         {"Nerak Assembler", "Nerak Assembler", "Assembly source file"},
-        {"Vantrel QX IM OptLinker", "Vantrel QX IM OptLinker", ""},
-        {"Vantrel Nerak IM Optimizer", "", ""},
         {"V Series Stype Converter", "V Series Stype Converter", ""},
         {"Vantrel ", "", ""},
         {"", "", ""},

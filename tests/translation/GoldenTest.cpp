@@ -3,6 +3,7 @@
 // this only on purpose, and review every difference before checking it in).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -72,15 +73,9 @@ TEST_P(GoldenTest, TranslationMatchesTheGoldenFile) {
     }
     const std::string expected = test::readBytes(golden);
     ASSERT_FALSE(expected.empty()) << "missing golden file " << golden;
-    if (written != expected) {
-        std::size_t at = 0;
-        while (at < written.size() && at < expected.size() && written[at] == expected[at]) ++at;
-        std::size_t lineStart = expected.rfind('\n', at == 0 ? 0 : at - 1);
-        lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
-        FAIL() << "the KOR file differs from " << golden << " at byte " << at << "\nexpected line: "
-               << expected.substr(lineStart, expected.find('\n', lineStart) - lineStart)
-               << "\nwritten line:  " << written.substr(lineStart, written.find('\n', lineStart) - lineStart);
-    }
+    const auto at = std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
+    EXPECT_EQ(written, expected) << "the KOR file differs from " << golden << " at byte "
+                                 << (at.first - written.begin());
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenTest,
