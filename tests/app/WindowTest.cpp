@@ -87,16 +87,11 @@ TEST(ConverterWindowTest, AFailedCheckShowsItsMessageAndFocusesItsField) {
         Field focus;  // None: the focus stays where it was
     } rows[] = {
         // clang-format off
-        {0, "", "", -1, incomplete, Field::Path},
-        {0, "D:\\a.zat", "", -1, incomplete, Field::Name},
-        {0, "D:\\b.zat", "ws", -1, noProject, Field::None},
-        {0, "D:\\b.zat", "..\\ws", -1, badName, Field::Name},
-        {0, "<D>/sub", "ws", -1, noProject, Field::None},
-        {1, "", "", -1, incomplete, Field::Path},
-        {1, "D:\\sub", "", 0, incomplete, Field::Name},
-        {1, "D:\\sub", "ws", -1, incomplete, Field::Family},
-        {1, "D:\\none", "a/b", 1, badName, Field::Name},
-        {1, "<D>/a.zat", "ws", 1, noFolder, Field::None},
+        {0, "", "", -1, incomplete, Field::Path},          {0, "D:\\a.zat", "", -1, incomplete, Field::Name},
+        {0, "D:\\b.zat", "ws", -1, noProject, Field::None}, {0, "D:\\b.zat", "..\\ws", -1, badName, Field::Name},
+        {0, "<D>/sub", "ws", -1, noProject, Field::None},  {1, "", "", -1, incomplete, Field::Path},
+        {1, "D:\\sub", "", 0, incomplete, Field::Name},    {1, "D:\\sub", "ws", -1, incomplete, Field::Family},
+        {1, "D:\\none", "a/b", 1, badName, Field::Name},   {1, "<D>/a.zat", "ws", 1, noFolder, Field::None},
         // clang-format on
     };
     TempFolder d('D');

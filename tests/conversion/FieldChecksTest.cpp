@@ -32,25 +32,20 @@ class FieldChecksTest : public ::testing::Test {
 };
 
 TEST_F(FieldChecksTest, EachPageChecksInOrder) {
+    // clang-format off
     const Case cases[] = {
-        {"", "w", nullptr, kIncomplete, CheckedField::ProjectFile},
-        {"", "", nullptr, kIncomplete, CheckedField::ProjectFile},
-        {"D:\\p\\a.zat", "", nullptr, kIncomplete, CheckedField::WorkspaceName},
-        {"D:\\p\\none.zat", "", nullptr, kIncomplete, CheckedField::WorkspaceName},
+        {"", "w", nullptr, kIncomplete, CheckedField::ProjectFile}, {"", "", nullptr, kIncomplete, CheckedField::ProjectFile},
+        {"D:\\p\\a.zat", "", nullptr, kIncomplete, CheckedField::WorkspaceName}, {"D:\\p\\none.zat", "", nullptr, kIncomplete, CheckedField::WorkspaceName},
         {"D:\\p\\none.zat", "a/b", nullptr, kBadName, CheckedField::WorkspaceName},  // before the disk
         {"D:\\p", "w", nullptr, kNoProject, CheckedField::None},            // a directory
         {"p\\a.zat", "w", nullptr, kNoProject, CheckedField::None},         // relative
         {"D:\\p\\a?.zat", "w", nullptr, kNoProject, CheckedField::None},    // forbidden character
         {"D:\\p\\.\\a.zat", "w", nullptr, kNoProject, CheckedField::None},  // not a full path
         {"E:\\p\\a.zat", "w", nullptr, kNoProject, CheckedField::None},     // unmapped drive
-        {"D:\\p\\a.zat", "w", nullptr, "", CheckedField::None},
-        {"D:\\p\\sub\\b.zat", "any name.krs", nullptr, "", CheckedField::None},
-        {"", "w", "Nerak", kIncomplete, CheckedField::WorkspaceDirectory},
-        {"", "", "", kIncomplete, CheckedField::WorkspaceDirectory},
-        {"D:\\p", "", "Nerak", kIncomplete, CheckedField::WorkspaceName},
-        {"D:\\none", "", "", kIncomplete, CheckedField::WorkspaceName},
-        {"D:\\p", "w", "", kIncomplete, CheckedField::CpuFamily},
-        {"D:\\none", "w", "", kIncomplete, CheckedField::CpuFamily},
+        {"D:\\p\\a.zat", "w", nullptr, "", CheckedField::None}, {"D:\\p\\sub\\b.zat", "any name.krs", nullptr, "", CheckedField::None},
+        {"", "w", "Nerak", kIncomplete, CheckedField::WorkspaceDirectory}, {"", "", "", kIncomplete, CheckedField::WorkspaceDirectory},
+        {"D:\\p", "", "Nerak", kIncomplete, CheckedField::WorkspaceName}, {"D:\\none", "", "", kIncomplete, CheckedField::WorkspaceName},
+        {"D:\\p", "w", "", kIncomplete, CheckedField::CpuFamily}, {"D:\\none", "w", "", kIncomplete, CheckedField::CpuFamily},
         {"D:\\none", "a/b", "", kIncomplete, CheckedField::CpuFamily},
         {"D:\\none", "a/b", "Nerak", kBadName, CheckedField::WorkspaceName},
         {"D:\\p\\", "w", "Nerak", kNoDirectory, CheckedField::None},       // trailing backslash
@@ -58,6 +53,7 @@ TEST_F(FieldChecksTest, EachPageChecksInOrder) {
         {"D:\\p", "w", "Quarix RISC engine", "", CheckedField::None},
         {"D:\\", "w", "Nerak", "", CheckedField::None},  // a drive root keeps its backslash
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.first) + " | " + c.workspaceName + " | " + (c.family ? c.family : "single"));
         const FieldCheck check = c.family ? checkMultipleFields(c.first, c.workspaceName, c.family, tmp.settings())

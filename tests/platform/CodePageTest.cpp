@@ -76,11 +76,5 @@ TEST(CodePage, CaseFoldingTouchesOnlyAsciiLettersOutsideDoubleByteCharacters) {
     EXPECT_TRUE(equalsIgnoreCase("Motor.ZAT", "motor.zat", J));
 }
 
-TEST(CodePage, CodeSetNames) {
-    for (const char* name : {"UTF-8", "utf8"}) EXPECT_EQ(codePageForCodeSet(name), U);
-    for (const char* name : {"SHIFT_JIS", "CP932", "sjis"}) EXPECT_EQ(codePageForCodeSet(name), J);
-    for (const char* name : {"ISO-8859-1", "ANSI_X3.4-1968", ""}) EXPECT_EQ(codePageForCodeSet(name), S);
-}
-
 }  // namespace
 }  // namespace z2k

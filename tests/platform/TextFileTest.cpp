@@ -67,15 +67,6 @@ TEST(TextFile, OnlyRegularFilesAreRead) {
     }
 }
 
-TEST(TextFile, ReplaceKeepsOneGenerationOfBackup) {
-    test::TempFolder folder('D');
-    for (const char* text : {"one\n", "two\n", "three\n"})
-        ASSERT_EQ(replaceTextFile("D:\\w.krs", text, folder.settings(), true), 0);
-    ASSERT_EQ(replaceTextFile("D:\\w.krs", "four\n", folder.settings(), false), 0);
-    EXPECT_EQ(snapshot(folder.path()),
-              (std::map<std::string, std::string>{{"w.krs", "four\r\n"}, {"w.krs.bak", "two\r\n"}}));
-}
-
 // A dry run makes every check a real replace makes and writes nothing; the same folder written
 // with other settings right after is replaced as usual.
 TEST(TextFile, DryRunChecksEverythingAndWritesNothing) {

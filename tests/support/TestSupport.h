@@ -7,6 +7,7 @@
 
 #include "platform/Displays.h"
 #include "platform/HostSettings.h"
+#include "zat/ZatProjectReader.h"
 
 namespace z2k::test {
 
@@ -70,5 +71,15 @@ class TempFolder {
     std::filesystem::path path_;
     HostSettings settings_;
 };
+
+// Reading options made member by member: a braced temporary with a defaulted lock policy makes
+// GCC 12 at -O3 warn falsely (-Wmaybe-uninitialized) about the policy's callback.
+inline ZatReadOptions readOptions(TextDisplay* progress, Alerts* alerts, const HostSettings& settings) {
+    ZatReadOptions options;
+    options.progress = progress;
+    options.alerts = alerts;
+    options.settings = settings;
+    return options;
+}
 
 }  // namespace z2k::test

@@ -28,11 +28,10 @@ TEST(DefaultTablesTest, PhasesAndMappingsFollowTheToolsOfTheFamily) {
         std::string_view family;
         std::vector<std::string> buildOrder, phases, mappings;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {kQuarix,
-         {"Vantrel QX C Compiler", "Vantrel V Series Linkage Editor"},
-         {"Vantrel QX C/C++ Compiler", "Vantrel QX IM OptLinker"},
-         {"Object file|Vantrel QX IM OptLinker|Vantrel QX C/C++ Compiler"}},
+        {kQuarix, {"Vantrel QX C Compiler", "Vantrel V Series Linkage Editor"},
+         {"Vantrel QX C/C++ Compiler", "Vantrel QX IM OptLinker"}, {"Object file|Vantrel QX IM OptLinker|Vantrel QX C/C++ Compiler"}},
         // Two link tools give one linker phase; the order is fixed, not that of the build.
         {kNerak,
          {"Vantrel V Series Stype Converter", "Vantrel V Series Librarian", "Vantrel Nerak IM Optimizer",
@@ -46,25 +45,14 @@ TEST(DefaultTablesTest, PhasesAndMappingsFollowTheToolsOfTheFamily) {
           "Object file|Vantrel V Series Librarian|Vantrel Nerak C/C++ Compiler",
           "Object file|Vantrel V Series Librarian|Vantrel Nerak Assembler"}},
         // The family's tools are found ignoring the family's case; the other family's are not its own.
-        {"nERAK",
-         {"Vantrel QX IM OptLinker", "Vantrel Nerak C/C++ Compiler", "Vantrel Nerak Assembler"},
-         {"Vantrel Nerak Assembler"},
-         {}},
-        {"quarix risc engine",
-         {"Vantrel Nerak IM Optimizer", "Vantrel QX IM OptLinker"},
-         {"Vantrel QX IM OptLinker"},
-         {}},
+        {"nERAK", {"Vantrel QX IM OptLinker", "Vantrel Nerak C/C++ Compiler", "Vantrel Nerak Assembler"}, {"Vantrel Nerak Assembler"}, {}},
+        {"quarix risc engine", {"Vantrel Nerak IM Optimizer", "Vantrel QX IM OptLinker"}, {"Vantrel QX IM OptLinker"}, {}},
         // A family without the tool looks up the empty name.
-        {kQuarix,
-         {"", "Vantrel V Series Librarian"},
-         {"Vantrel QX IM OptLinker", "Vantrel V Series Librarian"},
-         {}},
-        {"NONE",
-         {""},
-         {"", "", "", "", ""},
-         {"Object file||", "Object file||", "Assembly source file||", "Absolute file||", "Object file||",
-          "Object file||"}},
+        {kQuarix, {"", "Vantrel V Series Librarian"}, {"Vantrel QX IM OptLinker", "Vantrel V Series Librarian"}, {}},
+        {"NONE", {""}, {"", "", "", "", ""},
+         {"Object file||", "Object file||", "Assembly source file||", "Absolute file||", "Object file||", "Object file||"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(defaultToolchainPhases(c.family, buildOrderOf(c.buildOrder)), c.phases) << c.family;
         std::vector<std::string> flat;

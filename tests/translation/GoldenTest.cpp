@@ -18,15 +18,6 @@
 namespace z2k {
 namespace {
 
-// Reading options made member by member: a braced temporary with a defaulted lock policy makes
-// GCC 12 at -O3 warn falsely (-Wmaybe-uninitialized) about the policy's callback.
-inline ZatReadOptions readOptions(TextDisplay* progress, Alerts* alerts, const HostSettings& settings) {
-    ZatReadOptions options;
-    options.progress = progress;
-    options.alerts = alerts;
-    options.settings = settings;
-    return options;
-}
 
 struct GoldenCase {
     const char* example;  // below examples/
@@ -52,7 +43,7 @@ TEST_P(GoldenTest, TranslationMatchesTheGoldenFile) {
     const std::string base = std::string("D:\\") + c.folder + "\\" + c.name;
     test::RecordingAlerts alerts;
     const ZatReadResult read =
-        readZatProject(base + ".zat", readOptions(nullptr, &alerts, folder.settings()));
+        readZatProject(base + ".zat", test::readOptions(nullptr, &alerts, folder.settings()));
     ASSERT_TRUE(read.project) << read.failure.text();
     Translation translation =
         translateProject(*read.project, base + ".krp", {&alerts, false, folder.settings().codePage});

@@ -40,12 +40,9 @@ class ProjectTranslatorTest : public ::testing::Test {
 
 TEST_F(ProjectTranslatorTest, ToolChainIsShortenedOnlyForTheExactFamilyAndVendor) {
     const std::vector<std::vector<std::string>> cases = {
-        {kQuarix, "Vantrel", "Vantrel Quarix Standard"},
-        {kQuarix, "vantrel", "vantrel"},
-        {"quarix risc engine", "Vantrel", "Vantrel"},
-        {"Nerak", "Vantrel", "Vantrel Nerak Standard"},
-        {"NERAK", "Vantrel", "Vantrel"},
-        {"NONE", "Vantrel", "Vantrel"},
+        {kQuarix, "Vantrel", "Vantrel Quarix Standard"}, {kQuarix, "vantrel", "vantrel"},
+        {"quarix risc engine", "Vantrel", "Vantrel"},     {"Nerak", "Vantrel", "Vantrel Nerak Standard"},
+        {"NERAK", "Vantrel", "Vantrel"},                  {"NONE", "Vantrel", "Vantrel"},
     };
     for (const auto& c : cases) {
         zat.projectDetails.strCPUFamily = c[0];
@@ -60,11 +57,8 @@ TEST_F(ProjectTranslatorTest, ToolChainIsShortenedOnlyForTheExactFamilyAndVendor
 TEST_F(ProjectTranslatorTest, FilesInTheProjectTreeMoveBesideTheNewProject) {
     zat.projectDetails.strDirectory = "d:\\old";
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"D:\\Old\\src\\main.c", "D:\\new\\src\\main.c"},
-        {"D:\\Older\\x.c", "D:\\Older\\x.c"},
-        {"D:\\OLD\\x.c", "D:\\new\\x.c"},
-        {"E:\\old\\x.c", "E:\\old\\x.c"},
-        {"x.c", "x.c"},
+        {"D:\\Old\\src\\main.c", "D:\\new\\src\\main.c"}, {"D:\\Older\\x.c", "D:\\Older\\x.c"},
+        {"D:\\OLD\\x.c", "D:\\new\\x.c"}, {"E:\\old\\x.c", "E:\\old\\x.c"}, {"x.c", "x.c"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i)
         zat.projectFiles.push_back({cases[i].first, "", static_cast<std::int32_t>(i + 1)});

@@ -12,15 +12,6 @@
 namespace z2k::test {
 namespace {
 
-// Reading options made member by member: a braced temporary with a defaulted lock policy makes
-// GCC 12 at -O3 warn falsely (-Wmaybe-uninitialized) about the policy's callback.
-inline ZatReadOptions readOptions(TextDisplay* progress, Alerts* alerts, const HostSettings& settings) {
-    ZatReadOptions options;
-    options.progress = progress;
-    options.alerts = alerts;
-    options.settings = settings;
-    return options;
-}
 
 // A small ZAT project, section by section: the configurations Debug and Release, the build phases
 // Compiler (bSystem 0) and Linker (bSystem 1), two file groups (only "C source file" has a
@@ -131,21 +122,20 @@ struct ReadCase {
 };
 
 TEST_F(ZatProjectReaderTest, HostileAndMissingRecordsets) {
+    const char* const kQ = "Quarix RISC engine";
+    // clang-format off
     const ReadCase cases[] = {
         {"DATABASE_VERSION", {}, false, false, ""},
         {"INFORMATION", {R"("x" )", R"("y" )"}, false, false, "Quarix RISC engine"},
         {"PROJECT_DETAILS", {R"("a" "b" "c" "Nerak" 0 )", R"("a" "b" "c" "d" 0 )"}, false, false, "Nerak"},
-        {"CURRENT_CONFIGURATION", {}, false, false, "Quarix RISC engine"},
-        {"PROJECT_BUILDER_DETAILS", {}, true, false, "Quarix RISC engine"},
-        {"CONFIGURATIONS", {}, true, false, "Quarix RISC engine"},
-        {"DEPENDENCIES_Release_Compiler", {}, true, false, "Quarix RISC engine"},
-        {"OUTPUT_FILES_Debug_Compiler", {}, true, false, "Quarix RISC engine"},
-        {"ENVIRONMENT_Stamp", {}, true, false, "Quarix RISC engine"},
-        {"BUILD_FILE_ORDER_C source file", {}, true, true, "Quarix RISC engine"},
-        {"OPTIONS_Debug_Linker", {}, true, true, "Quarix RISC engine"},
+        {"CURRENT_CONFIGURATION", {}, false, false, kQ},   {"PROJECT_BUILDER_DETAILS", {}, true, false, kQ},
+        {"CONFIGURATIONS", {}, true, false, kQ},           {"DEPENDENCIES_Release_Compiler", {}, true, false, kQ},
+        {"OUTPUT_FILES_Debug_Compiler", {}, true, false, kQ}, {"ENVIRONMENT_Stamp", {}, true, false, kQ},
+        {"BUILD_FILE_ORDER_C source file", {}, true, true, kQ}, {"OPTIONS_Debug_Linker", {}, true, true, kQ},
         // A phase flag other than 0 counts as system: no dependencies or output files read.
         {"BUILD_PHASES", {R"("Compiler" 0 0 0 "" 1 0 0 )", R"("Linker" 2 0 0 "" 1 0 0 )"}, false, true, ""},
     };
+    // clang-format on
     for (const ReadCase& c : cases) {
         zat = ZatTestProject();
         c.remove ? zat.remove(c.section) : zat.set(c.section, c.records);
