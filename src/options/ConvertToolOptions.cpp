@@ -13,7 +13,7 @@ OptionConversion convert(std::string_view cpuFamily, std::string_view zatToolNam
                          std::string_view replaceWith, std::string& korOptions, std::string* cpuDefaults,
                          CodePage page, OptionOutcomes* outcomes) {
     if (!isKnownFamily(cpuFamily)) return OptionConversion::UnknownFamily;
-    ToolConverter* converter = sharedConverter(zatToolName);
+    const ToolConverter* converter = sharedConverter(zatToolName);
     if (converter == nullptr) return OptionConversion::UnknownTool;
 
     const std::string options = converter->rewriteOptionString(zatOptions, page);

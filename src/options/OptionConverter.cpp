@@ -30,7 +30,7 @@ void appendBarsAs(std::string& out, std::string_view value, char with, CodePage 
 
 }  // namespace
 
-void OptionConverter::convert(OptionsTable& table, std::string& korOptions) {
+void OptionConverter::convert(OptionsTable& table, std::string& korOptions) const {
     const CodePage page = table.page();
     std::string result;
     std::string others;

@@ -48,7 +48,7 @@ class OptionConverter : public ToolConverter {
     // Enumerates the table; registered names run their handler, the others are collected into
     // the closing [S|OTHER|"..."] item ("-other" contributes its value with "|" as blanks).
     // Finally every "$(FILE)" becomes "$(FILELEAF)".
-    void convert(OptionsTable& table, std::string& korOptions) override;
+    void convert(OptionsTable& table, std::string& korOptions) const override;
 
     // --- registry ---
     void registerOption(std::string_view zatName, std::string_view itemName, HandlerFunction function);

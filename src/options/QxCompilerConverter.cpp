@@ -157,7 +157,7 @@ QxCompilerConverter::QxCompilerConverter() {
         "[B|ERRORPATH|1]");
 }
 
-void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) {
+void QxCompilerConverter::convert(OptionsTable& table, std::string& korOptions) const {
     OutputItems items;
     OptionPairs pairs;
 

@@ -11,7 +11,7 @@ namespace z2k {
 class QxCompilerConverter : public ToolConverter {
   public:
     QxCompilerConverter();
-    void convert(OptionsTable& table, std::string& korOptions) override;
+    void convert(OptionsTable& table, std::string& korOptions) const override;
 };
 
 }  // namespace z2k

@@ -20,7 +20,7 @@ class ToolConverter {
     // Converts the options table into the KOR items of the tool (without the version item).
     // korOptions holds on entry what the caller handed in; a conversion that produces nothing
     // leaves it as it was. The table may be consumed.
-    virtual void convert(OptionsTable& table, std::string& korOptions) = 0;
+    virtual void convert(OptionsTable& table, std::string& korOptions) const = 0;
 
     // Rewrites the whole ZAT option string before it is split into options. The default keeps
     // it; the librarian and the S-type converter override it with their rewrites.

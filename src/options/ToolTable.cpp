@@ -118,13 +118,15 @@ std::string defaultSourceType(std::string_view toolName) {
     return {};
 }
 
-ToolConverter* sharedConverter(std::string_view zatName) {
-    thread_local std::array<std::unique_ptr<ToolConverter>, kTools.size()> converters;
-    for (std::size_t i = 0; i < kTools.size(); ++i) {
-        if (kTools[i].zatName != zatName) continue;
-        if (!converters[i]) converters[i] = kTools[i].makeConverter();
-        return converters[i].get();
-    }
+const ToolConverter* sharedConverter(std::string_view zatName) {
+    // Built once, by the first caller of any thread, and constant from then on.
+    static const std::array<std::unique_ptr<const ToolConverter>, kTools.size()> converters = [] {
+        std::array<std::unique_ptr<const ToolConverter>, kTools.size()> made;
+        for (std::size_t i = 0; i < kTools.size(); ++i) made[i] = kTools[i].makeConverter();
+        return made;
+    }();
+    for (std::size_t i = 0; i < kTools.size(); ++i)
+        if (kTools[i].zatName == zatName) return converters[i].get();
     return nullptr;
 }
 

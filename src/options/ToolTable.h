@@ -54,8 +54,8 @@ std::string korToolName(std::string_view zatName);
 // name, with or without the vendor prefix), else empty.
 std::string defaultSourceType(std::string_view toolName);
 
-// The converter of the tool that this thread reuses for every conversion (made on first use;
-// converters keep nothing from one conversion to the next), or nullptr for an unknown name.
-ToolConverter* sharedConverter(std::string_view zatName);
+// The converter of the tool, made once for the process and never changed after (a conversion
+// keeps nothing in it), or nullptr for an unknown name.
+const ToolConverter* sharedConverter(std::string_view zatName);
 
 }  // namespace z2k
