@@ -130,6 +130,29 @@ std::string errorDescription(int error) {
     return std::strerror(error);
 }
 
+namespace {
+
+// The entries in the order of their names with ASCII letters folded to lower case; names that
+// fold alike in their byte order.
+std::vector<DirectoryEntry> sortedByFoldedName(std::vector<DirectoryEntry> entries, CodePage page) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) keys.emplace_back(toLowerText(entries[i].name, page), i);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        const int folded =
+            std::memcmp(a.first.data(), b.first.data(), std::min(a.first.size(), b.first.size()));
+        if (folded != 0) return folded < 0;
+        if (a.first.size() != b.first.size()) return a.first.size() < b.first.size();
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<DirectoryEntry> sorted;
+    sorted.reserve(keys.size());
+    for (const auto& key : keys) sorted.push_back(std::move(entries[key.second]));
+    return sorted;
+}
+
+}  // namespace
+
 DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSettings& settings) {
     DirectoryListing listing;
     const CodePage page = settings.codePage;
@@ -195,22 +218,7 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSe
         listing.error = ENOENT;  // the desktop's "no entries" ends the enumeration at its start
         return listing;
     }
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(listing.entries.size());
-    for (std::size_t i = 0; i < listing.entries.size(); ++i) {
-        keys.emplace_back(toLowerText(listing.entries[i].name, page), i);
-    }
-    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        const int folded =
-            std::memcmp(a.first.data(), b.first.data(), std::min(a.first.size(), b.first.size()));
-        if (folded != 0) return folded < 0;
-        if (a.first.size() != b.first.size()) return a.first.size() < b.first.size();
-        return listing.entries[a.second].name < listing.entries[b.second].name;
-    });
-    std::vector<DirectoryEntry> sorted;
-    sorted.reserve(keys.size());
-    for (const auto& key : keys) sorted.push_back(std::move(listing.entries[key.second]));
-    listing.entries = std::move(sorted);
+    listing.entries = sortedByFoldedName(std::move(listing.entries), page);
     listing.ok = true;
     return listing;
 }
