@@ -29,6 +29,7 @@ TEST_F(KorWriterTest, MessagesInFileOrderAndEmptyComposedTablesLast) {
     KorProject project;
     project.environment.set("Stamp", {});
     project.options.set("Debug", {}).set("Cc", {{"a.c", "-O", "", 1}});
+    project.projectTools = {{"n", 1, 0, "v", "t", "g", "a", "d", 2, "c", 1}};
     ASSERT_TRUE(write(project, "D:\\p.krp").ok());
     std::vector<std::string> expected = {"replace:Creating KOR tables..."};
     std::istringstream names(
@@ -40,6 +41,7 @@ TEST_F(KorWriterTest, MessagesInFileOrderAndEmptyComposedTablesLast) {
     for (std::string name; names >> name;) expected.push_back("replace:Writing recordset [" + name + "]");
     EXPECT_EQ(display.events, expected);
     const std::string text = folder.read("p.krp");
+    EXPECT_NE(text.find("[PROJECT_TOOLS]\r\n\"n\" 1 0 \"v\" \"t\" \"g\" \"a\" \"d\" 2 \"c\" 1 \r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.find("[SYNTAX_COLOURING_FILE_GROUP]")),
               "[SYNTAX_COLOURING_FILE_GROUP]\r\n[OPTIONS_Debug_Cc]\r\n\"a.c\" \"-O\" \"\" 1 \r\n"
               "[ENVIRONMENT_Stamp]\r\n[END]\r\n");

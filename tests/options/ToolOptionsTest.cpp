@@ -40,6 +40,7 @@ struct Case {
 };
 
 // The cases of one tool family share the option parsing; each line guards a distinct mapping.
+// clang-format off
 const std::vector<Case> kCases = {
     // The QX compiler's table-driven conversion.
     {QxC, "-default",
@@ -47,24 +48,22 @@ const std::vector<Case> kCases = {
      "[B|LIST|0]"},
     {QxC, "-i=\"c:\\dir1\"\t-deb\t-i=\"c:\\dir2\"", "[S|INCLUDE|\"c:\\dir1\"|\"c:\\dir2\"] [B|DEBUG|1]"},
     {QxC, "-l=\"c:\\Foo\\foo.lst\"", "[B|LIST|1] [S|LISTPATH|\"$(CONFIGDIR)\\$(FILELEAF).lst\"]"},
-    {QxC, "-inl", "[B|INLINE|1] [I|INLINE|0]"},
-    {QxC, "-inl=30", "[B|INLINE|1] [I|INLINE|30]"},
+    {QxC, "-inl", "[B|INLINE|1] [I|INLINE|0]"}, {QxC, "-inl=30", "[B|INLINE|1] [I|INLINE|30]"},
     {QxC, "-ne=2", "[B|NESTINLINE|1] [I|NESTINLINE|2]"},
     {QxC, "-op=1\t-m=0\t-p=1", "[B|OPTIMIZE|1] [B|MACSAVE|0] [B|PIC|1]"},
     {QxC, "-cp=qx2\t-en=l\t-den=on", "[S|CPU|QX2] [S|ENDIAN|LITTLE] [B|DENORMALIZE|1]"},
     {QxC, "-sj\t-eu\t-log=\"foo foo.log\"", "[S|OTHER|\"-sj -log=\"\"foo foo.log\"\" -eu\"]"},
     {QxC, "-sh=so,noob,w=200,l=120", "[S|SHOW|SOURCE|NOOBJECT]"},
-    {QxC, "-sh=w=132", "[S|SHOW]"},
-    {QxC, "-se=p=P,c=C", "[S|SECTION|P=P|C=C]"},
+    {QxC, "-sh=w=132", "[S|SHOW]"}, {QxC, "-se=p=P,c=C", "[S|SECTION|P=P|C=C]"},
     {QxC, "-def=a=val,b=val1", "[S|DEFINE|a=val|b=val1]"},
+    {QxC, "-def=a]b", "[S|DEFINE|a]]b]"},
     {QxC, "-nol\t-l", "[B|LIST|0] [S|LISTPATH|\"$(CONFIGDIR)\\$(FILELEAF)\"]"},
     {QxC, "-nosp\t-sp", "[B|SPEED|0]"},
     {QxC, "-inl=5\t-noinl", "[B|INLINE|0] [I|INLINE|5]"},
     {QxC, "-prep=\"c:\\a\\b.i\"\t-c=m\t-ob=\"c:\\o\\x.obj\"",
      "[S|OUTPUT|PREPROCESSOR] [S|OUTPUTPATH|\"c:\\a\\$(FILELEAF).i\"]"},
     {QxC, "-ob", "[S|OUTPUTPATH|$(FILELEAF)]"},
-    {QxC, "-c=m\t-c=a", "[S|OTHER|\"-c=m|a\"]"},
-    {QxC, "-se=p", "[S|OTHER|\"-se=p\"]"},
+    {QxC, "-c=m\t-c=a", "[S|OTHER|\"-c=m|a\"]"}, {QxC, "-se=p", "[S|OTHER|\"-se=p\"]"},
     {QxC, "-com=n\t-st=d\t-ab=ru\t-di=p\t-fp=s\t-r=z\t-do=x",
      "[B|COMMENTNEST|1] [S|STRING|DATA] [S|ABS16|RUN] [S|DIVISION|PERIPHERAL] [S|DOUBLE|FLOAT] "
      "[S|FPU|SINGLE] "
@@ -81,8 +80,7 @@ const std::vector<Case> kCases = {
      "[B|DEBUG|1] [S|OUTPUTPATH|\"$(CONFIGDIR)\\$(FILELEAF).obj\"] [B|LIST|0] [B|CHGINCPATH|1]"},
     {NkC, "-nom=1,8,305", "[B|MESSAGE|0] [S|NOMESSAGE|1|8|305]"},
     {NkC, "-c=a\t-ob=\"c:\\Foo\\foo.obj\"", "[S|OUTPUT|ASMCODE] [S|OUTPUTPATH|\"c:\\Foo\\$(FILELEAF).obj\"]"},
-    {NkC, "-pa=2\t-pa=3", ""},
-    {NkC, "-pa=2", "[B|PACK|0]"},
+    {NkC, "-pa=2\t-pa=3", ""}, {NkC, "-pa=2", "[B|PACK|0]"},
     {NkC, "-sp=r,sh,l,sw,i=105,st,e",
      "[B|SPEED|1] [S|SPEED|REGISTER|SHIFT|LOOP|SWITCH|INLINE=105|STRUCT|EXPRESSION]"},
     {NkC, "-sp=r", "[B|SPEED|1] [S|SPEED|REGISTER|INLINE=0]"},
@@ -94,14 +92,13 @@ const std::vector<Case> kCases = {
     {NkC, "-prep=\"c:\\my.dir\\foo\"", "[S|OUTPUT|PREPROCESSOR] [S|OUTPUTPATH|\"c:\\my.dir\\$(FILELEAF)\"]"},
     {NkC, "-sh=a,noa,st,nost,e,noe,noso,o",
      "[S|SHOW|ALLOCATION|NOALLOCATION|STATISTICS|NOSTATISTICS|EXPANSION|NOEXPANSION|NOSOURCE|OBJECT]"},
-    {NkC, "-se=abc=x=y", "[S|SECTION|ABC=x=y]"},
-    {NkC, "-se=p=P,c", ""},
+    {NkC, "-se=abc=x=y", "[S|SECTION|ABC=x=y]"}, {NkC, "-se=p=P,c", ""},
     {NkC, "-ca=i\t-nov\t-nor\t-nocpue", "[B|REGEXPANSION|0] [B|VOLATILE|0] [S|CASE|IFTHEN] [B|CPUEXPAND|0]"},
     {NkC, "-ca=t\t-g\t-b\t-ma\t-cm",
      "[B|BYTEENUM|1] [B|CMNCODE|1] [B|GOPTIMIZE|1] [S|CASE|TABLE] [B|MACSAVE|1]"},
     {NkC, "-ind\t-abs8\t-abs16\t-ee", "[B|ABS8|1] [B|ABS16|1] [B|EEPMOV|1] [B|INDIRECT|1]"},
-    {NkC, "-err=x\t-h", "[S|OTHER|\"-h\"]"},
-    {NkC, "-me\t-lis", "[S|OTHER|\"-me -lis\"]"},
+    {NkC, "-prei=a.h", "[S|PREINCLUDE|a.h]"},
+    {NkC, "-err=x\t-h", "[S|OTHER|\"-h\"]"}, {NkC, "-me\t-lis", "[S|OTHER|\"-me -lis\"]"},
     {NkC, "-x=a]b", "[S|OTHER|\"-x=a]]b\"]"},
     {NkC, "-x=\"a\tb\n-y", "[S|OTHER|\"-x=\"\"a\tb\n-y\"]"},
     {NkC, "\t\r\n-deb\r-x==y", "[B|DEBUG|1] [S|OTHER|\"-x=y\"]"},
@@ -130,8 +127,7 @@ const std::vector<Case> kCases = {
      "[B|SHOWCONDITIONALS|1] [B|SHOWDEFINITIONS|1] [B|SHOWCALLS|1] [B|SHOWEXPANSIONS|1] [B|SHOWSTRUCTURED|1] "
      "[B|SHOWCODE|1]"},
     {NkA, "-sh=s,con", "[B|SHOWSTRUCTURED|1] [B|SHOWCONDITIONALS|1]"},
-    {NkA, "-sh=con,x", ""},
-    {NkA, "-sh=(con,d)", ""},
+    {NkA, "-sh=con,x", ""}, {NkA, "-sh=(con,d)", ""},
     {NkA, "-abs8=sym1,sym2", "[B|ABS8|1] [S|ABS8|sym1|sym2]"},
     {NkA, "-abs16=\"a]b\"", "[B|ABS16|1] [S|ABS16|\"a]]b\"]"},
     {NkA, "-br=16", "[I|BR_RELATIVE|16]"},
@@ -231,12 +227,14 @@ const std::vector<Case> kCases = {
     {Sty, "\"test.abs\"\t\"c:\\Out\\test.mot\"", "[S|OUTPUT|\"c:\\Out\\$(PROJECTNAME).mot\"]"},
     {Sty, "\"test.abs\"\t\"a.mot\"\t\"b.mot\"", "[S|OUTPUT|\"$(PROJECTNAME).mot\"]"},
     {Sty, "\"test.abs\"", "[S|OUTPUT|\"$(PROJECTNAME).abs\"]"},
+    {Sty, "\"a.abs\"\t\"b.mot\"=xy,cd", "[B|DIVIDEOUTPUT|1] [S|MULTIOUTPUT|\"b.mot\"=xy|cd]"},
     {Sty, "test.abs\ttest1.mot", "[S|OUTPUT|$(PROJECTNAME).mot]"},
     {Sty, "-record=s2\tx", "[S|RECORD|S2|X]"},
     {Sty, "-record=s2\tx\t", "[S|RECORD|S2|X|]"},
     {Sty, "\"a.abs\"\t\"a.mot\"=0,g\t\"b.mot\"=ab,cd",
      "[B|DIVIDEOUTPUT|1] [S|MULTIOUTPUT|\"a.mot\"=0|g|\"b.mot\"=ab,cd]"},
 };
+// clang-format on
 
 TEST(ToolOptionsTest, ConvertsEveryCase) {
     page = CodePage::SingleByte;
@@ -330,6 +328,7 @@ TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
     page = CodePage::Cp932;
     for (const Case& c : cp932) EXPECT_EQ(convert(c.tool, c.zat).kor, "[V|VERSION|1] " + c.kor) << c.zat;
     EXPECT_EQ(convert(NkC, "-i=\x83\x41z", "NONE", "a", "#").kor, "[V|VERSION|1] [S|INCLUDE|\x83\x41z]");
+    EXPECT_EQ(convert(NkC, "-i=a\x83\x41" "a", "NONE", "a", "#").kor, "[V|VERSION|1] [S|INCLUDE|#\x83\x41#]");
     page = CodePage::SingleByte;
     EXPECT_EQ(convert(NkC, "-i=\x83\x41z", "NONE", "a", "#").kor, "[V|VERSION|1] [S|INCLUDE|\x83#z]");
 }
