@@ -184,13 +184,23 @@ int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSet
 
 int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
                     const HostSettings& settings, std::string* shortenedBackup) {
+    return replaceHostFileFrom(
+        hostPath, [bytes](const std::function<int(std::string_view)>& write) { return write(bytes); },
+        options, settings, shortenedBackup);
+}
+
+int replaceHostFileFrom(const std::string& hostPath, const ContentProducer& produce,
+                        const ReplaceOptions& options, const HostSettings& settings,
+                        std::string* shortenedBackup) {
     Target target;
     if (const int error = check(hostPath, options.keepBackup, settings, target); error != 0) return error;
 
     TemporaryOutput output(target.folder);
     if (const int error = output.open(); error != 0) return error;
     const int fd = output.fd();
-    int error = options.textMode ? writeTextMode(fd, bytes) : writeAll(fd, bytes);
+    int error = produce([&](std::string_view piece) {
+        return options.textMode ? writeTextMode(fd, piece) : writeAll(fd, piece);
+    });
     // The owner and group of the old file where the running user may give them; the mode is set
     // afterwards, since a change of owner clears setuid and setgid.
     if (error == 0 && target.exists && ::fchown(fd, target.old.st_uid, target.old.st_gid) != 0)

@@ -4,6 +4,7 @@
 // the old file as it was. The new file keeps the old one's permission bits (without setuid,
 // setgid and sticky), owner and group where the running user may give them. A file whose
 // owner-write bit is clear is read-only, whoever runs the program: it is not replaced.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,15 @@ int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSet
 // under a shortened name, that name (without folder) is put in *shortenedBackup.
 int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
                     const HostSettings& settings, std::string* shortenedBackup = nullptr);
+
+// Hands the pieces of a file's content, in order, to `write`, which gives 0 or errno; gives 0 or
+// the first error (its own or write's).
+using ContentProducer = std::function<int(const std::function<int(std::string_view)>& write)>;
+
+// replaceHostFile for content made piece by piece while it is written, so that it never has to
+// be held whole. A producer that fails leaves the earlier file as it was.
+int replaceHostFileFrom(const std::string& hostPath, const ContentProducer& produce,
+                        const ReplaceOptions& options, const HostSettings& settings,
+                        std::string* shortenedBackup = nullptr);
 
 }  // namespace z2k

@@ -80,12 +80,20 @@ TextReadResult readTextFile(std::string_view systemPath, const HostSettings& set
 
 int replaceTextFile(std::string_view systemPath, std::string_view text, const HostSettings& settings,
                     bool keepBackup, std::string* shortenedBackup) {
+    return replaceTextFileFrom(
+        systemPath, [text](const std::function<int(std::string_view)>& write) { return write(text); },
+        settings, keepBackup, shortenedBackup);
+}
+
+int replaceTextFileFrom(std::string_view systemPath, const ContentProducer& produce,
+                        const HostSettings& settings, bool keepBackup, std::string* shortenedBackup) {
     std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) return ENOENT;
     // A dry run makes every check that the real replace makes before it writes.
     if (!settings.writeFiles) return checkReplaceable(*host, keepBackup, settings);
     std::string backupName;
-    const int error = replaceHostFile(*host, text, ReplaceOptions{true, keepBackup}, settings, &backupName);
+    const int error =
+        replaceHostFileFrom(*host, produce, ReplaceOptions{true, keepBackup}, settings, &backupName);
     if (error == 0 && !backupName.empty() && shortenedBackup != nullptr) {
         // The backup lies beside the file: the system path's folder and the name in the code page.
         const std::size_t separator = findLastChar(systemPath, '\\', settings.codePage);

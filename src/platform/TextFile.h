@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileReplacement.h"
 #include "platform/HostSettings.h"
 
 namespace z2k {
@@ -31,6 +32,11 @@ std::string textModeEncode(std::string_view text);
 // the error returned, without creating, changing or removing any file.
 int replaceTextFile(std::string_view systemPath, std::string_view text, const HostSettings& settings,
                     bool keepBackup, std::string* shortenedBackup = nullptr);
+// The same for text made piece by piece while it is written (see replaceHostFileFrom); a dry
+// run makes the checks and never calls the producer.
+int replaceTextFileFrom(std::string_view systemPath, const ContentProducer& produce,
+                        const HostSettings& settings, bool keepBackup,
+                        std::string* shortenedBackup = nullptr);
 
 // Removes from the folder that a file's system path lies in the temporary files of replaces
 // whose writer was killed (see TemporaryOutput.h). A run calls it once per folder before its

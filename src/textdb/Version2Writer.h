@@ -17,7 +17,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "platform/Displays.h"
@@ -43,43 +42,21 @@ struct Version2Table {
     // list order but after every other table, as a bare section.
     bool lastWhenEmpty = false;
     bool empty = true;
-    // Bytes the record lines are expected to take (to size the buffer once).
-    std::size_t expectedSize = 0;
     // Appends the record lines, each ended by a line feed.
     std::function<void(std::string&)> appendRecords;
 };
-
-namespace version2 {
-
-// An upper bound of the record line of one row unless many characters need a '^'.
-template <typename Row>
-std::size_t expectedSize(const Row& row) {
-    std::size_t size = 1;
-    describeFields(const_cast<Row&>(row), [&size](const char*, const auto& member) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>) {
-            size += member.size() + 3;
-        } else {
-            size += 12;
-        }
-    });
-    return size;
-}
-
-}  // namespace version2
 
 // A table of the rows; the rows must outlive the write.
 template <typename Row>
 Version2Table version2Table(std::string name, std::string message, const std::vector<Row>& rows,
                             bool lastWhenEmpty = false) {
-    std::size_t size = 0;
-    for (const Row& row : rows) size += version2::expectedSize(row);
-    return Version2Table{
-        std::move(name), std::move(message), lastWhenEmpty, rows.empty(), size, [&rows](std::string& out) {
-            for (const Row& row : rows) {
-                FieldCodec::appendRow(out, row);
-                out.push_back('\n');
-            }
-        }};
+    return Version2Table{std::move(name), std::move(message), lastWhenEmpty, rows.empty(),
+                         [&rows](std::string& out) {
+                             for (const Row& row : rows) {
+                                 FieldCodec::appendRow(out, row);
+                                 out.push_back('\n');
+                             }
+                         }};
 }
 
 class Version2Writer {
