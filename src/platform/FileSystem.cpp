@@ -151,6 +151,41 @@ std::vector<DirectoryEntry> sortedByFoldedName(std::vector<DirectoryEntry> entri
     return sorted;
 }
 
+// Adds the folder's entries that match the pattern to listing.entries, and those without a
+// system name to listing.unnamed. "." and ".." are left out at the root of a drive.
+void readEntries(DIR* dir, std::string_view pattern, bool isRoot, const HostSettings& settings,
+                 DirectoryListing& listing) {
+    const CodePage page = settings.codePage;
+    const int dirFd = dirfd(dir);
+    errno = 0;
+    while (struct dirent* hostEntry = readdir(dir)) {
+        const std::string_view hostName(hostEntry->d_name);
+        const bool dotEntry = hostName == "." || hostName == "..";
+        // The desktop gives no "." and ".." for the root of a drive.
+        if (dotEntry && isRoot) continue;
+        DirectoryEntry entry;
+        std::optional<std::string> name = hostNameToCodePage(hostName, settings);
+        // A name the code page cannot hold cannot be opened either; a host name holding '\'
+        // cannot be written as one name of a system path.
+        if (!name) {
+            entry.nameProblem = NameProblem::NotInCodePage;
+        } else if (findChar(*name, '\\', 0, page) != std::string::npos) {
+            entry.nameProblem = NameProblem::HoldsBackslash;
+        } else if (!wildcardMatch(pattern, *name, page)) {
+            continue;
+        }
+        if (!describeEntry(dirFd, hostEntry->d_name, !dotEntry && hostName[0] == '.', entry))
+            continue;  // removed while the folder was read
+        if (entry.nameProblem != NameProblem::None) {
+            entry.name.assign(hostName);
+            listing.unnamed.push_back(std::move(entry));
+            continue;
+        }
+        entry.name = std::move(*name);
+        listing.entries.push_back(std::move(entry));
+    }
+}
+
 }  // namespace
 
 DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSettings& settings) {
@@ -184,33 +219,7 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSe
         listing.device = static_cast<std::uint64_t>(folder.st_dev);
         listing.inode = static_cast<std::uint64_t>(folder.st_ino);
     }
-    errno = 0;
-    while (struct dirent* hostEntry = readdir(dir)) {
-        const std::string_view hostName(hostEntry->d_name);
-        const bool dotEntry = hostName == "." || hostName == "..";
-        // The desktop gives no "." and ".." for the root of a drive.
-        if (dotEntry && isRoot) continue;
-        DirectoryEntry entry;
-        std::optional<std::string> name = hostNameToCodePage(hostName, settings);
-        // A name the code page cannot hold cannot be opened either; a host name holding '\'
-        // cannot be written as one name of a system path.
-        if (!name) {
-            entry.nameProblem = NameProblem::NotInCodePage;
-        } else if (findChar(*name, '\\', 0, page) != std::string::npos) {
-            entry.nameProblem = NameProblem::HoldsBackslash;
-        } else if (!wildcardMatch(pattern, *name, page)) {
-            continue;
-        }
-        if (!describeEntry(dirFd, hostEntry->d_name, !dotEntry && hostName[0] == '.', entry))
-            continue;  // removed while the folder was read
-        if (entry.nameProblem != NameProblem::None) {
-            entry.name.assign(hostName);
-            listing.unnamed.push_back(std::move(entry));
-            continue;
-        }
-        entry.name = std::move(*name);
-        listing.entries.push_back(std::move(entry));
-    }
+    readEntries(dir, pattern, isRoot, settings, listing);
     closedir(dir);
     std::sort(listing.unnamed.begin(), listing.unnamed.end(),
               [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
