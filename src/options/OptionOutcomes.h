@@ -15,10 +15,11 @@ enum class OptionOutcome {
     Rejected,   // a handler refused the value: the option was dropped
 };
 
+// One record, as views into the texts of its OptionOutcomes (valid until that is changed).
 struct OptionRecord {
-    std::string text;   // the option as it stood in the (rewritten) ZAT string, before clean-up
-    std::string name;   // its name
-    std::string value;  // its value after the replacement and comma clean-up
+    std::string_view text;   // the option as it stood in the (rewritten) ZAT string, before clean-up
+    std::string_view name;   // its name
+    std::string_view value;  // its value after the replacement and comma clean-up
     OptionOutcome outcome = OptionOutcome::Other;
 };
 
@@ -30,15 +31,28 @@ class OptionOutcomes {
     void set(std::size_t index, OptionOutcome outcome);
 
     // The records in input order.
-    const std::vector<OptionRecord>& records() const { return records_; }
-    std::size_t size() const { return records_.size(); }
-    bool empty() const { return records_.empty(); }
+    std::vector<OptionRecord> records() const;
+    std::size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
     // Number of records with the given outcome.
     std::size_t count(OptionOutcome outcome) const;
-    void clear() { records_.clear(); }
+    void clear() {
+        entries_.clear();
+        texts_.clear();
+    }
 
   private:
-    std::vector<OptionRecord> records_;
+    // The three texts of every record stand one after another in texts_, so that recording an
+    // option allocates nothing once texts_ has grown.
+    struct Entry {
+        std::size_t begin = 0;
+        std::size_t textSize = 0;
+        std::size_t nameSize = 0;
+        std::size_t valueSize = 0;
+        OptionOutcome outcome = OptionOutcome::Other;
+    };
+    std::vector<Entry> entries_;
+    std::string texts_;
 };
 
 // "Converted", "Other", "Rejected".

@@ -22,8 +22,12 @@ namespace {
 constexpr std::uint32_t kFree = 0;
 constexpr std::uint32_t kRemoved = UINT32_MAX;  // a place whose name was removed: probing goes on
 
+// FNV-1a: option names are a few bytes long, where the library's general hash costs more than
+// the probe it serves.
 std::size_t hashOf(std::string_view name) {
-    return std::hash<std::string_view>{}(name);
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
 // Calls piece(text) for every piece of text split at TAB, CR and LF outside double quotes; a

@@ -16,9 +16,9 @@ void addOutcomes(ProjectReport& project, std::string_view configuration, std::st
                 ++project.dropped;
                 break;
         }
-        project.entries.push_back(ReportEntry{std::string(configuration), std::string(tool),
-                                              std::string(file), record.text, record.name, record.value,
-                                              record.outcome});
+        project.entries.push_back(ReportEntry{
+            std::string(configuration), std::string(tool), std::string(file), std::string(record.text),
+            std::string(record.name), std::string(record.value), record.outcome});
     }
 }
 

@@ -355,7 +355,7 @@ TEST(ToolOptionsTest, RecordsWhatBecameOfEveryOption) {
         ASSERT_EQ(convert(c.tool, c.zat, "NONE", "", "", &outcomes).code, OptionConversion::Converted);
         std::vector<std::string> records;
         for (const OptionRecord& r : outcomes.records())
-            records.push_back(r.text + " " + optionOutcomeName(r.outcome));
+            records.push_back(std::string(r.text) + " " + optionOutcomeName(r.outcome));
         EXPECT_EQ(records, c.records) << c.zat;
     }
 }
