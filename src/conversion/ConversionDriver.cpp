@@ -44,10 +44,6 @@ bool cancelRequested(const ConversionRequest& request) {
     return request.cancel != nullptr && request.cancel->load();
 }
 
-std::string toolChainFor(const std::string& family) {
-    return std::string(toolChainOf(family));
-}
-
 }  // namespace
 
 ConversionDriver::ConversionDriver(const ConversionRequest& request)
@@ -144,7 +140,7 @@ bool ConversionDriver::writeWorkspace() {
     details.strFileName = file;
     // Single mode: the family of the project just converted, as read from its details.
     details.strCpuFamily = request_.mode == ConversionMode::Single ? lastCpuFamily_ : request_.cpuFamily;
-    details.strToolChain = toolChainFor(details.strCpuFamily);
+    details.strToolChain = std::string(toolChainOf(details.strCpuFamily));
 
     workspace.properties = {KorVariableRow{"GenerateLogFile", "OFF"}, KorVariableRow{"Log File", ""}};
 
