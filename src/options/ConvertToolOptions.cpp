@@ -21,14 +21,18 @@ OptionConversion convert(std::string_view cpuFamily, std::string_view zatToolNam
     OptionsTable table(page);
     table.read(options, replaceFrom, replaceWith, outcomes);
 
-    // A conversion that produces nothing leaves what the caller handed in.
-    std::string converted = korOptions;
+    // A conversion that produces nothing leaves what the caller handed in. Room for the usual
+    // growth is made at once, so appending items seldom moves the text.
+    constexpr std::string_view kVersionItem = "[V|VERSION|1] ";
+    std::string converted;
+    converted.reserve(kVersionItem.size() + korOptions.size() + 2 * options.size() + 64);
+    converted.assign(korOptions);
     converter->convert(table, converted);
 
     if (cpuDefaults != nullptr && converter->hasCpuDefaults())
         *cpuDefaults = converter->extractCpuDefaults(converted, page);
-    korOptions.assign("[V|VERSION|1] ");
-    korOptions.append(converted);
+    converted.insert(0, kVersionItem);
+    korOptions.swap(converted);
     return OptionConversion::Converted;
 }
 

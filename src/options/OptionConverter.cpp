@@ -1,6 +1,7 @@
 #include "options/OptionConverter.h"
 
 #include "options/OptionText.h"
+#include "platform/ByteSearch.h"
 #include "platform/CodePage.h"
 
 namespace z2k {
@@ -176,10 +177,18 @@ void appendEscapedValue(std::string& out, std::string_view text, std::string_vie
         out.push_back(text[pos]);
         done = pos + 1;
     };
-    for (std::size_t pos = first + 1; pos < last;) {
-        const std::size_t len = bytes ? 1 : charLength(text, pos, page);
-        if (len == 1 && isOneOf(text[pos], characters)) doubleAt(pos);
-        pos += len;
+    if (bytes && !characters.empty() && characters.size() <= 2) {
+        // Every byte is a character: a search finds them all.
+        const std::string_view inside = text.substr(0, last);
+        for (std::size_t pos = findFirstOfBytes(inside, first + 1, characters.front(), characters.back());
+             pos < last; pos = findFirstOfBytes(inside, pos + 1, characters.front(), characters.back()))
+            doubleAt(pos);
+    } else {
+        for (std::size_t pos = first + 1; pos < last;) {
+            const std::size_t len = bytes ? 1 : charLength(text, pos, page);
+            if (len == 1 && isOneOf(text[pos], characters)) doubleAt(pos);
+            pos += len;
+        }
     }
     out.append(text.substr(done));
 }

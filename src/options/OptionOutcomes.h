@@ -27,6 +27,11 @@ class OptionOutcomes {
   public:
     // Adds a record for one option met in the string (input order); returns its index.
     std::size_t add(std::string_view text, std::string_view name, std::string_view value);
+    // Makes room for `records` more records holding `bytes` more bytes of text.
+    void reserve(std::size_t records, std::size_t bytes) {
+        entries_.reserve(entries_.size() + records);
+        texts_.reserve(texts_.size() + bytes);
+    }
     // Sets the outcome of the record at the index; an index out of range is ignored.
     void set(std::size_t index, OptionOutcome outcome);
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "options/OptionText.h"
+#include "platform/ByteSearch.h"
 #include "platform/CodePage.h"
 
 namespace z2k {
@@ -42,12 +43,12 @@ void forEachPiece(std::string_view text, CodePage page, Fn&& piece) {
         begin = end + 1;
     };
     if (page == CodePage::SingleByte) {
-        for (std::size_t pos = 0; pos < text.size(); ++pos) {
-            const char c = text[pos];
-            if (c == '"')
+        for (std::size_t pos = findFirstOfBytes(text, 0, '"', '\t', '\r', '\n'); pos < text.size();) {
+            if (text[pos] == '"')
                 quoted = !quoted;
-            else if (!quoted && (c == '\t' || c == '\r' || c == '\n'))
+            else
                 cut(pos);
+            pos = quoted ? findFirstOfBytes(text, pos + 1, '"') : findFirstOfBytes(text, pos + 1, '"', '\t', '\r', '\n');
         }
     } else {
         for (std::size_t pos = 0; pos < text.size();) {
@@ -99,17 +100,29 @@ std::uint32_t OptionsTable::lookUp(std::string_view name) const {
     return at == kFree ? kNone : at - 1;
 }
 
-void OptionsTable::grow() {
+void OptionsTable::rehash(std::size_t places) {
     std::vector<std::uint32_t> old = std::move(index_);
-    index_.assign(old.empty() ? 16 : old.size() * 2, kFree);
+    index_.assign(places, kFree);
     for (std::uint32_t at : old)
         if (at != kFree && at != kRemoved) index_[probe(slots_[at - 1].name)] = at;
 }
 
+void OptionsTable::grow() { rehash(index_.empty() ? 16 : index_.size() * 2); }
+
+void OptionsTable::reserve(std::size_t names) {
+    slots_.reserve(slots_.size() + names);
+    occurrences_.reserve(occurrences_.size() + names);
+    std::size_t places = index_.empty() ? 16 : index_.size();
+    while (places < (slots_.size() + names) * 2) places *= 2;
+    if (places > index_.size()) rehash(places);
+}
+
 void OptionsTable::add(std::string_view name, std::string_view value, std::size_t occurrence) {
-    std::uint32_t at = lookUp(name);
-    if (at == kNone) {
-        if ((slots_.size() + 1) * 2 > index_.size()) grow();
+    // Room for one more name is made first, so that one probe finds the name or its place.
+    if ((slots_.size() + 1) * 2 > index_.size()) grow();
+    const std::size_t place = probe(name);
+    std::uint32_t at = index_[place];
+    if (at == kFree) {
         at = static_cast<std::uint32_t>(slots_.size());
         Slot& slot = slots_.emplace_back();
         slot.name.assign(name);
@@ -117,9 +130,10 @@ void OptionsTable::add(std::string_view name, std::string_view value, std::size_
         std::uint32_t& head = bucketHeads_[bucketOf(name)];
         slot.nextInBucket = head;
         head = at;
-        index_[probe(name)] = at + 1;
+        index_[place] = at + 1;
         ++present_;
     } else {
+        --at;
         std::string& old = slots_[at].value;
         old.push_back('|');
         old.append(value);
@@ -171,6 +185,14 @@ void OptionsTable::settle(const OptionEntry& entry, OptionOutcome outcome) const
 void OptionsTable::read(std::string_view zatOptions, std::string_view replaceFrom, std::string_view replaceTo,
                         OptionOutcomes* outcomes) {
     if (outcomes != nullptr) outcomes_ = outcomes;
+    // At most one option per separator and one more: reserving for that many grows each store
+    // once instead of doubling its way up option by option.
+    std::size_t most = 1;
+    for (std::size_t pos = findFirstOfBytes(zatOptions, 0, '\t', '\r', '\n'); pos < zatOptions.size();
+         pos = findFirstOfBytes(zatOptions, pos + 1, '\t', '\r', '\n'))
+        ++most;
+    reserve(most);
+    if (outcomes != nullptr) outcomes->reserve(most, zatOptions.size() * 2);
     std::string cleaned;
     forEachPiece(zatOptions, page_, [&](std::string_view option) {
         std::string_view name;
@@ -212,22 +234,26 @@ namespace {
 // with ASCII letters folded, and no folded copies.
 void appendReplacedBytes(std::string& out, std::string_view text, std::string_view from,
                          std::string_view to) {
-    const char first = foldUpperAscii(from.front());
+    const char upper = foldUpperAscii(from.front());
+    const char lower = upper >= 'A' && upper <= 'Z' ? static_cast<char>(upper - 'A' + 'a') : upper;
     auto matchAt = [&](std::size_t pos) {
-        for (std::size_t i = 0; i < from.size(); ++i)
+        for (std::size_t i = 1; i < from.size(); ++i)
             if (foldUpperAscii(text[pos + i]) != foldUpperAscii(from[i])) return false;
         return true;
     };
+    // Only a place that starts with from's first letter, in either case, can match.
+    const std::string_view starts = text.substr(0, text.size() - from.size() + 1);
     std::size_t done = 0;
-    for (std::size_t pos = 0; pos + from.size() <= text.size();) {
-        if (foldUpperAscii(text[pos]) != first || !matchAt(pos)) {
-            ++pos;
+    for (std::size_t pos = findFirstOfBytes(starts, 0, upper, lower); pos < starts.size();) {
+        if (!matchAt(pos)) {
+            pos = findFirstOfBytes(starts, pos + 1, upper, lower);
             continue;
         }
         out.append(text.substr(done, pos - done));
         out.append(to);
         pos += from.size();
         done = pos;
+        pos = findFirstOfBytes(starts, pos, upper, lower);
     }
     out.append(text.substr(done));
 }

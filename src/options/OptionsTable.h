@@ -45,6 +45,9 @@ class OptionsTable {
     // occurrence is the index of its OptionOutcomes record, or npos for none.
     void add(std::string_view name, std::string_view value, std::size_t occurrence = std::string::npos);
 
+    // Makes room for `names` more names, so that adding them allocates only their texts.
+    void reserve(std::size_t names);
+
     // The entry of a name, or nullptr.
     const OptionEntry* find(std::string_view name) const;
     bool contains(std::string_view name) const { return find(name) != nullptr; }
@@ -87,6 +90,8 @@ class OptionsTable {
     // The place in index_ where name is or would go.
     std::size_t probe(std::string_view name) const;
     void grow();
+    // Rebuilds the index with `places` places (a power of two).
+    void rehash(std::size_t places);
 
     std::vector<Slot> slots_;  // insertion order
     // Open addressing: slot index + 1 per place, 0 for a free place; size a power of two at least

@@ -2,15 +2,16 @@
 
 #include <charconv>
 
+#include "platform/ByteSearch.h"
+
 namespace z2k {
 
 void FieldCodec::appendText(std::string& line, std::string_view value) {
     line.push_back('"');
-    // The runs between the characters that take a '^' before them are copied whole. (A plain
-    // loop: find_first_of with a set tests each character against the set through a call.)
+    // The runs between the characters that take a '^' before them are copied whole.
     std::size_t done = 0;
-    for (std::size_t pos = 0; pos < value.size(); ++pos) {
-        if (value[pos] != '^' && value[pos] != '"') continue;
+    for (std::size_t pos = findFirstOfBytes(value, 0, '^', '"'); pos < value.size();
+         pos = findFirstOfBytes(value, pos + 1, '^', '"')) {
         line.append(value.data() + done, pos - done);
         line.push_back('^');
         done = pos;

@@ -1,5 +1,6 @@
 #include "textdb/RecordReader.h"
 
+#include "platform/ByteSearch.h"
 #include "textdb/FieldCodec.h"
 #include "textdb/IntegerToken.h"
 
@@ -61,8 +62,7 @@ RecordReader::Result RecordReader::readText(std::string& value) {
         // A run of characters that neither end, escape nor continue the value is taken whole.
         if (!escape) {
             const std::size_t start = pos_;
-            while (pos_ < text_.size() && text_[pos_] != '"' && text_[pos_] != '^' && text_[pos_] != '~')
-                ++pos_;
+            pos_ = findFirstOfBytes(text_, pos_, '"', '^', '~');
             raw_.append(text_.data() + start, pos_ - start);
         }
         c = next();

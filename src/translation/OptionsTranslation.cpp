@@ -63,10 +63,12 @@ bool convertToolRows(const TranslationContext& context, const std::string& confi
                 ignored, &cpuDefaults, nullptr);
     }
     LinkSlot* slot = slots.of(context.family, tool);
+    // One record store for all rows: each conversion clears it and reuses its room.
+    OptionOutcomes outcomes;
     for (const ZatOptionRow& row : entries) {
         const std::string_view korFile = row.nID == 0 ? std::string_view() : context.korFilePath(row.nID);
         std::string options;
-        OptionOutcomes outcomes;
+        outcomes.clear();
         if (row.strOption.empty()) {
             options = cpuDefaults;
         } else if (convert(context, tool, row.strOption, options, nullptr,

@@ -1,4 +1,5 @@
 #include "platform/CodePage.h"
+#include "platform/ByteSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,16 @@ TEST(CodePage, SearchesAgreeWithAWalkByCharacters) {
             for (std::size_t pos = 0; pos < text.size(); ++pos)
                 EXPECT_EQ(isCharStart(text, pos, page), std::count(starts.begin(), starts.end(), pos) == 1);
         }
+    }
+}
+
+// The block search agrees with a plain search from every start, across block ends and in the tail.
+TEST(ByteSearch, FindsTheFirstOfTheBytesFromEveryStart) {
+    const std::string text = std::string(15, 'a') + "^x" + std::string(14, 'b') + "\"c\xff" + std::string(20, 'd') + "~";
+    for (std::size_t from = 0; from <= text.size(); ++from) {
+        const std::size_t plain = std::min(text.find_first_of("^\"~", from), text.size());
+        EXPECT_EQ(findFirstOfBytes(text, from, '^', '"', '~'), plain) << from;
+        EXPECT_EQ(findFirstOfBytes(text, from, '\xff'), std::min(text.find('\xff', from), text.size())) << from;
     }
 }
 
