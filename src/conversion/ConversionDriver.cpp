@@ -27,9 +27,6 @@ void progressSet(ProgressDisplay* bar, int position) {
 void progressReset(ProgressDisplay* bar) {
     if (bar != nullptr) bar->reset();
 }
-void progressStep(ProgressDisplay* bar, int delta) {
-    if (bar != nullptr) bar->step(delta);
-}
 void textClear(TextDisplay* display) {
     if (display != nullptr) display->clear();
 }
@@ -264,7 +261,6 @@ void ConversionDriver::runMultiple() {
         return;
     }
 
-    const int step = 100 / static_cast<int>(found.size());
     std::size_t looked = 0;  // projects the loop went through to the end
     for (const std::string& path : found) {
         if (cancelRequested(request_)) break;
@@ -282,8 +278,9 @@ void ConversionDriver::runMultiple() {
             // never without a word on why it could not be read.
             reportProblem(familyRead.failure.text());
         }
-        progressStep(request_.overallProgress, step);
         ++looked;
+        // The share of the projects looked at, so that the bar moves for any number of them.
+        progressSet(request_.overallProgress, static_cast<int>(looked * 100 / found.size()));
     }
 
     summary_.cancelled = looked < found.size();

@@ -99,6 +99,15 @@ TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
     EXPECT_EQ(alerts.alerts.size(), 1u) << "only the translation shows a box of its own";
 }
 
+// The total bar shows the share of the projects looked at, however many there are.
+TEST_F(ConversionDriverTest, TheTotalBarMovesForMoreThanAHundredProjects) {
+    for (int i = 0; i < 200; ++i) tmp.write("m/" + std::to_string(1000 + i) + ".zat", "x");
+    run(multipleRequest("D:\\m", "ws", "Nerak", tmp.settings()));
+    ASSERT_EQ(overallProgress.positions.size(), 203u);
+    EXPECT_EQ(overallProgress.positions[100], 50);
+    EXPECT_EQ(overallProgress.positions[200], 100);
+}
+
 TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasConverted) {
     MiniZat broken, twice, lower, nerak;
     broken.omitSystemPhases = true;  // its details read, the rest does not
@@ -122,7 +131,7 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
         "Converting project D:\\m\\c.zat...\r\nError saving to KOR project file D:\\m\\c.zat\r\n"
         "Converting project D:\\m\\d\\d.zat...\r\nProject converted.\r\n"
         "1 project(s) converted successfully.");
-    EXPECT_EQ(overallProgress.positions, (Positions{0, 16, 32, 48, 64, 80, 96, 100}));
+    EXPECT_EQ(overallProgress.positions, (Positions{0, 16, 33, 50, 66, 83, 100, 100}));
     EXPECT_EQ(problems.events.size(), 2u) << "the read and the write failure say why";
     EXPECT_EQ(summary.found, 6);
     EXPECT_EQ(summary.matched, 4);
