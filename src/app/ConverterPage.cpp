@@ -18,6 +18,7 @@ std::optional<ConversionRequest> ConverterPage::formRequest(Alerts& alerts, bool
     focusSet = false;
     const FieldCheck check = checkFields();
     if (!check.ok) {
+        clearOutcome();
         // An application message box: the application's title and the exclamation icon.
         alerts.show(check.message, "", AlertIcon::Warning);
         if (QWidget* control = fieldControl(check.field)) {
@@ -35,12 +36,16 @@ void ConverterPage::place(QWidget* control, const QRect& unitsRect) {
     control->setGeometry(units_.rect(unitsRect.x(), unitsRect.y(), unitsRect.width(), unitsRect.height()));
 }
 
+void ConverterPage::alignWithField(QWidget* button, const QWidget* field) {
+    button->setGeometry(button->x(), field->y(), button->width(), field->height());
+}
+
 QLabel* ConverterPage::addLabel(const QString& text, const QRect& unitsRect, QWidget* control) {
     auto* label = new QLabel(text, this);
     label->setBuddy(control);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(label, unitsRect);
-    control->setAccessibleName(text);
+    control->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return label;
 }
 

@@ -30,7 +30,12 @@ class ConverterPage : public QWidget {
     // through alerts (the application's title) and the focus goes to the field the check names;
     // then nothing is returned, and focusSet tells whether a field took the focus. Otherwise the
     // request for this page, with its displays and alerts.
+    // A failed check first clears what the previous conversion showed.
     std::optional<ConversionRequest> formRequest(Alerts& alerts, bool& focusSet);
+    // The field a person types in first.
+    virtual QWidget* firstField() const = 0;
+    // Empties the results and status and sets the progress bars back to 0.
+    virtual void clearOutcome() = 0;
 
   protected:
     // The field checks of the page over its fields as typed.
@@ -50,6 +55,8 @@ class ConverterPage : public QWidget {
     // A sunken line one unit high across the whole page.
     QFrame* addSeparator(int yUnits);
     void place(QWidget* control, const QRect& unitsRect);
+    // A button beside a field, as tall as the field and level with it.
+    void alignWithField(QWidget* button, const QWidget* field);
 
   private:
     const DialogUnits& units_;

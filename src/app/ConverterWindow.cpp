@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "CodePageText.h"
+#include "ConversionThread.h"
 #include "MultipleProjectsPage.h"
+#include "OptionsRow.h"
+#include "ReportDialog.h"
 #include "SingleProjectPage.h"
-#include "conversion/ConversionDriver.h"
+#include "cli/ReportWriter.h"
 #include "translation/ApplicationTitle.h"
 
 namespace z2k {
@@ -21,22 +25,32 @@ constexpr int kMarginUnits = 7;
 constexpr int kButtonGapUnits = 6;
 constexpr int kButtonWidthUnits = 50;
 constexpr int kButtonHeightUnits = 14;
+// The box of counts below the pages shows this many lines before it scrolls.
+constexpr int kLeftBehindLines = 3;
+
+// The command line's summary lines, without its pointer to --report: the window has its own button.
+QString leftBehindText(const ConversionReport& report, CodePage page) {
+    std::string lines = ReportWriter::summaryLines(report);
+    const std::string pointer = "; see --report";
+    for (std::size_t at = lines.find(pointer); at != std::string::npos; at = lines.find(pointer, at))
+        lines.erase(at, pointer.size());
+    while (!lines.empty() && lines.back() == '\n') lines.pop_back();
+    return codePageToQString(lines, page);
+}
 
 }  // namespace
 
 QFont ConverterWindow::dialogFont() {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
+    return QApplication::font();
 }
 
-ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const HostSettings& settings,
+ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const HostSettings& localeSettings,
                                  QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       alerts_(alerts),
-      settings_(settings),
+      localeSettings_(localeSettings),
+      settings_(localeSettings),
       units_((setFont(dialogFont()), font())) {
     setWindowTitle(codePageToQString(kApplicationTitle, settings_.codePage));
     setModal(true);
@@ -46,22 +60,48 @@ ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const Hos
     multiple_ = new MultipleProjectsPage(units_, pickers, settings_, this);
     tabs_->addTab(single_, single_->windowTitle());
     tabs_->addTab(multiple_, multiple_->windowTitle());
+    connect(tabs_, &QTabWidget::currentChanged, this, &ConverterWindow::focusFirstField);
 
-    // Of a tabbed dialog's standard buttons (OK, Cancel, Apply, Help) only two places are used:
-    // "Convert" where Apply stood and "Close" where Help stood.
-    convert_ = new QPushButton(QStringLiteral("Convert"), this);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
-    for (QPushButton* button : {convert_, close_}) {
+    options_ = new OptionsRow(this);
+    leftBehind_ = new QPlainTextEdit(this);
+    leftBehind_->setReadOnly(true);
+    leftBehind_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    leftBehind_->setFixedHeight(leftBehind_->fontMetrics().lineSpacing() * kLeftBehindLines +
+                                2 * (leftBehind_->frameWidth() + static_cast<int>(leftBehind_->document()->documentMargin())));
+    leftBehind_->setAccessibleName(QStringLiteral("Options left behind"));
+    report_ = new QPushButton(QStringLiteral("&Report..."), this);
+    report_->setEnabled(false);
+    connect(report_, &QPushButton::clicked, this, &ConverterWindow::showReport);
+
+    // Of a tabbed dialog's standard buttons (OK, Cancel, Apply, Help) three places are used:
+    // "Cancel", "Convert" where Apply stood and "Close" where Help stood.
+    cancel_ = new QPushButton(QStringLiteral("Ca&ncel"), this);
+    convert_ = new QPushButton(QStringLiteral("C&onvert"), this);
+    close_ = new QPushButton(QStringLiteral("&Close"), this);
+    for (QPushButton* button : {report_, cancel_, convert_, close_}) {
         button->setAutoDefault(false);
         button->setFixedSize(units_.x(kButtonWidthUnits), units_.y(kButtonHeightUnits));
     }
+    // Enter in a field converts.
+    convert_->setDefault(true);
+    cancel_->setEnabled(false);
     connect(convert_, &QPushButton::clicked, this, &ConverterWindow::convert);
-    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        if (run_ != nullptr) run_->cancel();
+        cancel_->setEnabled(false);
+    });
+    connect(close_, &QPushButton::clicked, this, &ConverterWindow::reject);
+
+    auto* leftBehindRow = new QHBoxLayout;
+    leftBehindRow->setSpacing(units_.x(kButtonGapUnits));
+    leftBehindRow->addWidget(leftBehind_, 1);
+    leftBehindRow->addWidget(report_, 0, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(units_.x(kButtonGapUnits));
     buttons->addStretch(1);
+    buttons->addWidget(cancel_);
     buttons->addWidget(convert_);
     buttons->addWidget(close_);
 
@@ -70,33 +110,102 @@ ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const Hos
                                units_.y(kMarginUnits));
     column->setSpacing(units_.y(kMarginUnits));
     column->addWidget(tabs_);
+    column->addWidget(options_);
+    column->addLayout(leftBehindRow);
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ConverterWindow::~ConverterWindow() {
+    // A run still going is stopped and waited for while the pages it shows on are still here.
+    if (run_ != nullptr) disconnect(run_.get(), nullptr, this, nullptr);
+    run_.reset();
+}
+
+ReportDialog* ConverterWindow::reportDialog() const {
+    return reportDialog_;
+}
+
+bool ConverterWindow::converting() const {
+    return run_ != nullptr && run_->running();
+}
+
+void ConverterWindow::waitForConversion() {
+    if (run_ != nullptr) run_->wait();
+}
+
+void ConverterWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    focusFirstField();
+}
+
+void ConverterWindow::focusFirstField() {
+    if (auto* page = qobject_cast<ConverterPage*>(tabs_->currentWidget()))
+        page->firstField()->setFocus(Qt::OtherFocusReason);
 }
 
 void ConverterWindow::setButtonsEnabled(bool enabled) {
     convert_->setEnabled(enabled);
     close_->setEnabled(enabled);
+    report_->setEnabled(enabled && !lastReport_.empty());
+    options_->setEnabled(enabled);
 }
 
 void ConverterWindow::convert() {
     auto* page = qobject_cast<ConverterPage*>(tabs_->currentWidget());
-    if (page == nullptr) return;
+    if (page == nullptr || converting()) return;
     // Disabling a focused button moves the focus on; it comes back where it was afterwards.
-    QWidget* focused = focusWidget();
+    focusBefore_ = focusWidget();
+    lastReport_.clear();
+    leftBehind_->clear();
     setButtonsEnabled(false);
+    settings_ = options_->applied(localeSettings_);
     bool focusSet = false;
     const std::optional<ConversionRequest> request = page->formRequest(alerts_, focusSet);
-    if (request) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        {
-            ConversionDriver driver(*request);
-            driver.run();
-        }
-        QApplication::restoreOverrideCursor();
+    if (!request) {
+        setButtonsEnabled(true);
+        if (!focusSet && focusBefore_ != nullptr && focusBefore_->isEnabled())
+            focusBefore_->setFocus(Qt::OtherFocusReason);
+        return;
     }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    lastSettings_ = settings_;
+    run_ = std::make_unique<ConversionThread>(*request);
+    connect(run_.get(), &ConversionThread::finished, this, &ConverterWindow::conversionEnded);
+    // Only a folder run has a next project to stop before.
+    cancel_->setEnabled(request->mode == ConversionMode::Multiple);
+    run_->start();
+}
+
+void ConverterWindow::conversionEnded() {
+    QApplication::restoreOverrideCursor();
+    cancel_->setEnabled(false);
+    lastReport_ = run_->report();
+    leftBehind_->setPlainText(leftBehindText(lastReport_, lastSettings_.codePage));
     setButtonsEnabled(true);
-    if (!focusSet && focused != nullptr && focused->isEnabled()) focused->setFocus(Qt::OtherFocusReason);
+    if (focusBefore_ != nullptr && focusBefore_->isEnabled()) focusBefore_->setFocus(Qt::OtherFocusReason);
+    // This runs on a signal of the finished run: it goes when the signal has been delivered.
+    run_.release()->deleteLater();
+    if (closeWhenEnded_) QDialog::done(QDialog::Accepted);
+}
+
+void ConverterWindow::reject() {
+    if (converting()) {
+        // The window closes when the run has ended: a message box of the run may still be up.
+        closeWhenEnded_ = true;
+        run_->cancel();
+        cancel_->setEnabled(false);
+        return;
+    }
+    QDialog::done(QDialog::Accepted);
+}
+
+void ConverterWindow::showReport() {
+    if (lastReport_.empty()) return;
+    delete reportDialog_;
+    reportDialog_ = new ReportDialog(lastReport_, lastSettings_, !lastSettings_.writeFiles, alerts_, this);
+    reportDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    reportDialog_->open();
 }
 
 }  // namespace z2k

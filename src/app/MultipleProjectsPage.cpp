@@ -8,6 +8,7 @@
 
 #include "CodePageText.h"
 #include "FilePickers.h"
+#include "MiddleElidedLine.h"
 #include "conversion/RequestForm.h"
 #include "options/Families.h"
 
@@ -18,7 +19,7 @@ MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers
     : ConverterPage(units, settings, parent), pickers_(pickers) {
     setWindowTitle(QStringLiteral("Mulitple"));
     workspaceDirectory_ = addEdit(QRect(10, 20, 170, 12), static_cast<int>(kPathFieldLimit));
-    browse_ = addButton(QStringLiteral("Browse..."), QRect(185, 20, 50, 14));
+    browse_ = addButton(QStringLiteral("&Browse..."), QRect(185, 20, 50, 14));
     workspaceName_ = addEdit(QRect(10, 55, 170, 12), static_cast<int>(kWorkspaceNameFieldLimit));
 
     // A drop-down list: no typing; 35 units is the height of the list when it drops down.
@@ -31,7 +32,9 @@ MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers
 
     currentProgress_ = addProgressBar(QRect(65, 120, 115, 8));
     totalProgress_ = addProgressBar(QRect(65, 135, 115, 8));
-    status_ = addReadOnlyLine(QRect(10, 165, 215, 12));
+    // A long path on the status line keeps its start and its end in sight.
+    status_ = new MiddleElidedLine(this);
+    place(status_, QRect(10, 165, 215, 12));
     results_ = new QPlainTextEdit(this);
     results_->setReadOnly(true);
     results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -39,14 +42,15 @@ MultipleProjectsPage::MultipleProjectsPage(const DialogUnits& units, FilePickers
     place(results_, QRect(10, 195, 225, 35));
     addSeparator(110);
 
-    addLabel(QStringLiteral("Workspace directory:"), QRect(10, 10, 170, 8), workspaceDirectory_);
-    addLabel(QStringLiteral("KOR workspace name:"), QRect(10, 45, 170, 8), workspaceName_);
+    addLabel(QStringLiteral("Workspace &directory:"), QRect(10, 10, 170, 8), workspaceDirectory_);
+    addLabel(QStringLiteral("KOR &workspace name:"), QRect(10, 45, 170, 8), workspaceName_);
     addLabel(QStringLiteral("Results:"), QRect(10, 185, 225, 8), results_);
     addLabel(QStringLiteral("Total complete"), QRect(10, 135, 53, 8), totalProgress_);
     addLabel(QStringLiteral("Current project"), QRect(10, 120, 53, 8), currentProgress_);
-    addLabel(QStringLiteral("CPU family:"), QRect(10, 75, 145, 8), cpuFamily_);
+    addLabel(QStringLiteral("CPU &family:"), QRect(10, 75, 145, 8), cpuFamily_);
     addLabel(QStringLiteral("Status:"), QRect(10, 155, 215, 8), status_);
 
+    alignWithField(browse_, workspaceDirectory_);
     currentDisplay_ = std::make_unique<ProgressBarDisplay>(currentProgress_);
     totalDisplay_ = std::make_unique<ProgressBarDisplay>(totalProgress_);
     statusDisplay_ = std::make_unique<WidgetTextDisplay>(status_, settings.codePage);
@@ -77,6 +81,17 @@ std::string MultipleProjectsPage::chosenFamily() const {
     return qStringToCodePage(cpuFamily_->currentText(), settings().codePage);
 }
 
+QWidget* MultipleProjectsPage::firstField() const {
+    return workspaceDirectory_;
+}
+
+void MultipleProjectsPage::clearOutcome() {
+    currentDisplay_->reset();
+    totalDisplay_->reset();
+    statusDisplay_->clear();
+    resultsDisplay_->clear();
+}
+
 FieldCheck MultipleProjectsPage::checkFields() {
     return checkMultipleFields(typedFieldToSystemPath(workspaceDirectory_->text(), settings()),
                                qStringToCodePage(workspaceName_->text(), settings().codePage), chosenFamily(),
@@ -87,6 +102,8 @@ ConversionRequest MultipleProjectsPage::request() {
     ConversionRequest formed = multipleRequest(
         typedFieldToSystemPath(workspaceDirectory_->text(), settings()),
         qStringToCodePage(workspaceName_->text(), settings().codePage), chosenFamily(), settings());
+    statusDisplay_->setCodePage(settings().codePage);
+    resultsDisplay_->setCodePage(settings().codePage);
     formed.projectProgress = currentDisplay_.get();
     formed.overallProgress = totalDisplay_.get();
     formed.results = resultsDisplay_.get();

@@ -10,9 +10,11 @@
 class QComboBox;
 class QPlainTextEdit;
 
+
 namespace z2k {
 
 class FilePickers;
+class MiddleElidedLine;
 
 class MultipleProjectsPage : public ConverterPage {
     Q_OBJECT
@@ -26,10 +28,13 @@ class MultipleProjectsPage : public ConverterPage {
     QComboBox* cpuFamilyList() const { return cpuFamily_; }
     QProgressBar* currentProgressBar() const { return currentProgress_; }
     QProgressBar* totalProgressBar() const { return totalProgress_; }
-    QLineEdit* statusEdit() const { return status_; }
+    MiddleElidedLine* statusEdit() const { return status_; }
     QPlainTextEdit* resultsBox() const { return results_; }
     const WidgetTextDisplay& resultsDisplay() const { return *resultsDisplay_; }
     const WidgetTextDisplay& statusDisplay() const { return *statusDisplay_; }
+
+    QWidget* firstField() const override;
+    void clearOutcome() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,7 +57,7 @@ class MultipleProjectsPage : public ConverterPage {
     QComboBox* cpuFamily_;
     QProgressBar* currentProgress_;
     QProgressBar* totalProgress_;
-    QLineEdit* status_;
+    MiddleElidedLine* status_;
     QPlainTextEdit* results_;
     bool familiesFilled_ = false;
     std::unique_ptr<ProgressBarDisplay> currentDisplay_;

@@ -23,6 +23,9 @@ class SingleProjectPage : public ConverterPage {
     QLineEdit* resultsEdit() const { return results_; }
     const WidgetTextDisplay& resultsDisplay() const { return *resultsDisplay_; }
 
+    QWidget* firstField() const override;
+    void clearOutcome() override;
+
   protected:
     FieldCheck checkFields() override;
     ConversionRequest request() override;

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 
 #include "CodePageText.h"
+#include "MiddleElidedLine.h"
 
 namespace z2k {
 
@@ -57,8 +58,12 @@ void WidgetTextDisplay::show() {
     } else if (line_ != nullptr) {
         // A one-line edit shows a line break as a blank.
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        line_->setText(text);
-        line_->setCursorPosition(0);
+        if (auto* elided = qobject_cast<MiddleElidedLine*>(line_)) {
+            elided->setFullText(text);
+        } else {
+            line_->setText(text);
+            line_->setCursorPosition(0);
+        }
         line_->repaint();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A TextDisplay bound to a one-line edit (the "Status:" line, the single page's "Results:") or a
-// multi-line box (the multiple page's "Results:"). Every change is painted at once, because the
-// conversion runs on the window's thread and does not return to the event loop.
+// multi-line box (the multiple page's "Results:"). Every change is painted at once, so that a long
+// run of changes queued by the conversion's thread shows each one.
 #include <QString>
 #include <string>
 #include <string_view>
@@ -24,6 +24,8 @@ class WidgetTextDisplay : public TextDisplay {
     void replace(std::string_view text) override;
     void appendLine(std::string_view line) override;
 
+    // The code page of the texts shown from now on.
+    void setCodePage(CodePage page) { page_ = page; }
     // The text as the system wrote it (code-page bytes, lines joined by CR LF).
     const std::string& text() const { return buffer_.text(); }
 

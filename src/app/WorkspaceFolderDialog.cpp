@@ -13,8 +13,9 @@ WorkspaceFolderDialog::WorkspaceFolderDialog(const QString& startFolder, QWidget
     setOption(QFileDialog::ShowDirsOnly, true);
     setLabelText(QFileDialog::Accept, QStringLiteral("Select"));
     if (!startFolder.isEmpty()) setDirectory(startFolder);
-    // The folder is the one the dialog shows or the one selected in it: no name is typed.
-    for (const char* name : {"fileNameLabel", "fileNameEdit", "fileTypeLabel", "fileTypeCombo"}) {
+    // A folder is chosen by its name, typed or pasted in the name box, or picked from the list;
+    // there are no file types to choose from.
+    for (const char* name : {"fileTypeLabel", "fileTypeCombo"}) {
         if (QWidget* child = findChild<QWidget*>(QLatin1String(name))) {
             child->setEnabled(false);
             child->hide();

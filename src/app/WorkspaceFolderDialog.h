@@ -1,6 +1,6 @@
 #pragma once
-// The folder picker of the "Mulitple" page: lists folders only, and has no file name or file
-// type boxes.
+// The folder picker of the "Mulitple" page: lists folders only; a folder's path may be typed or
+// pasted in its name box. It has no file type box.
 #include <QFileDialog>
 
 namespace z2k {

@@ -15,6 +15,7 @@
 
 #include "CodePageText.h"
 #include "MessageBoxAlerts.h"
+#include "MiddleElidedLine.h"
 #include "ProjectFileDialog.h"
 #include "WidgetTextDisplay.h"
 #include "WorkspaceFolderDialog.h"
@@ -76,6 +77,25 @@ TEST(DisplayTest, TextDisplaysShowEveryChangeAtOnce) {
     EXPECT_EQ(line.text(), QString());
 }
 
+// A long status keeps its start and end in sight, and shows whole again when there is room.
+TEST(DisplayTest, TheStatusLineLeavesOutTheMiddleOfWhatDoesNotFit) {
+    MiddleElidedLine line;
+    line.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&line));
+    WidgetTextDisplay status(&line, CodePage::Utf8);
+    const QString path = QStringLiteral("Converting D:\\tree\\") + QString(150, QLatin1Char('x')) +
+                         QStringLiteral("\\end.zat...");
+    line.resize(200, line.height());
+    status.replace(path.toStdString());
+    for (int width : {200, 4000, 300}) {
+        line.resize(width, line.height());
+        const QString shown = line.text();
+        EXPECT_EQ(shown == path, width == 4000) << width;
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("Converting D:")) && shown.endsWith(QStringLiteral("end.zat...")));
+    }
+    EXPECT_EQ(line.fullText(), path);
+}
+
 TEST(DisplayTest, MessageBoxesAreModalWithTheirTitleAndIcon) {
     const QString application = QStringLiteral(" ZAT To KOR Project Converter  (v1.0)");
     const struct {
@@ -122,8 +142,9 @@ TEST(DisplayTest, TheDialogsPickAProjectFileOrAFolder) {
 
     WorkspaceFolderDialog folders(host + QStringLiteral("/sub"));
     EXPECT_EQ(folders.fileMode(), QFileDialog::Directory);
-    for (const char* name : {"fileNameEdit", "fileTypeCombo"})
-        EXPECT_TRUE(folders.findChild<QWidget*>(QLatin1String(name))->isHidden()) << name;
+    // A path can be typed or pasted; there are no file types.
+    for (auto [name, hidden] : {std::pair{"fileNameEdit", false}, std::pair{"fileTypeCombo", true}})
+        EXPECT_EQ(folders.findChild<QWidget*>(QLatin1String(name))->isHidden(), hidden) << name;
 }
 
 TEST(DisplayTest, TypedFieldsBecomeSystemPaths) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "MiddleElidedLine.h"
 #include "MultipleProjectsPage.h"
 #include "SingleProjectPage.h"
 #include "WindowHarness.h"
@@ -59,6 +60,10 @@ TEST(ConverterWindowTest, ControlsStayInsideTheirPageWithoutOverlapAndFieldsStop
                 EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
                     << page << ' ' << i << ' ' << j;
         }
+        QWidget* browse = page == 0 ? static_cast<QWidget*>(h.window->singlePage()->browseButton())
+                                    : h.window->multiplePage()->browseButton();
+        EXPECT_EQ(browse->geometry().top(), pathEdit(*h.window, page)->geometry().top());
+        EXPECT_EQ(browse->height(), pathEdit(*h.window, page)->height());
         for (auto [edit, limit] :
              {std::pair{pathEdit(*h.window, page), 200}, std::pair{nameEdit(*h.window, page), 32}}) {
             QTest::keyClicks(edit, QString(limit + 5, QLatin1Char('x')));
@@ -92,6 +97,7 @@ TEST(ConverterWindowTest, AFailedCheckShowsItsMessageAndFocusesItsField) {
         {0, "<D>/sub", "ws", -1, noProject, Field::None},  {1, "", "", -1, incomplete, Field::Path},
         {1, "D:\\sub", "", 0, incomplete, Field::Name},    {1, "D:\\sub", "ws", -1, incomplete, Field::Family},
         {1, "D:\\none", "a/b", 1, badName, Field::Name},   {1, "<D>/a.zat", "ws", 1, noFolder, Field::None},
+        {0, "sub/a.zat", "ws", -1, noProject + "\nType the full path of the ZAT project (starting with /), or use Browse.", Field::None},
         // clang-format on
     };
     TempFolder d('D');
@@ -186,7 +192,11 @@ TEST(ConverterWindowTest, ConvertRunsWithTheButtonsDisabledAndShowsTheOutcome) {
             EXPECT_TRUE(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
         });
         h.window->convertButton()->click();
+        h.window->waitForConversion();
         EXPECT_EQ(resultsText(*h.window, row.page), row.results);
+        EXPECT_EQ(h.window->leftBehindBox()->toPlainText().contains(QStringLiteral(
+                      "motor.zat: 8 options carried over unconverted, 0 dropped")),
+                  row.written != nullptr && row.page == 0);
         EXPECT_EQ(positions, row.positions);
         EXPECT_TRUE(h.window->convertButton()->isEnabled() && h.window->closeButton()->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -197,6 +207,13 @@ TEST(ConverterWindowTest, ConvertRunsWithTheButtonsDisabledAndShowsTheOutcome) {
             EXPECT_EQ(scroll->value(), scroll->maximum());
             EXPECT_EQ(h.window->multiplePage()->statusEdit()->text(), QString());
         }
+        // A failed check clears what the run showed.
+        QObject::disconnect(bar, &QProgressBar::valueChanged, nullptr, nullptr);
+        nameEdit(*h.window, row.page)->clear();
+        h.window->convertButton()->click();
+        EXPECT_EQ(resultsText(*h.window, row.page), QString());
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_EQ(h.window->leftBehindBox()->toPlainText(), QString());
     }
 }
 
