@@ -26,7 +26,7 @@ constexpr int kButtonGapUnits = 6;
 constexpr int kButtonWidthUnits = 50;
 constexpr int kButtonHeightUnits = 14;
 // The box of counts below the pages shows this many lines before it scrolls.
-constexpr int kLeftBehindLines = 3;
+constexpr int kLeftBehindLines = 4;
 
 // The command line's summary lines, without its pointer to --report: the window has its own button.
 QString leftBehindText(const ConversionReport& report, CodePage page) {
@@ -65,7 +65,7 @@ ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const Hos
     options_ = new OptionsRow(this);
     leftBehind_ = new QPlainTextEdit(this);
     leftBehind_->setReadOnly(true);
-    leftBehind_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    leftBehind_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     leftBehind_->setFixedHeight(leftBehind_->fontMetrics().lineSpacing() * kLeftBehindLines +
                                 2 * (leftBehind_->frameWidth() + static_cast<int>(leftBehind_->document()->documentMargin())));
     leftBehind_->setAccessibleName(QStringLiteral("Options left behind"));
@@ -181,7 +181,11 @@ void ConverterWindow::conversionEnded() {
     QApplication::restoreOverrideCursor();
     cancel_->setEnabled(false);
     lastReport_ = run_->report();
-    leftBehind_->setPlainText(leftBehindText(lastReport_, lastSettings_.codePage));
+    QString leftBehind = leftBehindText(lastReport_, lastSettings_.codePage);
+    // What the search of a folder run could not look into, as the command line warns of it.
+    for (const std::string& skipped : run_->summary().skipped)
+        leftBehind += QStringLiteral("\nwarning: skipped ") + codePageToQString(skipped, lastSettings_.codePage);
+    leftBehind_->setPlainText(leftBehind.trimmed());
     setButtonsEnabled(true);
     if (focusBefore_ != nullptr && focusBefore_->isEnabled()) focusBefore_->setFocus(Qt::OtherFocusReason);
     // This runs on a signal of the finished run: it goes when the signal has been delivered.

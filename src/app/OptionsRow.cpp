@@ -35,7 +35,8 @@ OptionsRow::OptionsRow(QWidget* parent) : QWidget(parent) {
         codePage_->addItem(QString::fromLatin1(choice.shown), QString::fromLatin1(choice.key));
     auto* codePageLabel = new QLabel(QStringLiteral("Code pa&ge:"), this);
     codePageLabel->setBuddy(codePage_);
-    dryRun_ = new QCheckBox(QStringLiteral("Dr&y run (write nothing)"), this);
+    dryRun_ = new QCheckBox(QStringLiteral("Dr&y run"), this);
+    dryRun_->setToolTip(QStringLiteral("Converts and reports but writes no file"));
     keepBackups_ = new QCheckBox(QStringLiteral("&Keep backups"), this);
 
     const QSettings settings = remembered();

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CodePageText.h"
 #include "cli/ReportWriter.h"
@@ -75,8 +78,18 @@ ReportDialog::ReportDialog(const ConversionReport& report, const HostSettings& s
     table_->sortByColumn(-1, Qt::AscendingOrder);  // in conversion order until a header is clicked
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().lineSpacing() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Long paths keep their start and end in sight; no column takes the width of the others.
+    table_->setTextElideMode(Qt::ElideMiddle);
+    table_->setWordWrap(false);
     table_->resizeColumnsToContents();
+    const int widest = table_->fontMetrics().averageCharWidth() * 40;
+    int tableWidth = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        table_->setColumnWidth(column, std::min(table_->columnWidth(column), widest));
+        tableWidth += table_->columnWidth(column);
+    }
 
     filter_ = new QLineEdit(this);
     filter_->setClearButtonEnabled(true);
@@ -96,7 +109,12 @@ ReportDialog::ReportDialog(const ConversionReport& report, const HostSettings& s
     column->addLayout(filterRow);
     column->addWidget(table_);
     column->addWidget(buttons);
-    resize(760, 420);
+    // As wide as the columns, within the screen.
+    const int chrome = 2 * column->contentsMargins().left() + 2 * table_->frameWidth() +
+                       table_->verticalScrollBar()->sizeHint().width();
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::clamp(tableWidth + chrome, 480, std::max(480, screen.width() * 9 / 10)),
+           table_->fontMetrics().height() * 30);
 }
 
 void ReportDialog::saveAs() {
