@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libcli11-dev libgtest-dev libgmock-dev
           libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl-dev clang
           desktop-file-utils appstream dpkg-dev file groff-base)
+# scripts/screenshots.sh: a virtual screen, keys typed into it, and pictures of it.
+packages+=(xvfb xdotool x11-utils imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
