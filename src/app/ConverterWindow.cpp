@@ -170,7 +170,8 @@ void ConverterWindow::convert() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     lastSettings_ = settings_;
-    run_ = std::make_unique<ConversionThread>(*request);
+    // A child of the window as well, so that a finished run left for deletion goes with it.
+    run_ = std::make_unique<ConversionThread>(*request, this);
     connect(run_.get(), &ConversionThread::finished, this, &ConverterWindow::conversionEnded);
     // Only a folder run has a next project to stop before.
     cancel_->setEnabled(request->mode == ConversionMode::Multiple);
