@@ -79,10 +79,10 @@ class ConversionThread::Relays {
         bind(request.notices, notices);
         bind(request.alerts, alerts);
         if (request.lock.longWaitNotice) {
-            request.lock.longWaitNotice = [context, notice = std::move(request.lock.longWaitNotice)](
-                                              const std::string& text) {
-                queued(context, [notice, text] { notice(text); });
-            };
+            request.lock.longWaitNotice =
+                [context, notice = std::move(request.lock.longWaitNotice)](const std::string& text) {
+                    queued(context, [notice, text] { notice(text); });
+                };
         }
     }
 

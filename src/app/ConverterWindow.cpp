@@ -66,8 +66,9 @@ ConverterWindow::ConverterWindow(FilePickers& pickers, Alerts& alerts, const Hos
     leftBehind_ = new QPlainTextEdit(this);
     leftBehind_->setReadOnly(true);
     leftBehind_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    leftBehind_->setFixedHeight(leftBehind_->fontMetrics().lineSpacing() * kLeftBehindLines +
-                                2 * (leftBehind_->frameWidth() + static_cast<int>(leftBehind_->document()->documentMargin())));
+    leftBehind_->setFixedHeight(
+        leftBehind_->fontMetrics().lineSpacing() * kLeftBehindLines +
+        2 * (leftBehind_->frameWidth() + static_cast<int>(leftBehind_->document()->documentMargin())));
     leftBehind_->setAccessibleName(QStringLiteral("Options left behind"));
     report_ = new QPushButton(QStringLiteral("&Report..."), this);
     report_->setEnabled(false);
@@ -185,7 +186,8 @@ void ConverterWindow::conversionEnded() {
     QString leftBehind = leftBehindText(lastReport_, lastSettings_.codePage);
     // What the search of a folder run could not look into, as the command line warns of it.
     for (const std::string& skipped : run_->summary().skipped)
-        leftBehind += QStringLiteral("\nwarning: skipped ") + codePageToQString(skipped, lastSettings_.codePage);
+        leftBehind +=
+            QStringLiteral("\nwarning: skipped ") + codePageToQString(skipped, lastSettings_.codePage);
     leftBehind_->setPlainText(leftBehind.trimmed());
     setButtonsEnabled(true);
     if (focusBefore_ != nullptr && focusBefore_->isEnabled()) focusBefore_->setFocus(Qt::OtherFocusReason);

@@ -10,7 +10,6 @@
 class QComboBox;
 class QPlainTextEdit;
 
-
 namespace z2k {
 
 class FilePickers;

@@ -47,15 +47,16 @@ ReportDialog::ReportDialog(const ConversionReport& report, const HostSettings& s
     setWindowTitle(QStringLiteral("Report"));
     model_ = new QStandardItemModel(0, ColumnCount, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Project"), QStringLiteral("Configuration"),
-                                       QStringLiteral("Tool"), QStringLiteral("File"), QStringLiteral("Option"),
-                                       QStringLiteral("What happened")});
+                                       QStringLiteral("Tool"), QStringLiteral("File"),
+                                       QStringLiteral("Option"), QStringLiteral("What happened")});
     const CodePage page = settings_.codePage;
     for (const ProjectReport& project : report_.projects()) {
         const QString projectText = codePageToQString(project.project, page);
         for (const ReportEntry& entry : project.entries) {
             QList<QStandardItem*> row;
             for (const QString& text :
-                 {projectText, codePageToQString(entry.configuration, page), codePageToQString(entry.tool, page),
+                 {projectText, codePageToQString(entry.configuration, page),
+                  codePageToQString(entry.tool, page),
                   entry.file.empty() ? QStringLiteral("(all files)") : codePageToQString(entry.file, page),
                   codePageToQString(entry.option, page),
                   entry.outcome == OptionOutcome::Rejected ? QStringLiteral("dropped")
@@ -118,18 +119,19 @@ ReportDialog::ReportDialog(const ConversionReport& report, const HostSettings& s
 }
 
 void ReportDialog::saveAs() {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save report as"), QString(),
-        QStringLiteral("JSON report (*.json);;Text report (*.txt)"));
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save report as"), QString(),
+                                     QStringLiteral("JSON report (*.json);;Text report (*.txt)"));
     if (!chosen.isEmpty()) saveTo(chosen);
 }
 
 bool ReportDialog::saveTo(const QString& hostPath) {
     ReportWriter::Format format = ReportWriter::Format::Text;
     ReportWriter::formatOf(hostPath.toStdString(), format);
-    const std::string contents = format == ReportWriter::Format::Json
-                                     ? ReportWriter::json(report_, reportCodePageName(settings_.codePage), dryRun_)
-                                     : ReportWriter::text(report_, dryRun_);
+    const std::string contents =
+        format == ReportWriter::Format::Json
+            ? ReportWriter::json(report_, reportCodePageName(settings_.codePage), dryRun_)
+            : ReportWriter::text(report_, dryRun_);
     const QByteArray host = QFile::encodeName(hostPath);
     // Replaced whole like every other output: a full disk never leaves half a report.
     const int error = replaceHostFile(host.toStdString(), contents, ReplaceOptions{}, settings_);

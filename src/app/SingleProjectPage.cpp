@@ -49,7 +49,8 @@ FieldCheck SingleProjectPage::checkFields() {
     // A project not found under a path that is neither a host path nor in drive form was typed
     // relative, which the window does not resolve: the box says how to name it instead.
     std::string part, rest;
-    if (!check.ok && check.field == CheckedField::None && !parseDrivePath(typed, settings().codePage, part, rest) &&
+    if (!check.ok && check.field == CheckedField::None &&
+        !parseDrivePath(typed, settings().codePage, part, rest) &&
         !parseMachinePath(typed, settings().codePage, part, rest))
         check.message += "\nType the full path of the ZAT project (starting with /), or use Browse.";
     return check;

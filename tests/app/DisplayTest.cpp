@@ -91,7 +91,8 @@ TEST(DisplayTest, TheStatusLineLeavesOutTheMiddleOfWhatDoesNotFit) {
         line.resize(width, line.height());
         const QString shown = line.text();
         EXPECT_EQ(shown == path, width == 4000) << width;
-        EXPECT_TRUE(shown.startsWith(QStringLiteral("Converting D:")) && shown.endsWith(QStringLiteral("end.zat...")));
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("Converting D:")) &&
+                    shown.endsWith(QStringLiteral("end.zat...")));
     }
     EXPECT_EQ(line.fullText(), path);
 }

@@ -125,7 +125,8 @@ TEST(WindowRunTest, TheReportListsWhatWasLeftBehindAndSavesTheCommandLineReports
     EXPECT_EQ(rows->index(0, ReportDialog::Option).data().toString(), QStringLiteral("-ws=2"));
     QTest::keyClicks(report->filterEdit(), QStringLiteral("CRC16"));
     ASSERT_EQ(rows->rowCount(), 2);
-    EXPECT_EQ(rows->index(1, ReportDialog::File).data().toString(), QStringLiteral("D:\\common\\crc\\crc16.c"));
+    EXPECT_EQ(rows->index(1, ReportDialog::File).data().toString(),
+              QStringLiteral("D:\\common\\crc\\crc16.c"));
     EXPECT_EQ(rows->index(1, ReportDialog::Outcome).data().toString(),
               QStringLiteral("carried over unconverted"));
 

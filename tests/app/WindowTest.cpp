@@ -194,8 +194,8 @@ TEST(ConverterWindowTest, ConvertRunsWithTheButtonsDisabledAndShowsTheOutcome) {
         h.window->convertButton()->click();
         h.window->waitForConversion();
         EXPECT_EQ(resultsText(*h.window, row.page), row.results);
-        EXPECT_EQ(h.window->leftBehindBox()->toPlainText().contains(QStringLiteral(
-                      "motor.zat: 8 options carried over unconverted, 0 dropped")),
+        EXPECT_EQ(h.window->leftBehindBox()->toPlainText().contains(
+                      QStringLiteral("motor.zat: 8 options carried over unconverted, 0 dropped")),
                   row.written != nullptr && row.page == 0);
         EXPECT_EQ(positions, row.positions);
         EXPECT_TRUE(h.window->convertButton()->isEnabled() && h.window->closeButton()->isEnabled());
