@@ -1,6 +1,8 @@
 #include "cli/StopSignals.h"
 
-#include <signal.h>
+#include <csignal>
+
+#include "platform/ProcessSetup.h"
 
 namespace z2k {
 
@@ -20,22 +22,7 @@ void onStopSignal(int number) {
 }  // namespace
 
 void StopSignals::install() {
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGPIPE, &ignore, nullptr);
-
-    struct sigaction stop {};
-    stop.sa_handler = onStopSignal;
-    sigemptyset(&stop.sa_mask);
-    // Interrupted system calls resume: every file operation runs to its end as usual.
-    stop.sa_flags = SA_RESTART;
-    for (int number : {SIGINT, SIGTERM}) {
-        struct sigaction before {};
-        // A signal the caller ignores (a job started in the background) stays ignored.
-        if (sigaction(number, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
-        sigaction(number, &stop, nullptr);
-    }
+    installStopHandler(onStopSignal);
 }
 
 const std::atomic<bool>& StopSignals::stopRequested() {

@@ -31,10 +31,7 @@ std::optional<std::string> typedToSystem(const std::string& typed, const std::st
         if (error) return typed;
         host = (current / typed).lexically_normal().string();
     }
-    std::string system = typedPathToSystem(host, settings);
-    // The host path comes back as it was only when its names have no form in the code page.
-    if (system.rfind("Z:\\", 0) != 0) return std::nullopt;
-    return system;
+    return absoluteHostPathToSystem(host, settings);
 }
 
 void reportUnconvertible(const char* what, const std::string& typed, const char* codePage,
@@ -44,12 +41,16 @@ void reportUnconvertible(const char* what, const std::string& typed, const char*
 }
 
 bool hostPathHoldsBackslash(const std::string& typed, const std::string& hostCodeSet) {
-    return !isSystemForm(typed) &&
+    return hostNamesMayHoldBackslash() && !isSystemForm(typed) &&
            findChar(typed, '\\', 0, codePageForCodeSet(hostCodeSet)) != std::string::npos;
 }
 
 bool mapDrives(const std::vector<std::string>& drives, DriveMap& map, std::ostream& err) {
     bool mapped[26] = {};
+    if (!drives.empty() && !hostMapsDrives()) {
+        err << "error: --drive is not available on this system: drive letters name its own drives\n";
+        return false;
+    }
     for (const std::string& drive : drives) {
         if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
             err << "error: --drive expects X=DIR, got \"" << drive << "\"\n";

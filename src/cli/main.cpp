@@ -1,34 +1,21 @@
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/CommandLine.h"
 #include "cli/StopSignals.h"
 #include "platform/AllocatorTuning.h"
-
-namespace {
-
-// A standard stream the caller closed gets /dev/null opened read-only in its place: no file the
-// conversion opens can then take its number and receive the results, and writing to it still
-// fails, so a closed stdout is reported like any other.
-void holdClosedStandardStreams() {
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-        if (fcntl(fd, F_GETFD) != -1) continue;
-        const int held = open("/dev/null", O_RDONLY);
-        if (held >= 0 && held != fd) {
-            dup2(held, fd);
-            close(held);
-        }
-    }
-}
-
-}  // namespace
+#include "platform/ProcessSetup.h"
 
 int main(int argc, char** argv) {
-    holdClosedStandardStreams();
+    z2k::holdClosedStandardStreams();
+    z2k::useConsoleForStandardStreams();
     z2k::StopSignals::install();
     z2k::keepLargeBlocksInHeap();
-    z2k::CommandLine commandLine(std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
-    return commandLine.run(argc, argv);
+    std::vector<std::string> arguments = z2k::hostArguments(argc, argv);
+    std::vector<char*> hostArgv;
+    for (std::string& argument : arguments) hostArgv.push_back(argument.data());
+    hostArgv.push_back(nullptr);
+    z2k::CommandLine commandLine(std::cout, std::cerr, z2k::standardErrorIsTerminal());
+    return commandLine.run(argc, hostArgv.data());
 }

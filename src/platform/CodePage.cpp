@@ -1,8 +1,5 @@
 #include "platform/CodePage.h"
 
-#include <langinfo.h>
-
-#include <clocale>
 #include <string>
 
 namespace z2k {
@@ -68,14 +65,6 @@ bool sameCodeSetName(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
-
-ProcessLocale readProcessLocale() {
-    ProcessLocale read;
-    read.set = std::setlocale(LC_CTYPE, "") != nullptr;
-    const char* name = nl_langinfo(CODESET);
-    read.codeSet = name ? name : "";
-    return read;
-}
 
 CodePage codePageForCodeSet(std::string_view codeSet) {
     if (sameCodeSetName(codeSet, "UTF-8") || sameCodeSetName(codeSet, "UTF8")) return CodePage::Utf8;

@@ -37,12 +37,6 @@ std::size_t nameLimitOf(const std::string& folder) {
     return limit > 0 ? static_cast<std::size_t>(limit) : kDefaultNameLimit;
 }
 
-std::uint32_t digestOf(std::string_view text) {
-    std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
-    return hash;
-}
-
 bool isReadOnly(const struct stat& status) {
     return (status.st_mode & S_IWUSR) == 0;
 }
@@ -99,32 +93,6 @@ int check(const std::string& hostPath, bool keepBackup, const HostSettings& sett
     return 0;
 }
 
-// Writes the text with every line feed as CR LF, one block at a time, so that a large text is
-// never held twice in memory.
-int writeTextMode(int fd, std::string_view text) {
-    constexpr std::size_t kBlock = 65536;
-    std::string block;
-    block.reserve(2 * kBlock);
-    for (std::size_t pos = 0; pos < text.size();) {
-        block.clear();
-        const std::size_t end = std::min(text.size(), pos + kBlock);
-        const std::string_view upToEnd = text.substr(0, end);
-        while (pos < end) {
-            const std::size_t lineFeed = upToEnd.find('\n', pos);
-            if (lineFeed == std::string_view::npos) {
-                block.append(text.substr(pos, end - pos));
-                pos = end;
-            } else {
-                block.append(text.substr(pos, lineFeed - pos));
-                block.append("\r\n");
-                pos = lineFeed + 1;
-            }
-        }
-        if (const int error = writeAll(fd, block); error != 0) return error;
-    }
-    return 0;
-}
-
 mode_t currentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -164,19 +132,6 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string backupFileName(const std::string& name, std::size_t nameLimit, const HostSettings& settings) {
-    if (name.size() + kBackupSuffix.size() <= nameLimit) return name + std::string(kBackupSuffix);
-    char digest[16];
-    std::snprintf(digest, sizeof digest, "~%08x", static_cast<unsigned>(digestOf(name)));
-    const std::string tail = digest + std::string(kBackupSuffix);
-    std::size_t keep = nameLimit > tail.size() ? std::min(name.size(), nameLimit - tail.size()) : 0;
-    // The cut must not split a character: back off until the start converts as a name.
-    const std::size_t lowest = keep > 8 ? keep - 8 : 0;
-    while (keep > lowest && !hostNameToCodePage(name.substr(0, keep), settings)) --keep;
-    if (!hostNameToCodePage(name.substr(0, keep), settings)) keep = 0;
-    return name.substr(0, keep) + tail;
-}
-
 int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSettings& settings) {
     Target target;
     return check(hostPath, keepBackup, settings, target);
@@ -199,7 +154,7 @@ int replaceHostFileFrom(const std::string& hostPath, const ContentProducer& prod
     if (const int error = output.open(); error != 0) return error;
     const int fd = output.fd();
     int error = produce([&](std::string_view piece) {
-        return options.textMode ? writeTextMode(fd, piece) : writeAll(fd, piece);
+        return options.textMode ? writeAllAsText(fd, piece) : writeAll(fd, piece);
     });
     // The owner and group of the old file where the running user may give them; the mode is set
     // afterwards, since a change of owner clears setuid and setgid.

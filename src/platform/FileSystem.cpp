@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "platform/CodePage.h"
+#include "platform/EntryNames.h"
 #include "platform/HostPaths.h"
 
 namespace z2k {
@@ -54,42 +55,6 @@ bool describeEntry(int dirFd, const char* name, bool hiddenByName, DirectoryEntr
     return true;
 }
 
-// '?' is one character, '*' any run of characters; ASCII letters match either case.
-bool wildcardMatch(std::string_view pattern, std::string_view name, CodePage page) {
-    if (pattern == "*" || pattern == "*.*") return true;
-    std::size_t p = 0, n = 0;
-    std::size_t starP = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size()) {
-            const std::size_t pl = charLength(pattern, p, page);
-            const std::size_t nl = charLength(name, n, page);
-            if (pl == 1 && pattern[p] == '*') {
-                starP = p++;
-                starN = n;
-                continue;
-            }
-            bool same = false;
-            if (pl == 1 && pattern[p] == '?') {
-                same = true;
-            } else if (pl == nl) {
-                same = (pl == 1) ? foldLowerAscii(pattern[p]) == foldLowerAscii(name[n])
-                                 : pattern.substr(p, pl) == name.substr(n, nl);
-            }
-            if (same) {
-                p += pl;
-                n += nl;
-                continue;
-            }
-        }
-        if (starP == std::string_view::npos) return false;
-        p = starP + 1;
-        starN += charLength(name, starN, page);
-        n = starN;
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
-}
-
 }  // namespace
 
 AttributeResult getFileAttributes(std::string_view systemPath, const HostSettings& settings) {
@@ -122,34 +87,7 @@ AttributeResult getFileAttributes(std::string_view systemPath, const HostSetting
     return result;
 }
 
-std::string errorDescription(int error) {
-    if ((error & kErrorKeepingBackup) != 0)
-        return "the earlier file cannot be kept as its backup: " +
-               errorDescription(error & ~kErrorKeepingBackup);
-    if (error == kErrorNotRegularFile) return "Not a regular file";
-    return std::strerror(error);
-}
-
 namespace {
-
-// The entries in the order of their names with ASCII letters folded to lower case; names that
-// fold alike in their byte order.
-std::vector<DirectoryEntry> sortedByFoldedName(std::vector<DirectoryEntry> entries, CodePage page) {
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) keys.emplace_back(toLowerText(entries[i].name, page), i);
-    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        const int folded =
-            std::memcmp(a.first.data(), b.first.data(), std::min(a.first.size(), b.first.size()));
-        if (folded != 0) return folded < 0;
-        if (a.first.size() != b.first.size()) return a.first.size() < b.first.size();
-        return entries[a.second].name < entries[b.second].name;
-    });
-    std::vector<DirectoryEntry> sorted;
-    sorted.reserve(keys.size());
-    for (const auto& key : keys) sorted.push_back(std::move(entries[key.second]));
-    return sorted;
-}
 
 // Adds the folder's entries that match the pattern to listing.entries, and those without a
 // system name to listing.unnamed. "." and ".." are left out at the root of a drive.

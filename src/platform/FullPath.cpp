@@ -1,9 +1,5 @@
 #include "platform/FullPath.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-
 #include <vector>
 
 #include "platform/CodePage.h"
@@ -145,19 +141,6 @@ std::optional<std::string> expandFullPath(std::string_view path, const HostSetti
         if (c == '/') c = '\\';
     }
     return expandAbsolute(s, maxBytes, settings);
-}
-
-std::string currentSystemDirectory(const HostSettings& settings) {
-    std::vector<char> buffer(4096);
-    for (;;) {
-        if (::getcwd(buffer.data(), buffer.size()) != nullptr) break;
-        if (errno != ERANGE || buffer.size() > (1u << 20)) return std::string();
-        buffer.resize(buffer.size() * 2);
-    }
-    std::optional<std::string> system = hostToSystemPath(buffer.data(), settings);
-    if (!system) return std::string();
-    if (system->size() > 3 && system->back() == '\\') system->pop_back();
-    return *system;
 }
 
 }  // namespace z2k

@@ -18,4 +18,7 @@ int readAll(int fd, std::string& out);
 // Writes all bytes; 0 or errno.
 int writeAll(int fd, std::string_view bytes);
 
+// Writes the text with every line feed as CR LF; 0 or errno.
+int writeAllAsText(int fd, std::string_view text);
+
 }  // namespace z2k

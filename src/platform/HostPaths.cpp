@@ -180,4 +180,25 @@ std::string typedPathToSystem(std::string_view typed, const HostSettings& settin
     return system ? *system : std::string(typed);
 }
 
+std::optional<std::string> absoluteHostPathToSystem(std::string_view hostPath, const HostSettings& settings) {
+    const std::string system = typedPathToSystem(hostPath, settings);
+    // The host path comes back as it was only when its names have no form in the code page.
+    if (system.rfind("Z:\\", 0) != 0) return std::nullopt;
+    return system;
+}
+
+std::string hostFolderOf(const std::string& hostPath) {
+    const std::size_t slash = hostPath.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string("/") : hostPath.substr(0, slash);
+}
+
+bool hostMapsDrives() {
+    return true;
+}
+
+bool hostNamesMayHoldBackslash() {
+    return true;
+}
+
 }  // namespace z2k

@@ -28,4 +28,16 @@ std::string typedPathToSystem(std::string_view typed, const HostSettings& settin
 std::optional<std::string> codePageNameToHost(std::string_view name, const HostSettings& settings);
 std::optional<std::string> hostNameToCodePage(std::string_view name, const HostSettings& settings);
 
+// The system form of an absolute host path that a front end made from typed text (a relative
+// path joined to the current folder); nothing when its names cannot be held in the code page.
+std::optional<std::string> absoluteHostPathToSystem(std::string_view hostPath, const HostSettings& settings);
+
+// The folder of a host path: the path before its last separator, the root for a name in it.
+std::string hostFolderOf(const std::string& hostPath);
+
+// What the host's paths allow. A POSIX host maps drive letters to folders and allows '' inside
+// one name; on Windows drive letters are the system's own and '' separates names.
+bool hostMapsDrives();
+bool hostNamesMayHoldBackslash();
+
 }  // namespace z2k

@@ -1,7 +1,5 @@
 #include "platform/TextFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -107,9 +105,7 @@ void removeStaleTemporaryFilesBeside(std::string_view systemPath, const HostSett
     if (!settings.writeFiles) return;
     std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host) return;
-    const std::size_t slash = host->rfind('/');
-    if (slash == std::string::npos) return;
-    removeStaleTemporaryFiles(slash == 0 ? std::string("/") : host->substr(0, slash));
+    removeStaleTemporaryFiles(hostFolderOf(*host));
 }
 
 }  // namespace z2k

@@ -7,27 +7,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/CodePage.h"
 #include "platform/LockFile.h"
+#include "textdb/LockKey.h"
 
 namespace z2k {
 
 namespace {
-
-// FNV-1a over the key, then a finaliser, so that similar paths spread over all lock files.
-std::uint64_t digest(std::string_view key) {
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (unsigned char c : key) {
-        hash ^= c;
-        hash *= 0x100000001b3ULL;
-    }
-    hash ^= hash >> 30;
-    hash *= 0xbf58476d1ce4e5b9ULL;
-    hash ^= hash >> 27;
-    hash *= 0x94d049bb133111ebULL;
-    hash ^= hash >> 31;
-    return hash;
-}
 
 std::string waitText(std::uint32_t milliseconds) {
     if (milliseconds % 1000 == 0) return std::to_string(milliseconds / 1000) + " s";
@@ -53,22 +38,20 @@ std::string SharedLock::lockFolder() {
 }
 
 std::string SharedLock::lockFileName(std::string_view path) {
-    // The key: the path with every ASCII letter byte in lower case, every backslash an
-    // underscore. Folding bytes rather than characters never parts two spellings of one path
-    // (a code page folds a subset of these bytes), and processes with different code pages
-    // still meet on the same lock file.
-    std::string key = toLowerText(path, CodePage::SingleByte);
-    for (char& c : key)
-        if (c == '\\') c = '_';
+    const std::string key = lockKey(path);
     char name[16];
-    std::snprintf(name, sizeof name, "lock-%03x", static_cast<unsigned>(digest(key) % kLockFileCount));
+    std::snprintf(name, sizeof name, "lock-%03x", static_cast<unsigned>(lockKeyDigest(key) % kLockFileCount));
     return name;
 }
 
-SharedLock::SharedLock(std::unique_ptr<LockFile> file) : file_(std::move(file)) {}
+struct SharedLock::Held {
+    std::unique_ptr<LockFile> file;
+};
+
+SharedLock::SharedLock(std::unique_ptr<Held> held) : held_(std::move(held)) {}
 
 SharedLock::~SharedLock() {
-    if (file_) file_->unlock();
+    if (held_ && held_->file) held_->file->unlock();
 }
 
 std::unique_ptr<SharedLock> SharedLock::acquire(std::string_view path, bool exclusive,
@@ -109,7 +92,7 @@ std::unique_ptr<SharedLock> SharedLock::acquire(std::string_view path, bool excl
         fail(failure, hostPath, std::string("the lock cannot be taken: ") + std::strerror(error));
         return nullptr;
     }
-    return std::unique_ptr<SharedLock>(new SharedLock(std::move(file)));
+    return std::unique_ptr<SharedLock>(new SharedLock(std::make_unique<Held>(Held{std::move(file)})));
 }
 
 std::unique_ptr<SharedLock> SharedLock::acquireRead(std::string_view path, const LockPolicy& policy,

@@ -12,6 +12,11 @@
 // two keys that share a file only wait for each other, which is harmless because the database
 // layer never holds two locks at once. The kernel releases the lock when its holder dies.
 //
+// On Windows the lock is the one the desktop's programs share: the three named kernel objects
+// "DBMutexNoWriter", "DBEventNoReaders" and "DBSemNumReaders" followed by the key, so that this
+// program waits for, and is waited for by, every other program that opens the same file through
+// them. A name that would reach 100 characters uses the key's digest in its place.
+//
 // Never ask for the write lock of a file while holding a read lock of the same file: the wait
 // would never end.
 #include <cstdint>
@@ -23,8 +28,6 @@
 #include "textdb/LockPolicy.h"
 
 namespace z2k {
-
-class LockFile;
 
 class SharedLock {
   public:
@@ -50,16 +53,18 @@ class SharedLock {
     SharedLock(const SharedLock&) = delete;
     SharedLock& operator=(const SharedLock&) = delete;
 
-    // The host folder of the lock files, as the environment names it now.
+    // POSIX hosts: the host folder of the lock files, as the environment names it now.
     static std::string lockFolder();
     // The lock file name (without folder) that guards a path.
     static std::string lockFileName(std::string_view path);
 
   private:
-    explicit SharedLock(std::unique_ptr<LockFile> file);
+    // What holds the lock on this host: a lock file, or the named kernel objects on Windows.
+    struct Held;
+    explicit SharedLock(std::unique_ptr<Held> held);
     static std::unique_ptr<SharedLock> acquire(std::string_view path, bool exclusive,
                                                const LockPolicy& policy, FileFailure* failure);
-    std::unique_ptr<LockFile> file_;
+    std::unique_ptr<Held> held_;
 };
 
 }  // namespace z2k

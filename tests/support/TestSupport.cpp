@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <cstdlib>
+#include <random>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -38,9 +39,14 @@ void RecordingAlerts::show(std::string_view text, std::string_view title, AlertI
 }
 
 TempFolder::TempFolder(char drive) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "z2k-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    // create_directory tells whether it made the folder: a name taken meanwhile is tried anew.
+    std::random_device random;
+    for (int attempt = 0; path_.empty(); ++attempt) {
+        if (attempt == 100) throw std::runtime_error("no temporary folder can be made");
+        const std::filesystem::path candidate =
+            std::filesystem::temp_directory_path() / ("z2k-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) path_ = candidate;
+    }
     if (drive != '\0') settings_.drives.map(drive, path_.string());
 }
 
