@@ -13,7 +13,7 @@ namespace z2k {
 // hundred page faults instead of tens of thousands. Every setting is a hint; where one is not
 // supported (another allocator, a sanitizer's, huge pages turned off) it changes nothing.
 // Called once by the front ends, before any conversion. Returns false when it left the allocator
-// as it was: under the address sanitizer, whose allocator has its own rules.
+// as it was: under the address sanitizer, whose allocator has its own rules, and on Windows.
 bool keepLargeBlocksInHeap();
 
 }  // namespace z2k

@@ -1,0 +1,16 @@
+# What a Windows build differs in. The window is built where Qt 6 for Windows is found (src/app
+# looks for it; a cross build finds none). A cross build takes CLI11, which is header-only, from
+# the build machine's headers through a folder that holds CLI11 alone, so that no other header of
+# the build machine can be found instead of the target's, and runs its tests under Wine in a
+# prefix of the build folder's own.
+if(CMAKE_CROSSCOMPILING)
+  find_path(ZAT2KOR_CLI11_INCLUDE CLI/CLI.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  set(ZAT2KOR_CLI11_ONLY ${PROJECT_BINARY_DIR}/cli11-include)
+  file(MAKE_DIRECTORY ${ZAT2KOR_CLI11_ONLY})
+  file(CREATE_LINK ${ZAT2KOR_CLI11_INCLUDE}/CLI ${ZAT2KOR_CLI11_ONLY}/CLI SYMBOLIC)
+  add_library(CLI11::CLI11 INTERFACE IMPORTED)
+  target_include_directories(CLI11::CLI11 SYSTEM INTERFACE ${ZAT2KOR_CLI11_ONLY})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh ${PROJECT_BINARY_DIR}/wineprefix)
+endif()
+# The package is one flat folder: zat2kor.exe beside its README.
+set(CMAKE_INSTALL_BINDIR .)
