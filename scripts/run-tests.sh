@@ -16,3 +16,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZAT2KOR_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The Windows build, cross-compiled with mingw-w64, its tests run under Wine; the end-to-end test
+# compares zat2kor.exe's output with the release build's byte for byte.
+bash scripts/build-windows.sh build-windows "$PWD/build-release/src/cli/zat2kor"
