@@ -8,7 +8,7 @@ packages=(build-essential cmake ninja-build pkg-config libcli11-dev libgtest-dev
 packages+=(xvfb xdotool x11-utils imagemagick)
 # The Windows build: the mingw-w64 cross compiler, Wine to run its tests, GoogleTest's sources,
 # flock for the Wine prefix's one-time set-up.
-packages+=(mingw-w64 g++-mingw-w64-x86-64-posix wine64 googletest util-linux zip)
+packages+=(mingw-w64 g++-mingw-w64-x86-64-posix wine64 googletest util-linux)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
