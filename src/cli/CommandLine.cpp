@@ -1,7 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include <CLI/CLI.hpp>
-
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -15,13 +13,13 @@
 #include "cli/ConsoleAlerts.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/ConsoleTextDisplay.h"
+#include "cli/LiveLine.h"
 #include "cli/ReportWriter.h"
 #include "cli/StopSignals.h"
 #include "cli/TypedArguments.h"
 #include "conversion/ConversionDriver.h"
 #include "conversion/FieldChecks.h"
 #include "conversion/RequestForm.h"
-#include "options/Families.h"
 #include "platform/CodePage.h"
 #include "platform/FileReplacement.h"
 #include "platform/FileSystem.h"
@@ -33,62 +31,52 @@ namespace z2k {
 
 namespace {
 
-// The values --family accepts, in the order of the family table.
-std::vector<std::string> familyNames() {
-    std::vector<std::string> names;
-    for (const FamilyInfo& family : kFamilies) names.emplace_back(family.name);
-    return names;
-}
-
-constexpr const char* kExamples =
-    "\nExamples:\n"
-    "  zat2kor single /home/ann/motor/motor.zat motor\n"
-    "      converts motor.zat into motor.krp and writes the workspace motor.krs beside it\n"
-    "  zat2kor multiple --family \"Quarix RISC engine\" /home/ann/projects all\n"
-    "      converts every Quarix project below /home/ann/projects and lists them in the\n"
-    "      workspace /home/ann/projects/all.krs\n"
-    "  zat2kor single --drive D=/mnt/old 'D:\\motor\\motor.zat' motor\n"
-    "      works on a path in drive form, with D: standing for the folder /mnt/old\n";
-
-void addCommonOptions(CLI::App& command, CommandArguments& args) {
-    command
-        .add_option("--drive", args.drives, "Maps a drive letter to a host folder (X=DIR); Z: is the root /")
-        ->type_name("X=DIR");
-    command.add_option("--code-page", args.codePage, "The code page of the projects (default: the locale's)")
-        ->check(CLI::IsMember({"single", "cp932", "utf8"}))
-        ->type_name("CP");
-    command.add_flag("--no-backup", args.noBackup,
-                     "Does not keep NAME.krp.bak / NAME.krs.bak of replaced files");
-    command.add_flag("--dry-run", args.dryRun, "Converts and reports but writes no .krp, .krs or .bak file");
-    command
-        .add_option("--report", args.reportFile,
-                    "Writes the options carried over unconverted or dropped to FILE (.json or .txt)")
-        ->type_name("FILE");
-    // The largest wait below the value that means "no limit".
-    command
-        .add_option("--lock-timeout", args.lockTimeout,
-                    "Gives up on a file whose lock another process holds after SECONDS (default: waits)")
-        ->check(CLI::Range(0.0, (kInfiniteLockWait - 1) / 1000.0))
-        ->type_name("SECONDS");
-}
-
 // Writes the report file (a host path, as typed); false after printing the error.
 bool writeReport(const std::string& file, const std::string& contents, const HostSettings& settings,
                  std::ostream& err) {
     // Replaced whole like every other output: a full disk never leaves half a report.
     const int error = replaceHostFile(file, contents, ReplaceOptions{}, settings);
     if (error != 0) {
-        err << "error: cannot write the report " << file << ": " << errorDescription(error) << '\n';
+        err << "zat2kor: error: cannot write the report " << file << ": " << errorDescription(error) << '\n';
         return false;
     }
     return true;
+}
+
+// The report file must be writable before anything is converted: its name asks for a format, its
+// folder exists and can be written, and no folder stands in its place.
+bool reportFileUsable(const std::string& file, std::ostream& err) {
+    if (file.empty()) return true;
+    ReportWriter::Format format = ReportWriter::Format::Text;
+    if (!ReportWriter::formatOf(file, format)) {
+        err << "zat2kor: error: --report FILE must end in .json or .txt\n";
+        return false;
+    }
+    std::error_code failure;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(file), failure);
+    const int error = failure ? failure.value() : checkHostFileCreatable(absolute.string());
+    if (error == 0) return true;
+    err << "zat2kor: error: cannot write the report " << file << ": " << errorDescription(error) << '\n';
+    return false;
+}
+
+// What a folder run found and did, in one line.
+std::string foundLine(const ConversionSummary& summary, const std::string& family) {
+    std::string line = "Found " + std::to_string(summary.found) + " .zat file" + (summary.found == 1 ? "" : "s") +
+                       ": " + std::to_string(summary.matched) + " of family " + family + ", " +
+                       std::to_string(summary.converted) + " converted, " + std::to_string(summary.failed) +
+                       " failed, " + std::to_string(summary.otherFamilies) + " of other families skipped, " +
+                       std::to_string(summary.unreadable) + " could not be read";
+    const int notLooked = summary.found - summary.matched - summary.otherFamilies - summary.unreadable;
+    if (summary.cancelled) line += ", " + std::to_string(notLooked) + " not looked at (stopped)";
+    return line + ".\n";
 }
 
 }  // namespace
 
 int CommandLine::run(int argc, char** argv) {
     CommandArguments args;
-    if (const std::optional<int> status = parse(argc, argv, args)) return *status;
+    if (const std::optional<int> status = parseCommand(argc, argv, args, out_, err_)) return *status;
     std::optional<HostSettings> settings = settingsFor(args);
     if (!settings) return kExitUsage;
     const std::optional<std::string> path = checkedPath(args, *settings);
@@ -96,46 +84,12 @@ int CommandLine::run(int argc, char** argv) {
     return convert(args, *path, *settings);
 }
 
-std::optional<int> CommandLine::parse(int argc, char** argv, CommandArguments& args) {
-    CLI::App app{"zat2kor: converts ZAT projects into KOR projects and workspaces", "zat2kor"};
-    app.set_version_flag("--version", std::string("zat2kor ") + ZAT2KOR_VERSION);
-    app.require_subcommand(1, 1);
-    app.footer(kExamples);
-
-    CLI::App* single =
-        app.add_subcommand("single", "Converts one ZAT project into a new workspace beside it");
-    addCommonOptions(*single, args);
-    single->add_option("ZAT_FILE", args.path, "The ZAT project file (.zat)")->required();
-    single->add_option("WORKSPACE_NAME", args.workspaceName, "The name of the new KOR workspace")->required();
-    single->footer(kExamples);
-
-    CLI::App* multiple = app.add_subcommand(
-        "multiple", "Converts every ZAT project of one CPU family below a folder into one workspace");
-    addCommonOptions(*multiple, args);
-    multiple->add_option("DIRECTORY", args.path, "The folder searched for ZAT projects")->required();
-    multiple->add_option("WORKSPACE_NAME", args.workspaceName, "The name of the new KOR workspace")
-        ->required();
-    multiple->add_option("--family", args.family, "The CPU family of the projects to convert")
-        ->check(CLI::IsMember(familyNames()))
-        ->type_name("FAMILY");
-    multiple->footer(kExamples);
-
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e, out_, err_);
-        return code == 0 ? 0 : kExitUsage;
-    }
-    args.single = single->parsed();
-    return std::nullopt;
-}
-
 std::optional<HostSettings> CommandLine::settingsFor(const CommandArguments& args) {
     const ProcessLocale locale = readProcessLocale();
     HostSettings settings = hostSettingsFor(locale);
     if (args.codePage.empty()) {
         if (!locale.set) {
-            err_ << "warning: the locale named by the environment cannot be set; the code page is "
+            err_ << "zat2kor: warning: the locale named by the environment cannot be set; the code page is "
                  << codePageName(settings.codePage) << " (choose another with --code-page)\n";
         }
     } else {
@@ -145,11 +99,7 @@ std::optional<HostSettings> CommandLine::settingsFor(const CommandArguments& arg
     }
     settings.keepBackups = !args.noBackup;
     settings.writeFiles = !args.dryRun;
-    ReportWriter::Format reportFormat = ReportWriter::Format::Text;
-    if (!args.reportFile.empty() && !ReportWriter::formatOf(args.reportFile, reportFormat)) {
-        err_ << "error: --report FILE must end in .json or .txt\n";
-        return std::nullopt;
-    }
+    if (!reportFileUsable(args.reportFile, err_)) return std::nullopt;
     if (!mapDrives(args.drives, settings.drives, err_)) return std::nullopt;
     return settings;
 }
@@ -179,7 +129,7 @@ std::optional<std::string> CommandLine::checkedPath(CommandArguments& args, cons
         return std::nullopt;
     }
     if (hostPathHoldsBackslash(args.path, settings.hostCodeSet)) {
-        err_ << "error: " << pathName << " holds a '\\' in a host name, which no path can name: " << args.path
+        err_ << "zat2kor: error: " << pathName << " holds a '\\' in a host name, which no path can name: " << args.path
              << '\n';
         return std::nullopt;
     }
@@ -187,8 +137,13 @@ std::optional<std::string> CommandLine::checkedPath(CommandArguments& args, cons
                                  ? checkSingleFields(*typedPath, args.workspaceName, settings)
                                  : checkMultipleFields(*typedPath, args.workspaceName, args.family, settings);
     if (!check.ok) {
-        err_ << "error: " << check.message << '\n';
+        err_ << "zat2kor: error: " << check.message << '\n';
         return std::nullopt;
+    }
+    if (args.verbose) {
+        const std::optional<std::string> host = systemToHostPath(*typedPath, settings);
+        err_ << "zat2kor: " << pathName << " \"" << args.path << "\" is " << *typedPath << " (host path "
+             << (host ? *host : std::string("none")) << ")\n";
     }
     return typedPath;
 }
@@ -198,15 +153,20 @@ int CommandLine::convert(const CommandArguments& args, const std::string& path,
     ConversionRequest request = args.single
                                     ? singleRequest(path, args.workspaceName, settings)
                                     : multipleRequest(path, args.workspaceName, args.family, settings);
-    ConsoleProgress projectProgress(args.single ? "Total complete" : "Current project", err_, errIsTerminal_);
-    ConsoleProgress overallProgress("Total complete", err_, errIsTerminal_);
-    ConsoleTextDisplay results("Results", err_, errIsTerminal_);
-    ConsoleTextDisplay status("Status", err_, errIsTerminal_);
-    ConsoleAlerts alerts(err_);
-    // Each failure's detail line, always shown, as "error: TEXT" like a message box.
-    ConsoleTextDisplay problems("error", err_, true);
+    // --verbose shows every change as a line; a terminal shows the run on one live line.
+    const bool lines = args.verbose;
+    std::optional<LiveLine> live;
+    if (terminalColumns_ > 0 && !args.verbose && !args.quiet) live.emplace(err_, terminalColumns_, settings.codePage);
+    LiveLine* liveLine = live ? &*live : nullptr;
+    ConsoleProgress projectProgress(args.single ? "Total complete" : "Current project", err_, lines);
+    ConsoleProgress overallProgress("Total complete", err_, lines);
+    ConsoleTextDisplay results("Results", err_, lines, liveLine);
+    ConsoleTextDisplay status("Status", err_, lines, liveLine);
+    ConsoleAlerts alerts(err_, liveLine);
+    // Each failure's detail line, always shown, as "zat2kor: error: TEXT" like a message box.
+    ConsoleTextDisplay problems("zat2kor: error", err_, true, liveLine);
     // What a save did unasked, such as a backup kept under a shortened name.
-    ConsoleTextDisplay notices("note", err_, true);
+    ConsoleTextDisplay notices("zat2kor: note", err_, !args.quiet, liveLine);
     ConversionReport report;
     request.report = &report;
     request.projectProgress = &projectProgress;
@@ -216,9 +176,15 @@ int CommandLine::convert(const CommandArguments& args, const std::string& path,
     request.notices = &notices;
     if (args.lockTimeout >= 0)
         request.lock.waitMilliseconds = static_cast<std::uint32_t>(std::llround(args.lockTimeout * 1000));
-    request.lock.longWaitNotice = [this](const std::string& notice) {
-        err_ << "note: " << notice << '\n' << std::flush;
+    request.lock.longWaitNotice = [this, liveLine](const std::string& notice) {
+        if (liveLine != nullptr) liveLine->clear();
+        err_ << "zat2kor: note: " << notice << '\n' << std::flush;
     };
+    if (liveLine != nullptr) {
+        request.projectStarted = [liveLine](std::size_t index, std::size_t total, const std::string& path) {
+            liveLine->project(index, total, path);
+        };
+    }
     request.cancel = &StopSignals::stopRequested();
     request.lock.stop = request.cancel;
     if (!args.single) {
@@ -232,7 +198,8 @@ int CommandLine::convert(const CommandArguments& args, const std::string& path,
         driver.run();
         summary = driver.summary();
     }
-    out_ << results.lines() << std::flush;
+    live.reset();
+    if (!args.quiet) out_ << results.lines() << std::flush;
     return finish(args, summary, report, settings);
 }
 
@@ -243,9 +210,9 @@ int CommandLine::finish(const CommandArguments& args, const ConversionSummary& s
     const bool resultsShown = static_cast<bool>(out_);
     if (!resultsShown) {
         const int error = errno;
-        err_ << "error: cannot write the results to stdout: " << std::strerror(error) << '\n' << std::flush;
+        err_ << "zat2kor: error: cannot write the results to stdout: " << std::strerror(error) << '\n' << std::flush;
     }
-    for (const std::string& skipped : summary.skipped) err_ << "warning: skipped " << skipped << '\n';
+    for (const std::string& skipped : summary.skipped) err_ << "zat2kor: warning: skipped " << skipped << '\n';
 
     bool reportWritten = true;
     if (!args.reportFile.empty()) {
@@ -256,11 +223,14 @@ int CommandLine::finish(const CommandArguments& args, const ConversionSummary& s
                 ? ReportWriter::json(report, codePageName(settings.codePage), args.dryRun)
                 : ReportWriter::text(report, args.dryRun);
         reportWritten = writeReport(args.reportFile, contents, settings, err_);
-    } else {
+    } else if (!args.quiet) {
         // Without a report file, every run says on stderr how many options were carried over
         // unconverted or dropped, so that nothing is lost without a word.
         err_ << ReportWriter::summaryLines(report) << std::flush;
     }
+    // Said after the results on stdout, never inside them: they stay what the window shows.
+    if (!args.quiet && !args.single) err_ << foundLine(summary, args.family) << std::flush;
+    if (!args.quiet && args.dryRun) err_ << "(dry run: nothing was written)\n" << std::flush;
 
     if (StopSignals::signal() != 0) {
         err_ << "zat2kor: stopped by " << StopSignals::signalName() << '\n' << std::flush;

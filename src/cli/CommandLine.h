@@ -1,11 +1,13 @@
 #pragma once
 // The command-line front end: parses the arguments, runs the window's field checks on them,
 // forms the conversion request and runs the driver with console displays.
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/CommandParser.h"
 #include "platform/HostSettings.h"
 
 namespace z2k {
@@ -18,30 +20,15 @@ inline constexpr int kExitUsage = 2;         // usage and field-check errors
 class ConversionReport;
 struct ConversionSummary;
 
-// What the command line was given, as typed.
-struct CommandArguments {
-    bool single = false;  // the "single" command; else "multiple"
-    std::vector<std::string> drives;
-    std::string codePage;
-    bool noBackup = false;
-    bool dryRun = false;
-    std::string reportFile;
-    double lockTimeout = -1;  // seconds; negative: wait as long as it takes
-    std::string path;         // ZAT_FILE or DIRECTORY
-    std::string workspaceName;
-    std::string family;
-};
-
 class CommandLine {
   public:
-    // errIsTerminal: progress and status lines go to err only when it is a terminal.
-    CommandLine(std::ostream& out, std::ostream& err, bool errIsTerminal)
-        : out_(out), err_(err), errIsTerminal_(errIsTerminal) {}
+    // terminalColumns: the width of the terminal err is, or 0 when err is not a terminal; on a
+    // terminal the progress is one line redrawn in place.
+    CommandLine(std::ostream& out, std::ostream& err, std::size_t terminalColumns)
+        : out_(out), err_(err), terminalColumns_(terminalColumns) {}
     int run(int argc, char** argv);
 
   private:
-    // Nothing when the run goes on; else the exit status (help, version, usage errors).
-    std::optional<int> parse(int argc, char** argv, CommandArguments& args);
     // The settings of the run; nothing after printing why the options cannot be taken.
     std::optional<HostSettings> settingsFor(const CommandArguments& args);
     // The typed path in system form after the window's field checks (the workspace name is
@@ -54,7 +41,7 @@ class CommandLine {
 
     std::ostream& out_;
     std::ostream& err_;
-    bool errIsTerminal_;
+    std::size_t terminalColumns_;
 };
 
 }  // namespace z2k

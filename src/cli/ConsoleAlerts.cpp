@@ -4,7 +4,8 @@ namespace z2k {
 
 void ConsoleAlerts::show(std::string_view text, std::string_view /*title*/, AlertIcon /*icon*/) {
     ++count_;
-    err_ << "error: " << text << '\n' << std::flush;
+    if (live_ != nullptr) live_->clear();
+    err_ << "zat2kor: error: " << text << '\n' << std::flush;
 }
 
 }  // namespace z2k

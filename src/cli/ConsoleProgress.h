@@ -1,6 +1,6 @@
 #pragma once
-// A progress bar on the console: keeps its position and, when echo is on (stderr is a
-// terminal), writes one line per change.
+// A progress bar on the console: keeps its position and, when echo is on (--verbose), writes
+// one line per change.
 #include <ostream>
 #include <string>
 

@@ -29,7 +29,12 @@ std::string ConsoleTextDisplay::lines() const {
 }
 
 void ConsoleTextDisplay::show(std::string_view text) {
-    if (echoOn_) echo_ << label_ << ": " << text << '\n' << std::flush;
+    if (echoOn_) {
+        if (live_ != nullptr) live_->clear();
+        echo_ << label_ << ": " << text << '\n' << std::flush;
+    } else if (live_ != nullptr) {
+        live_->text(text);
+    }
 }
 
 }  // namespace z2k

@@ -1,67 +1,57 @@
 #include "cli/ReportWriter.h"
 
-#include <cstdint>
+#include <nlohmann/json.hpp>
 
 #include "platform/CodePage.h"
+#include "platform/Utf8Text.h"
 
 namespace z2k {
 
 namespace {
 
-constexpr char kHex[] = "0123456789abcdef";
+using Json = nlohmann::ordered_json;
 
-void appendByteEscape(std::string& out, unsigned char byte) {
-    out += "\\u00";
-    out += kHex[byte >> 4];
-    out += kHex[byte & 0x0F];
+CodePage codePageNamed(std::string_view name) {
+    return name == "cp932" ? CodePage::Cp932 : name == "utf8" ? CodePage::Utf8 : CodePage::SingleByte;
 }
 
-// The length of the well-formed UTF-8 sequence starting at bytes[i] (no overlong forms, no
-// surrogates, nothing above U+10FFFF), or 0.
-std::size_t utf8Length(std::string_view bytes, std::size_t i) {
-    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    const unsigned char lead = at(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
+// Puts a project text under name, in UTF-8; a text that is not exactly UTF-8 in its converted
+// form also gets its bytes in hex under nameBytes, so that no byte is lost or ambiguous.
+void putText(Json& object, const std::string& name, std::string_view bytes, CodePage page) {
+    Utf8Text converted = toUtf8(bytes, page);
+    object[name] = std::move(converted.text);
+    if (converted.exact) return;
+    constexpr char kHex[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        hex += kHex[static_cast<unsigned char>(c) >> 4];
+        hex += kHex[static_cast<unsigned char>(c) & 0x0F];
     }
-    if (bytes.size() - i < length) return 0;
-    if (at(i + 1) < low || at(i + 1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k)
-        if (at(i + k) < 0x80 || at(i + k) > 0xBF) return 0;
-    return length;
+    object[name + "Bytes"] = std::move(hex);
 }
 
-const char* outcomeKey(OptionOutcome outcome) {
-    return outcome == OptionOutcome::Rejected ? "dropped" : "other";
-}
-
-void appendField(std::string& out, const char* name, std::string_view value, bool last = false) {
-    out += '"';
-    out += name;
-    out += "\": ";
-    out += ReportWriter::jsonString(value);
-    if (!last) out += ", ";
-}
-
-void appendCount(std::string& out, const char* name, std::size_t value, bool last = false) {
-    out += '"';
-    out += name;
-    out += "\": ";
-    out += std::to_string(value);
-    if (!last) out += ", ";
+Json projectJson(const ProjectReport& project, CodePage page) {
+    Json out = Json::object();
+    putText(out, "project", project.project, page);
+    putText(out, "korProject", project.korProject, page);
+    out["result"] = reportResultName(project.result);
+    putText(out, "problem", project.problem, page);
+    out["counts"] = {{"converted", project.converted}, {"other", project.other}, {"dropped", project.dropped}};
+    Json options = Json::array();
+    for (const ReportEntry& entry : project.entries) {
+        Json option = Json::object();
+        option["outcome"] = entry.outcome == OptionOutcome::Rejected ? "dropped" : "other";
+        putText(option, "configuration", entry.configuration, page);
+        putText(option, "tool", entry.tool, page);
+        putText(option, "file", entry.file, page);
+        putText(option, "option", entry.option, page);
+        putText(option, "name", entry.name, page);
+        putText(option, "value", entry.value, page);
+        options.push_back(std::move(option));
+    }
+    out["options"] = std::move(options);
+    return out;
 }
 
 }  // namespace
@@ -83,88 +73,25 @@ bool ReportWriter::formatOf(std::string_view fileName, Format& format) {
     return false;
 }
 
-std::string ReportWriter::jsonString(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + 2);
-    out += '"';
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x80) {
-            if (const std::size_t length = utf8Length(bytes, i); length != 0) {
-                out.append(bytes.substr(i, length));
-                i += length;
-            } else {
-                appendByteEscape(out, byte);
-                ++i;
-            }
-            continue;
-        }
-        switch (byte) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (byte < 0x20 || byte == 0x7F) {
-                    appendByteEscape(out, byte);
-                } else {
-                    out += static_cast<char>(byte);
-                }
-        }
-        ++i;
-    }
-    out += '"';
-    return out;
-}
-
 std::string ReportWriter::json(const ConversionReport& report, std::string_view codePage, bool dryRun) {
-    std::string out = "{\n  \"version\": " + std::to_string(kSchemaVersion) + ",\n  \"dryRun\": ";
-    out += dryRun ? "true" : "false";
-    out += ",\n  \"codePage\": ";
-    out += jsonString(codePage);
-    out += ",";
-    out += "\n  \"projects\": [";
-    bool firstProject = true;
-    for (const ProjectReport& project : report.projects()) {
-        out += firstProject ? "\n    {" : ",\n    {";
-        firstProject = false;
-        out += "\n      ";
-        appendField(out, "project", project.project);
-        appendField(out, "korProject", project.korProject);
-        appendField(out, "result", reportResultName(project.result), true);
-        out += ",\n      \"counts\": {";
-        appendCount(out, "converted", project.converted);
-        appendCount(out, "other", project.other);
-        appendCount(out, "dropped", project.dropped, true);
-        out += "},\n      \"options\": [";
-        bool firstEntry = true;
-        for (const ReportEntry& entry : project.entries) {
-            out += firstEntry ? "\n        {" : ",\n        {";
-            firstEntry = false;
-            appendField(out, "outcome", outcomeKey(entry.outcome));
-            appendField(out, "configuration", entry.configuration);
-            appendField(out, "tool", entry.tool);
-            appendField(out, "file", entry.file);
-            appendField(out, "option", entry.option);
-            appendField(out, "name", entry.name);
-            appendField(out, "value", entry.value, true);
-            out += '}';
-        }
-        out += firstEntry ? "]\n    }" : "\n      ]\n    }";
+    const CodePage page = codePageNamed(codePage);
+    Json out = Json::object();
+    out["version"] = kSchemaVersion;
+    out["dryRun"] = dryRun;
+    out["codePage"] = codePage;
+    Json projects = Json::array();
+    for (const ProjectReport& project : report.projects()) projects.push_back(projectJson(project, page));
+    out["projects"] = std::move(projects);
+    Json skipped = Json::array();
+    for (const SkippedItem& item : report.skipped()) {
+        Json entry = Json::object();
+        putText(entry, "path", item.path, page);
+        putText(entry, "reason", item.reason, page);
+        skipped.push_back(std::move(entry));
     }
-    out += firstProject ? "]\n}\n" : "\n  ]\n}\n";
-    return out;
+    out["skipped"] = std::move(skipped);
+    // Every text is valid UTF-8 by now; a slip would be replaced, never written as it is.
+    return out.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
 std::string ReportWriter::text(const ConversionReport& report, bool dryRun) {
@@ -177,6 +104,7 @@ std::string ReportWriter::text(const ConversionReport& report, bool dryRun) {
         out += project.korProject;
         out += "\n  Result: ";
         out += reportResultName(project.result);
+        if (!project.problem.empty()) out += "\n  Problem: " + project.problem;
         out += "\n  Options: " + std::to_string(project.converted) + " converted, " +
                std::to_string(project.other) + " carried over unconverted (OTHER), " +
                std::to_string(project.dropped) + " dropped\n";
@@ -200,13 +128,16 @@ std::string ReportWriter::text(const ConversionReport& report, bool dryRun) {
             }
         }
     }
+    if (!report.skipped().empty()) out += "\nSkipped (could not be read):\n";
+    for (const SkippedItem& item : report.skipped()) out += "  " + item.path + ": " + item.reason + '\n';
     return out;
 }
 
 std::string ReportWriter::summaryLines(const ConversionReport& report) {
     std::string out;
     for (const ProjectReport& project : report.projects()) {
-        if (project.result == ReportResult::ReadFailed) continue;
+        // A clean project has nothing to say; a project not read has no options to count.
+        if (project.result == ReportResult::ReadFailed || (project.other == 0 && project.dropped == 0)) continue;
         out += project.project + ": " + std::to_string(project.other) +
                " options carried over unconverted, " + std::to_string(project.dropped) +
                " dropped; see --report\n";

@@ -36,7 +36,7 @@ std::optional<std::string> typedToSystem(const std::string& typed, const std::st
 
 void reportUnconvertible(const char* what, const std::string& typed, const char* codePage,
                          const std::string& codeSet, std::ostream& err) {
-    err << "error: " << what << " \"" << typed << "\" cannot be converted from the locale's code set "
+    err << "zat2kor: error: " << what << " \"" << typed << "\" cannot be converted from the locale's code set "
         << (codeSet.empty() ? "(none)" : codeSet) << " to the code page " << codePage << '\n';
 }
 
@@ -53,23 +53,23 @@ bool mapDrives(const std::vector<std::string>& drives, DriveMap& map, std::ostre
     }
     for (const std::string& drive : drives) {
         if (drive.size() < 3 || !isDriveLetter(drive[0]) || drive[1] != '=') {
-            err << "error: --drive expects X=DIR, got \"" << drive << "\"\n";
+            err << "zat2kor: error: --drive expects X=DIR, got \"" << drive << "\"\n";
             return false;
         }
         const char letter = foldUpperAscii(drive[0]);
         if (letter == 'Z') {
-            err << "error: --drive cannot map Z: it is always the host root /\n";
+            err << "zat2kor: error: --drive cannot map Z: it is always the host root /\n";
             return false;
         }
         if (mapped[letter - 'A']) {
-            err << "error: --drive maps " << letter << ": twice\n";
+            err << "zat2kor: error: --drive maps " << letter << ": twice\n";
             return false;
         }
         mapped[letter - 'A'] = true;
         std::error_code error;
         const std::filesystem::path folder = std::filesystem::absolute(drive.substr(2), error);
         if (error || !std::filesystem::is_directory(folder, error)) {
-            err << "error: --drive " << letter << ": " << drive.substr(2) << ": "
+            err << "zat2kor: error: --drive " << letter << ": " << drive.substr(2) << ": "
                 << (error ? error.message() : std::string("not a folder")) << '\n';
             return false;
         }
@@ -92,7 +92,7 @@ const char* codePageName(CodePage codePage) {
 bool withinLimit(const std::string& value, std::size_t limit, const char* what, CodePage page,
                  std::ostream& err) {
     if (charCount(value, page) <= limit) return true;
-    err << "error: " << what << " is longer than " << limit << " characters\n";
+    err << "zat2kor: error: " << what << " is longer than " << limit << " characters\n";
     return false;
 }
 

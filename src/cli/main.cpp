@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
     std::vector<char*> hostArgv;
     for (std::string& argument : arguments) hostArgv.push_back(argument.data());
     hostArgv.push_back(nullptr);
-    z2k::CommandLine commandLine(std::cout, std::cerr, z2k::standardErrorIsTerminal());
+    z2k::CommandLine commandLine(std::cout, std::cerr, z2k::standardErrorColumns());
     return commandLine.run(argc, hostArgv.data());
 }

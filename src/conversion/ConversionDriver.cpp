@@ -67,6 +67,7 @@ ProjectResult ConversionDriver::convertProject(const std::string& zatPath, std::
     if (ConversionReport* report = request_.report) {
         reported.project = zatPath;
         reported.korProject = krpPath;
+        reported.problem = projectProblem_;
         reported.result = result == ProjectResult::Converted         ? ReportResult::Converted
                           : result == ProjectResult::ReadFailed      ? ReportResult::ReadFailed
                           : result == ProjectResult::TranslateFailed ? ReportResult::TranslateFailed
@@ -179,6 +180,7 @@ void ConversionDriver::runSingle() {
 
     summary_.found = 1;
     summary_.matched = 1;
+    if (request_.projectStarted) request_.projectStarted(1, 1, path);
     std::string krpPath;
     const ProjectResult result = convertProject(path, krpPath);
 
@@ -218,8 +220,10 @@ std::vector<std::string> ConversionDriver::searchProjects() {
                 std::string("*") + kZatExtension, SearchDepth::Subfolders, found);
     summary_.found = static_cast<int>(found.size());
     for (const std::string& path : found) runFiles_.addInput(path);
-    for (const SkippedEntry& entry : search.skipped())
+    for (const SkippedEntry& entry : search.skipped()) {
         summary_.skipped.push_back((entry.folder ? "folder " : "file ") + entry.path + ": " + entry.reason);
+        if (request_.report != nullptr) request_.report->skip({entry.path, entry.reason});
+    }
     return found;
 }
 
@@ -264,6 +268,7 @@ void ConversionDriver::runMultiple() {
     std::size_t looked = 0;  // projects the loop went through to the end
     for (const std::string& path : found) {
         if (cancelRequested(request_)) break;
+        if (request_.projectStarted) request_.projectStarted(looked + 1, found.size(), path);
         // A reading pass without messages, only to learn the project's CPU family.
         const ZatReadResult familyRead =
             readZatProject(path, {nullptr, request_.alerts, request_.lock, request_.settings});
@@ -277,6 +282,13 @@ void ConversionDriver::runMultiple() {
             // A project whose family could not be learned is skipped without a results line, but
             // never without a word on why it could not be read.
             reportProblem(familyRead.failure.text());
+            ++summary_.unreadable;
+            if (request_.report != nullptr) {
+                const FileFailure& failure = familyRead.failure;
+                request_.report->skip({path, failure.path == path ? failure.reason : failure.text()});
+            }
+        } else {
+            ++summary_.otherFamilies;
         }
         ++looked;
         // The share of the projects looked at, so that the bar moves for any number of them.

@@ -1,7 +1,9 @@
 #pragma once
 // What a front end hands to the conversion driver for one click of Convert.
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/Displays.h"
@@ -39,6 +41,9 @@ struct ConversionRequest {
     // inside one) and ends as usual with the projects converted so far. May be set from a
     // signal handler or another thread.
     const std::atomic<bool>* cancel = nullptr;
+    // When set, told before each project found is looked at: its place (from 1) among the
+    // projects found, their number and its path. Single mode: 1 of 1.
+    std::function<void(std::size_t, std::size_t, const std::string&)> projectStarted;
     // The code page, the drive letters, dry run and backups: every file the conversion reads or
     // writes goes through these.
     HostSettings settings;

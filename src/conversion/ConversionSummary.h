@@ -13,6 +13,8 @@ struct ConversionSummary {
     int failed = 0;     // matched projects whose read, translation or write failed
     bool workspaceWritten = false;
     bool cancelled = false;  // the request's cancel flag stopped the run before its last project
+    int otherFamilies = 0;   // projects read whose CPU family is not the one asked for
+    int unreadable = 0;      // projects whose CPU family could not be read
     // What the search had to leave out: "folder PATH: REASON" or "file PATH: REASON".
     std::vector<std::string> skipped;
 };

@@ -193,10 +193,15 @@ std::optional<FileIdentity> fileIdentity(std::string_view systemPath, const Host
 int checkFileCreatable(std::string_view systemPath, const HostSettings& settings) {
     std::optional<std::string> host = systemToHostPath(systemPath, settings);
     if (!host || host->empty()) return ENOENT;
+    return checkHostFileCreatable(*host);
+}
+
+int checkHostFileCreatable(const std::string& hostPath) {
+    if (hostPath.empty()) return ENOENT;
     struct stat target {};
-    if (stat(host->c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
-    std::size_t slash = host->find_last_of('/');
-    std::string folder = slash == 0 ? std::string("/") : host->substr(0, slash);
+    if (stat(hostPath.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
+    std::size_t slash = hostPath.find_last_of('/');
+    std::string folder = slash == 0 ? std::string("/") : hostPath.substr(0, slash);
     struct stat parent {};
     if (stat(folder.c_str(), &parent) != 0) return errno;
     if (!S_ISDIR(parent.st_mode)) return ENOTDIR;

@@ -83,5 +83,7 @@ std::optional<FileIdentity> fileIdentity(std::string_view systemPath, const Host
 // and can be written, and the path does not name a folder. Returns 0 or the errno that creating
 // the file would meet.
 int checkFileCreatable(std::string_view systemPath, const HostSettings& settings);
+// The same for a host path (absolute), such as a report file named on the command line.
+int checkHostFileCreatable(const std::string& hostPath);
 
 }  // namespace z2k

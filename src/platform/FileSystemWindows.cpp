@@ -147,11 +147,15 @@ std::optional<FileIdentity> fileIdentity(std::string_view systemPath, const Host
 
 int checkFileCreatable(std::string_view systemPath, const HostSettings& settings) {
     const std::optional<std::string> host = systemToHostPath(systemPath, settings);
-    const std::optional<std::wstring> wide = host ? wideHostPath(*host) : std::nullopt;
+    return host ? checkHostFileCreatable(*host) : ENOENT;
+}
+
+int checkHostFileCreatable(const std::string& hostPath) {
+    const std::optional<std::wstring> wide = wideHostPath(hostPath);
     if (!wide) return ENOENT;
     const DWORD target = ::GetFileAttributesW(wide->c_str());
     if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_DIRECTORY) != 0) return EISDIR;
-    const std::optional<std::wstring> folder = wideHostPath(hostFolderOf(*host));
+    const std::optional<std::wstring> folder = wideHostPath(hostFolderOf(hostPath));
     const DWORD parent = folder ? ::GetFileAttributesW(folder->c_str()) : INVALID_FILE_ATTRIBUTES;
     if (parent == INVALID_FILE_ATTRIBUTES) return folder ? errnoOfWindowsError(::GetLastError()) : ENOENT;
     if ((parent & FILE_ATTRIBUTE_DIRECTORY) == 0) return ENOTDIR;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace z2k {
@@ -17,8 +18,12 @@ void holdClosedStandardStreams() {
     }
 }
 
-bool standardErrorIsTerminal() {
-    return isatty(STDERR_FILENO) == 1;
+std::size_t standardErrorColumns() {
+    if (isatty(STDERR_FILENO) != 1) return 0;
+    winsize size{};
+    // A terminal that does not tell its width gets the usual 80 columns.
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) return 80;
+    return size.ws_col;
 }
 
 void installStopHandler(void (*onStop)(int)) {

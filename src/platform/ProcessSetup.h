@@ -1,6 +1,7 @@
 #pragma once
 // What a command-line program sets up about its own process before a run: standard streams,
 // stop signals, its arguments as host text and the console. Each host does it its own way.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@ namespace z2k {
 // fails, so a closed stdout is reported like any other.
 void holdClosedStandardStreams();
 
-bool standardErrorIsTerminal();
+// The width in columns of the terminal (console) stderr is, made ready for a line redrawn in
+// place; 0 when stderr is no terminal or cannot redraw a line.
+std::size_t standardErrorColumns();
 
 // SIGINT and SIGTERM call onStop (a signal the caller ignores stays ignored; interrupted system
 // calls resume). A reader of stdout that went away fails the write instead of ending the process.

@@ -70,8 +70,19 @@ void holdClosedStandardStreams() {
     for (int fd = 0; fd <= 2; ++fd) ::_setmode(fd, _O_BINARY);
 }
 
-bool standardErrorIsTerminal() {
-    return isConsole(::GetStdHandle(STD_ERROR_HANDLE));
+std::size_t standardErrorColumns() {
+    const HANDLE handle = ::GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    // The line is redrawn with a terminal's escape sequences, which a console takes only when
+    // asked to; one that cannot gets no live line.
+    if (!isConsole(handle) || ::GetConsoleMode(handle, &mode) == 0 ||
+        ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) == 0 ||
+        ::GetConsoleScreenBufferInfo(handle, &info) == 0) {
+        return 0;
+    }
+    const int columns = info.srWindow.Right - info.srWindow.Left + 1;
+    return columns > 0 ? static_cast<std::size_t>(columns) : 80;
 }
 
 void installStopHandler(void (*onStop)(int)) {

@@ -35,6 +35,13 @@ struct ProjectReport {
     std::size_t other = 0;
     std::size_t dropped = 0;
     std::vector<ReportEntry> entries;  // in conversion order
+    std::string problem;               // why it was not converted: "PATH: REASON", or empty
+};
+
+// A folder or file the search left out, or a project whose CPU family could not be read.
+struct SkippedItem {
+    std::string path;
+    std::string reason;
 };
 
 // Adds the outcomes of one converted option row to a project's report.
@@ -46,12 +53,19 @@ class ConversionReport {
     // Appends the report of one project, complete with its result.
     void add(ProjectReport project) { projects_.push_back(std::move(project)); }
 
+    void skip(SkippedItem item) { skipped_.push_back(std::move(item)); }
+
     const std::vector<ProjectReport>& projects() const { return projects_; }
-    bool empty() const { return projects_.empty(); }
-    void clear() { projects_.clear(); }
+    const std::vector<SkippedItem>& skipped() const { return skipped_; }
+    bool empty() const { return projects_.empty() && skipped_.empty(); }
+    void clear() {
+        projects_.clear();
+        skipped_.clear();
+    }
 
   private:
     std::vector<ProjectReport> projects_;
+    std::vector<SkippedItem> skipped_;
 };
 
 // "pending", "converted", "read-failed", "translate-failed", "write-failed".
