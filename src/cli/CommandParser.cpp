@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 
 #include "cli/UsageFormatter.h"
@@ -61,7 +62,8 @@ std::string unknownOption(const CLI::App& app, const CLI::App* command, int argc
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--") break;
-        if (word.size() < 2 || word[0] != '-') continue;
+        // A negative number is a value, never an option.
+        if (word.size() < 2 || word[0] != '-' || std::isdigit(static_cast<unsigned char>(word[1]))) continue;
         const std::string name = word.substr(0, word.find('='));
         const bool known = (command != nullptr && command->get_option_no_throw(name) != nullptr) ||
                            app.get_option_no_throw(name) != nullptr;
