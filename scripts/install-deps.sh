@@ -9,6 +9,8 @@ packages+=(xvfb xdotool x11-utils imagemagick)
 # The Windows build: the mingw-w64 cross compiler, Wine to run its tests, GoogleTest's sources,
 # flock for the Wine prefix's one-time set-up.
 packages+=(mingw-w64 g++-mingw-w64-x86-64-posix wine64 googletest util-linux)
+# The JSON report, the manual pages and the check of the Debian packages.
+packages+=(nlohmann-json3-dev help2man lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -140,7 +140,7 @@ std::optional<std::string> CommandLine::checkedPath(CommandArguments& args, cons
         err_ << "zat2kor: error: " << check.message << '\n';
         return std::nullopt;
     }
-    if (args.verbose) {
+    if (args.verbose && !args.quiet) {
         const std::optional<std::string> host = systemToHostPath(*typedPath, settings);
         err_ << "zat2kor: " << pathName << " \"" << args.path << "\" is " << *typedPath << " (host path "
              << (host ? *host : std::string("none")) << ")\n";
@@ -154,7 +154,7 @@ int CommandLine::convert(const CommandArguments& args, const std::string& path,
                                     ? singleRequest(path, args.workspaceName, settings)
                                     : multipleRequest(path, args.workspaceName, args.family, settings);
     // --verbose shows every change as a line; a terminal shows the run on one live line.
-    const bool lines = args.verbose;
+    const bool lines = args.verbose && !args.quiet;
     std::optional<LiveLine> live;
     if (terminalColumns_ > 0 && !args.verbose && !args.quiet) live.emplace(err_, terminalColumns_, settings.codePage);
     LiveLine* liveLine = live ? &*live : nullptr;

@@ -51,9 +51,8 @@ void addCommonOptions(CLI::App& command, CommandArguments& args) {
                     "Gives up on a file whose lock another process holds after SECONDS (default: waits)")
         ->check(CLI::Range(0.0, (kInfiniteLockWait - 1) / 1000.0))
         ->type_name("SECONDS");
-    CLI::Option* quiet = command.add_flag("--quiet", args.quiet, "Prints only errors and warnings");
-    command.add_flag("--verbose", args.verbose, "Prints every step of the conversion and how each path was formed")
-        ->excludes(quiet);
+    command.add_flag("--quiet", args.quiet, "Prints only errors and warnings (before --verbose)");
+    command.add_flag("--verbose", args.verbose, "Prints every step of the conversion and how each path was formed");
 }
 
 // The first word of the command line that names no option of the command (nor of the

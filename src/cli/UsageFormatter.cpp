@@ -38,4 +38,16 @@ std::string UsageFormatter::make_usage(const CLI::App* app, std::string name) co
     return out + "   or: " + name + " --help | --help-all | --version\n";
 }
 
+std::string UsageFormatter::make_subcommands(const CLI::App* app, CLI::AppFormatMode mode) const {
+    if (mode != CLI::AppFormatMode::All) return CLI::Formatter::make_subcommands(app, mode);
+    std::string out = CLI::Formatter::make_subcommands(app, CLI::AppFormatMode::Normal);
+    for (const CLI::App* command : app->get_subcommands({})) {
+        const std::string name = command->get_name();
+        std::string text = make_positionals(command) + make_groups(command, CLI::AppFormatMode::Sub);
+        text = CLI::detail::find_and_replace(text, "\nPositionals:\n", "\nArguments of " + name + ":\n");
+        out += CLI::detail::find_and_replace(text, "\nOptions:\n", "\nOptions of " + name + ":\n");
+    }
+    return out;
+}
+
 }  // namespace z2k

@@ -158,8 +158,10 @@ int replaceHostFileFrom(const std::string& hostPath, const ContentProducer& prod
     });
     // The owner and group of the old file where the running user may give them; the mode is set
     // afterwards, since a change of owner clears setuid and setgid.
-    if (error == 0 && target.exists && ::fchown(fd, target.old.st_uid, target.old.st_gid) != 0)
-        (void)::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid);
+    // When neither can be given, the file stays the running user's: not a failure.
+    const bool owned = error != 0 || !target.exists || ::fchown(fd, target.old.st_uid, target.old.st_gid) == 0 ||
+                       ::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid) == 0;
+    static_cast<void>(owned);
     const mode_t mode = target.exists ? (target.old.st_mode & 0777) : (0666 & ~currentUmask());
     if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
     if (error == 0 && ::fsync(fd) != 0) error = errno;
