@@ -1,5 +1,5 @@
-// zat2kor-gui: the converter window. It takes no arguments of its own and remembers only the
-// choices of its options row; closing the window ends the program.
+// zat2kor-gui: the converter window. It takes no arguments of its own (--help and --version
+// aside) and remembers only the choices of its options row; closing the window ends the program.
 #include <QApplication>
 #include <QIcon>
 
