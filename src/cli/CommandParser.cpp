@@ -34,7 +34,9 @@ constexpr const char* kExamples =
 void addCommonOptions(CLI::App& command, CommandArguments& args) {
     command
         .add_option("--drive", args.drives, "Maps a drive letter to a host folder (X=DIR); Z: is the root /")
-        ->type_name("X=DIR");
+        ->type_name("X=DIR")
+        // One mapping per --drive: the words after it are the command's own.
+        ->allow_extra_args(false);
     command.add_option("--code-page", args.codePage, "The code page of the projects (default: the locale's)")
         ->check(CLI::IsMember({"single", "cp932", "utf8"}))
         ->type_name("CP");

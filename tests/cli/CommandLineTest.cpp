@@ -182,6 +182,7 @@ TEST_F(CommandLineTest, ArgumentsToExitStatusAndOutput) {
         {{}, {"single", "--drive", "D=<T>", "--code-page", "cp932", kMotor, "\xF0\x9F\x98\x80"}, 2, "=", "=zat2kor: error: WORKSPACE_NAME \"\xF0\x9F\x98\x80" + kNotConvertible, "", "", true, false, {"LC_ALL=C.UTF-8"}},
         {{}, {"single", "--drive", "D=<T>", "--code-page", "cp932", "D:\\\x95\\motor.zat", "w"}, 2, "=", "=zat2kor: error: ZAT_FILE \"D:\\\x95\\motor.zat" + kNotConvertible, "", "", true, false, {"LC_ALL=C.UTF-8"}},
         {{}, {"single", "--drive", "D=<T>", "--code-page", "cp932", kMotor, wide(32)}, 0, "", "", "", "", true, false, {"LC_ALL=C"}},
+        {{}, {"single", "--drive", "D=<T>", kMotor, "w", "--code-page", "single"}, 0, "=Project converted successfully.\n", "", "", "", true},  // one value per --drive
         {{}, {"single", "--drive", "D=<T>", kMotor, "w"}, 0, "", "=zat2kor: warning: the locale named by the environment cannot be set; the code page is single (choose another with --code-page)\nD:\\quarix\\motor.zat: 8 options carried over unconverted, 0 dropped; see --report\n", "", "", true, false, {"LC_ALL", "LC_CTYPE", "LANG=xx_XX.SJIS"}},
         // Host paths, relative ones too, are named in their Z: form.
         {{}, {"single", "quarix/./motor.zat", "rel"}, 0, "=Project converted successfully.\n", "", "quarix/rel.krs", "\"<Z>\\quarix\\motor.krp\""},
