@@ -313,6 +313,8 @@ TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
     EXPECT_EQ(
         convert(QxC, "-i=\"C:\\Work\\Proj\\inc\",\"c:\\other\"", "NONE", "c:\\work\\proj", "$(PROJDIR)").kor,
         "[V|VERSION|1] [S|INCLUDE|\"$(PROJDIR)\\inc\"|\"c:\\other\"]");
+    EXPECT_EQ(convert(NkC, "-i=C:\\Proj", "NONE", "c:\\proj", "$(PROJDIR)").kor,
+              "[V|VERSION|1] [S|INCLUDE|$(PROJDIR)]");  // a value that is the directory itself
     // The replacement runs before commas become bars; option names are never replaced.
     EXPECT_EQ(convert(NkC, "-foo=foo\t-i=AB", "NONE", "b", ",").kor,
               "[V|VERSION|1] [S|INCLUDE|A|] [S|OTHER|\"-foo=foo\"]");
@@ -322,6 +324,7 @@ TEST(ToolOptionsTest, HandedInTextProjectDirectoryAndCodePage) {
         {Led, "-st=\x83\x7C", "[S|START|\x83\x7C]"},
         {Led, ";CheckDevice=A", "[S|OTHER|\";CheckDevice=A\"]"},
         {NkC, "-x=\x83\x7C", "[S|OTHER|\"-x=\x83\x7C\"]"},
+        {NkC, "-x=a]b", "[S|OTHER|\"-x=a]]b\"]"},  // the quote at the very start counts
         {NkC, "-ob=\"c:\\\x95\x5C.o\"", "[S|OUTPUTPATH|\"c:\\$(FILELEAF).o\"]"},
         {Sty, "\"a.abs\"\t\"b.mot\"=x\x83\x61,1", "[B|DIVIDEOUTPUT|1] [S|MULTIOUTPUT|\"b.mot\"=x\x83\x61|1]"},
     };
