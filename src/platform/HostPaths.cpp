@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -87,7 +88,50 @@ bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
+// A conversion that goes on past a character it cannot convert: that character (as the code page
+// `from` counts it) becomes `substitute`.
+std::string convertSubstituting(std::string_view text, const char* to, const char* from, CodePage fromPage,
+                                std::string_view substitute) {
+    const Converter converter(to, from);
+    if (!converter.ok()) return std::string(text);
+    iconv_t cd = converter.get();
+    std::string in(text);
+    std::string out;
+    out.reserve(text.size() * 2);
+    std::vector<char> buffer(text.size() * 4 + 16);
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        std::size_t outLeft = buffer.size();
+        const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), static_cast<std::size_t>(outPtr - buffer.data()));
+        if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+        const std::size_t length =
+            std::min(charLength(in, static_cast<std::size_t>(inPtr - in.data()), fromPage), inLeft);
+        out += substitute;
+        inPtr += length;
+        inLeft -= length;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    char* outPtr = buffer.data();
+    std::size_t outLeft = buffer.size();
+    iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+    out.append(buffer.data(), static_cast<std::size_t>(outPtr - buffer.data()));
+    return out;
+}
+
 }  // namespace
+
+std::string codePageTextToUtf8(std::string_view text, CodePage page) {
+    if (page == CodePage::Utf8) return std::string(text);
+    return convertSubstituting(text, "UTF-8", codePageCodeSet(page), page, "\xEF\xBF\xBD");
+}
+
+std::string utf8TextToCodePage(std::string_view text, CodePage page) {
+    if (page == CodePage::Utf8) return std::string(text);
+    return convertSubstituting(text, codePageCodeSet(page), "UTF-8", CodePage::Utf8, "?");
+}
 
 std::optional<std::string> codePageNameToHost(std::string_view name, const HostSettings& settings) {
     if (isAscii(name) || !needsConversion(settings)) return std::string(name);

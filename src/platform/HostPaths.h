@@ -32,6 +32,11 @@ std::optional<std::string> hostNameToCodePage(std::string_view name, const HostS
 // path joined to the current folder); nothing when its names cannot be held in the code page.
 std::optional<std::string> absoluteHostPathToSystem(std::string_view hostPath, const HostSettings& settings);
 
+// Text shown to a person, between the code page and UTF-8, never refused: a byte sequence that is
+// no character of the code page becomes U+FFFD, a character that the code page lacks becomes '?'.
+std::string codePageTextToUtf8(std::string_view text, CodePage page);
+std::string utf8TextToCodePage(std::string_view text, CodePage page);
+
 // The folder of a host path: the path before its last separator, the root for a name in it.
 std::string hostFolderOf(const std::string& hostPath);
 

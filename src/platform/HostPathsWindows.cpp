@@ -31,7 +31,30 @@ std::optional<std::string> convert(std::string_view text, unsigned from, unsigne
     return codePageFromWide(*wide, to);
 }
 
+// Text for a person, one character at a time, so that one that cannot be converted is replaced alone.
+std::string convertSubstituting(std::string_view text, CodePage fromPage, unsigned from, unsigned to,
+                                std::string_view substitute) {
+    std::string out;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = charLength(text, pos, fromPage);
+        const std::optional<std::string> character = convert(text.substr(pos, length), from, to);
+        out += character ? std::string_view(*character) : substitute;
+        pos += length;
+    }
+    return out;
+}
+
 }  // namespace
+
+std::string codePageTextToUtf8(std::string_view text, CodePage page) {
+    if (page == CodePage::Utf8) return std::string(text);
+    return convertSubstituting(text, page, windowsCodePage(page), kHostTextPage, "\xEF\xBF\xBD");
+}
+
+std::string utf8TextToCodePage(std::string_view text, CodePage page) {
+    if (page == CodePage::Utf8) return std::string(text);
+    return convertSubstituting(text, CodePage::Utf8, kHostTextPage, windowsCodePage(page), "?");
+}
 
 std::optional<std::string> codePageNameToHost(std::string_view name, const HostSettings& settings) {
     return convert(name, windowsCodePage(settings.codePage), kHostTextPage);
