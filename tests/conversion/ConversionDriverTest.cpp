@@ -24,7 +24,7 @@ class ConversionDriverTest : public ::testing::Test {
   protected:
     void writeZat(const std::string& relative, const MiniZat& zat = MiniZat{}) {
         fs::create_directories((tmp.path() / relative).parent_path());
-        std::string system = "D:\\" + relative;
+        std::string system = tmp.onHost("D:\\" + relative);
         std::replace(system.begin(), system.end(), '/', '\\');
         ASSERT_EQ(zat.write(system, tmp.settings()), 0) << relative;
     }
@@ -53,11 +53,14 @@ class ConversionDriverTest : public ::testing::Test {
     test::RecordingAlerts alerts;
 };
 
+// Where the host maps drives, one folder can have two drive letters.
+class PosixConversionDriverTest : public ConversionDriverTest {};
+
 // The messages themselves are the command line's to check; here the progress and the boxes.
 // Two conversions in one process, each with its own settings: a dry run through D: writes
 // nothing, and the real run right after, through E: for the same folder and without backups,
 // writes the project and the workspace and keeps no backup.
-TEST_F(ConversionDriverTest, EachConversionRunsWithItsOwnSettings) {
+TEST_F(PosixConversionDriverTest, EachConversionRunsWithItsOwnSettings) {
     writeZat("p/a.zat");
     tmp.write("p/a.krp", "old");
     HostSettings dryRun = tmp.settings();
@@ -92,7 +95,7 @@ TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
         if (fault == BlockedProject) block("p/a.krp");
         if (fault == BlockedWorkspace) block("p/w.krs");
         projectProgress.positions.clear();
-        run(singleRequest("D:\\p\\a", "w.krs", tmp.settings()));
+        run(singleRequest(tmp.onHost("D:\\p\\a"), "w.krs", tmp.settings()));
         EXPECT_EQ(projectProgress.positions, positions) << results.text();
         EXPECT_EQ(fault == None, fs::is_regular_file(tmp.path() / "p/w.krs"));
     }
@@ -102,7 +105,7 @@ TEST_F(ConversionDriverTest, SingleProgressStopsAtTheStageThatFailed) {
 // The total bar shows the share of the projects looked at, however many there are.
 TEST_F(ConversionDriverTest, TheTotalBarMovesForMoreThanAHundredProjects) {
     for (int i = 0; i < 200; ++i) tmp.write("m/" + std::to_string(1000 + i) + ".zat", "x");
-    run(multipleRequest("D:\\m", "ws", "Nerak", tmp.settings()));
+    run(multipleRequest(tmp.onHost("D:\\m"), "ws", "Nerak", tmp.settings()));
     ASSERT_EQ(overallProgress.positions.size(), 203u);
     EXPECT_EQ(overallProgress.positions[100], 50);
     EXPECT_EQ(overallProgress.positions[200], 100);
@@ -122,15 +125,16 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     writeZat("m/e.zat", lower);
     writeZat("m/f.zat", nerak);
     const ConversionSummary summary =
-        run(multipleRequest("D:\\m", "ws", "Quarix RISC engine", tmp.settings()));
+        run(multipleRequest(tmp.onHost("D:\\m"), "ws", "Quarix RISC engine", tmp.settings()));
     EXPECT_EQ(
         results.text(),
-        "Searching for ZAT projects...\r\n"
-        "Converting project D:\\m\\a.zat...\r\nError reading ZAT project file D:\\m\\a.zat\r\n"
-        "Converting project D:\\m\\b.zat...\r\nError converting project information for D:\\m\\b.zat\r\n"
-        "Converting project D:\\m\\c.zat...\r\nError saving to KOR project file D:\\m\\c.zat\r\n"
-        "Converting project D:\\m\\d\\d.zat...\r\nProject converted.\r\n"
-        "1 project(s) converted successfully.");
+        tmp.onHost(
+            "Searching for ZAT projects...\r\n"
+            "Converting project D:\\m\\a.zat...\r\nError reading ZAT project file D:\\m\\a.zat\r\n"
+            "Converting project D:\\m\\b.zat...\r\nError converting project information for D:\\m\\b.zat\r\n"
+            "Converting project D:\\m\\c.zat...\r\nError saving to KOR project file D:\\m\\c.zat\r\n"
+            "Converting project D:\\m\\d\\d.zat...\r\nProject converted.\r\n"
+            "1 project(s) converted successfully."));
     EXPECT_EQ(overallProgress.positions, (Positions{0, 16, 33, 50, 66, 83, 100, 100}));
     EXPECT_EQ(problems.events.size(), 2u) << "the read and the write failure say why";
     EXPECT_EQ(summary.found, 6);
@@ -139,14 +143,15 @@ TEST_F(ConversionDriverTest, MultipleGoesOnPastEachFailureAndListsOnlyWhatWasCon
     // The project after the failures starts from nothing: its file equals a lone conversion's.
     const std::string converted = tmp.read("m/d/d.krp");
     fs::remove(tmp.path() / "m/d/d.krp");
-    run(singleRequest("D:\\m\\d\\d.zat", "w", tmp.settings()));
+    run(singleRequest(tmp.onHost("D:\\m\\d\\d.zat"), "w", tmp.settings()));
     EXPECT_EQ(tmp.read("m/d/d.krp"), converted);
     EXPECT_NE(
-        tmp.read("m/ws.krs").find("[PROJECTS]\r\n\"d\" \"D:\\m\\d\" \"D:\\m\\d\\d.krp\" \r\n[LAST_PROJECT]"),
+        tmp.read("m/ws.krs")
+            .find(tmp.onHost("[PROJECTS]\r\n\"d\" \"D:\\m\\d\" \"D:\\m\\d\\d.krp\" \r\n[LAST_PROJECT]")),
         std::string::npos);
 }
 
-TEST_F(ConversionDriverTest, TheWorkspaceNeverReplacesTheProjectThroughAnotherDriveLetter) {
+TEST_F(PosixConversionDriverTest, TheWorkspaceNeverReplacesTheProjectThroughAnotherDriveLetter) {
     writeZat("p/w.krs");  // a ZAT project with the workspace's name
     const std::string before = tmp.read("p/w.krs");
     tmp.settings().drives.map('E', tmp.path().string());  // a second name of the folder D: stands for

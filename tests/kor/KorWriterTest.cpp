@@ -30,7 +30,7 @@ TEST_F(KorWriterTest, MessagesInFileOrderAndEmptyComposedTablesLast) {
     project.environment.set("Stamp", {});
     project.options.set("Debug", {}).set("Cc", {{"a.c", "-O", "", 1}});
     project.projectTools = {{"n", 1, 0, "v", "t", "g", "a", "d", 2, "c", 1}};
-    ASSERT_TRUE(write(project, "D:\\p.krp").ok());
+    ASSERT_TRUE(write(project, folder.onHost("D:\\p.krp")).ok());
     std::vector<std::string> expected = {"replace:Creating KOR tables..."};
     std::istringstream names(
         "DATABASE_VERSION PROJEC_DETAILS TOOL_CHAIN TOOLCHAIN_PHASE UTILITY_PHASE ASSOCIATED_APPLICATIONS "
@@ -62,7 +62,7 @@ TEST_F(KorWriterTest, FailedWritesNameTheReasonAndKeepTheEarlierFile) {
     };
     for (const auto& [project, path, failure] : cases) {
         folder.write("old.krp", "earlier project");
-        EXPECT_EQ(write(project, path).failure.text(), failure);
+        EXPECT_EQ(write(project, folder.onHost(path)).failure.text(), folder.onHost(failure));
         EXPECT_EQ(folder.read("old.krp"), "earlier project");
     }
     EXPECT_EQ(writeKorWorkspace({}, "", {}).failure.text(), ": no KOR workspace file was named");

@@ -7,6 +7,7 @@
 #include "paths/PathChars.h"
 #include "paths/PathParts.h"
 #include "paths/PathValidation.h"
+#include "platform/HostPaths.h"
 #include "support/TestSupport.h"
 
 namespace z2k {
@@ -105,13 +106,16 @@ TEST(PathValidation, ExistenceFollowsTheDriveMapOfTheSettings) {
     // clang-format off
     const Case cases[] = {
         {"D:\\x.zat", true, false}, {"d:\\sub\\y.zat", true, false}, {"D:\\d.zat", false, true},
-        {"D:\\", false, true}, {"D:\\sub\\", false, false}, {"D:\\sub\\..\\x.zat", false, false},
+        {"D:\\sub\\", false, false}, {"D:\\sub\\..\\x.zat", false, false},
         {"D:\\missing.zat", false, false}, {"C:\\x.zat", false, false}, {"\\\\h\\s\\x.zat", false, false},
     };
     // clang-format on
     for (const Case& c : cases) {
-        EXPECT_EQ(fileExists(c.path, d), c.file) << c.path;
-        EXPECT_EQ(directoryExists(c.path, d), c.directory) << c.path;
+        EXPECT_EQ(fileExists(folder.onHost(c.path), d), c.file) << c.path;
+        EXPECT_EQ(directoryExists(folder.onHost(c.path), d), c.directory) << c.path;
+    }
+    if (hostMapsDrives()) {  // a drive root keeps its separator
+        EXPECT_TRUE(directoryExists("D:\\", d) && !fileExists("D:\\", d));
     }
     EXPECT_FALSE(fileExists("D:\\x.zat", HostSettings{}));  // another map: D: is not there
 }

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/HostPaths.h"
+
 namespace z2k::test {
 
 void RecordingTextDisplay::clear() {
@@ -38,7 +40,7 @@ void RecordingAlerts::show(std::string_view text, std::string_view title, AlertI
     alerts.push_back({std::string(text), std::string(title), icon});
 }
 
-TempFolder::TempFolder(char drive) {
+TempFolder::TempFolder(char drive) : drive_(drive) {
     // create_directory tells whether it made the folder: a name taken meanwhile is tried anew.
     std::random_device random;
     for (int attempt = 0; path_.empty(); ++attempt) {
@@ -63,6 +65,17 @@ TempFolder::~TempFolder() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
                                  ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::onHost(std::string_view text) const {
+    if (hostMapsDrives() || drive_ == '\0') return std::string(text);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool root = foldUpperAscii(text[i]) == foldUpperAscii(drive_) && text.substr(i + 1, 2) == ":\\";
+        out += root ? path_.string() + "\\" : std::string(1, text[i]);
+        i += root ? 2 : 0;
+    }
+    return out;
 }
 
 void TempFolder::write(const std::string& relative, std::string_view bytes) const {

@@ -52,8 +52,9 @@ class RecordingAlerts : public Alerts {
 };
 
 // A fresh temporary folder, removed with its contents at the end of the test. Optionally mapped
-// as a drive (for example 'D') in its own settings, so tests can work on D:\ paths wherever they
-// run; the settings are otherwise a fresh HostSettings (single-byte code page, files written).
+// as a drive (for example 'D') in its own settings where the host maps drives; system() names it
+// as this host does, so one test text runs on every host. The settings are otherwise a fresh
+// HostSettings (single-byte code page, files written).
 class TempFolder {
   public:
     explicit TempFolder(char drive = '\0');
@@ -61,6 +62,9 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
+    // The text with every path on the folder's drive ("D:\..." in either case) as this host names
+    // it: unchanged where the host maps drives, else with the folder's own path for "D:\".
+    std::string onHost(std::string_view text) const;
     // Writes bytes to a file relative to the folder (folders created as needed).
     void write(const std::string& relative, std::string_view bytes) const;
     std::string read(const std::string& relative) const { return readBytes(path_ / relative); }
@@ -69,6 +73,7 @@ class TempFolder {
 
   private:
     std::filesystem::path path_;
+    char drive_;
     HostSettings settings_;
 };
 

@@ -91,7 +91,7 @@ TEST(Version1Read, FilesTablesAndRecords) {
         TempFolder folder{'D'};
         if (!file.empty()) folder.write("r.zat", file);
         TextDatabase database{folder.settings()};
-        EXPECT_EQ(database.open("D:\\r"), opened);
+        EXPECT_EQ(database.open(folder.onHost("D:\\r")), opened);
         AnyRecord recordset(database, "T", layout);
         EXPECT_EQ(recordset.open(), table);
         EXPECT_EQ(recordset.readAll(), records);
@@ -102,7 +102,7 @@ TEST(Version1Read, ChangedFileIsReadAgain) {
     TempFolder folder{'D'};
     folder.write("c.zat", version1("[A]\n\"a\" \n"));
     TextDatabase database{folder.settings()};
-    ASSERT_EQ(database.open("D:\\c.zat"), DatabaseOpen::Ok);
+    ASSERT_EQ(database.open(folder.onHost("D:\\c.zat")), DatabaseOpen::Ok);
     EXPECT_EQ(database.tableExists("B"), TableCheck::Absent);
     folder.write("c.zat", version1("[A]\n\"a2\" \n[B]\n"));
     EXPECT_EQ(database.tableExists("B"), TableCheck::Present);

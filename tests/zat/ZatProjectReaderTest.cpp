@@ -70,7 +70,7 @@ class ZatProjectReaderTest : public ::testing::Test {
   protected:
     ZatReadResult read(TextDisplay* progress = nullptr) {
         folder.write("p/demo.zat", zat.text());
-        return readZatProject(R"(D:\p\demo.zat)", readOptions(progress, &alerts, folder.settings()));
+        return readZatProject(folder.onHost(R"(D:\p\demo.zat)"), readOptions(progress, &alerts, folder.settings()));
     }
     std::vector<std::string> messages() {
         RecordingTextDisplay display;
@@ -143,7 +143,7 @@ TEST_F(ZatProjectReaderTest, HostileAndMissingRecordsets) {
         EXPECT_EQ(result.project.has_value(), c.read) << c.section;
         if (c.read) continue;
         EXPECT_EQ(result.cpuFamily, c.family) << c.section;
-        EXPECT_EQ(result.failure.path, R"(D:\p\demo.zat)") << c.section;
+        EXPECT_EQ(result.failure.path, folder.onHost(R"(D:\p\demo.zat)")) << c.section;
     }
     // Only an options table that cannot be read is shown, once each time, and the read goes on.
     EXPECT_EQ(alerts.alerts.size(), 1u);
@@ -155,13 +155,13 @@ TEST_F(ZatProjectReaderTest, UnreadableFilesFailWithTheirPathAndNoMessage) {
     EXPECT_EQ(readZatProject("", readOptions(&display, nullptr, folder.settings())).failure.reason,
               "no ZAT project file was named");
     const ZatReadResult missing =
-        readZatProject(R"(D:\p\missing.zat)", readOptions(&display, nullptr, folder.settings()));
+        readZatProject(folder.onHost(R"(D:\p\missing.zat)"), readOptions(&display, nullptr, folder.settings()));
     EXPECT_FALSE(missing.project);
-    EXPECT_EQ(missing.failure.path, R"(D:\p\missing.zat)");
+    EXPECT_EQ(missing.failure.path, folder.onHost(R"(D:\p\missing.zat)"));
     std::string text = zat.text();
     folder.write("p/demo.zat", text.erase(text.find("[END]")));  // no end marker
     EXPECT_FALSE(
-        readZatProject(R"(D:\p\demo.zat)", readOptions(&display, nullptr, folder.settings())).project);
+        readZatProject(folder.onHost(R"(D:\p\demo.zat)"), readOptions(&display, nullptr, folder.settings())).project);
     EXPECT_TRUE(display.events.empty());
 }
 
