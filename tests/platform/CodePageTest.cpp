@@ -1,10 +1,12 @@
 #include "platform/CodePage.h"
 #include "platform/ByteSearch.h"
+#include "platform/HostPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace z2k {
@@ -85,6 +87,23 @@ TEST(CodePage, CaseFoldingTouchesOnlyAsciiLettersOutsideDoubleByteCharacters) {
     EXPECT_TRUE(equalsIgnoreCase("\x82\x61", "\x82\x41", S));
     EXPECT_FALSE(equalsIgnoreCase("abc", "abcd", S));
     EXPECT_TRUE(equalsIgnoreCase("Motor.ZAT", "motor.zat", J));
+}
+
+// Text shown to a person: both directions, and what cannot be converted replaced one character
+// at a time without stopping the rest.
+TEST(CodePage, ShownTextToUtf8AndBack) {
+    const std::tuple<CodePage, std::string, std::string> rows[] = {
+        // 0x83 0x5C (the last character) has a trail byte equal to '\'.
+        {J, "D:\\\x83\x76\x83\x8D\\\x83\x5C.zat", "D:\\\xE3\x83\x97\xE3\x83\xAD\\\xE3\x82\xBD.zat"},
+        {S, "caf\xE9", "caf\xC3\xA9"},
+        {U, "caf\xC3\xA9", "caf\xC3\xA9"},
+    };
+    for (const auto& [page, bytes, utf8] : rows) {
+        EXPECT_EQ(codePageTextToUtf8(bytes, page), utf8) << bytes;
+        EXPECT_EQ(utf8TextToCodePage(utf8, page), bytes) << bytes;
+    }
+    EXPECT_EQ(utf8TextToCodePage("a\xE3\x83\x97z\xE3\x83\x97", S), "a?z?");
+    EXPECT_EQ(codePageTextToUtf8("a\xFFz\x83", J), "a\xEF\xBF\xBDz\xEF\xBF\xBD");
 }
 
 }  // namespace
