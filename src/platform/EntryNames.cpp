@@ -1,6 +1,7 @@
 #include "platform/EntryNames.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -44,6 +45,8 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, CodePage pag
     return p == pattern.size();
 }
 
+namespace {
+
 std::vector<DirectoryEntry> sortedByFoldedName(std::vector<DirectoryEntry> entries, CodePage page) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
@@ -59,6 +62,19 @@ std::vector<DirectoryEntry> sortedByFoldedName(std::vector<DirectoryEntry> entri
     sorted.reserve(keys.size());
     for (const auto& key : keys) sorted.push_back(std::move(entries[key.second]));
     return sorted;
+}
+
+}  // namespace
+
+void finishListing(DirectoryListing& listing, CodePage page) {
+    std::sort(listing.unnamed.begin(), listing.unnamed.end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
+    if (listing.entries.empty()) {
+        listing.error = ENOENT;
+        return;
+    }
+    listing.entries = sortedByFoldedName(std::move(listing.entries), page);
+    listing.ok = true;
 }
 
 }  // namespace z2k

@@ -28,19 +28,24 @@ std::string backupFileName(const std::string& name, std::size_t nameLimit, const
 // removed. 0 or the errno of the failure, with kErrorKeepingBackup added where the backup failed.
 int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSettings& settings);
 
-// Replaces the file at hostPath with bytes; 0 or errno (marked as above). When a backup was kept
-// under a shortened name, that name (without folder) is put in *shortenedBackup.
-int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
-                    const HostSettings& settings, std::string* shortenedBackup = nullptr);
-
 // Hands the pieces of a file's content, in order, to `write`, which gives 0 or errno; gives 0 or
 // the first error (its own or write's).
 using ContentProducer = std::function<int(const std::function<int(std::string_view)>& write)>;
 
-// replaceHostFile for content made piece by piece while it is written, so that it never has to
-// be held whole. A producer that fails leaves the earlier file as it was.
+// Replaces the file at hostPath with the content made piece by piece while it is written, so that
+// it never has to be held whole; 0 or errno (marked as above). A producer that fails leaves the
+// earlier file as it was. When a backup was kept under a shortened name, that name (without
+// folder) is put in *shortenedBackup.
 int replaceHostFileFrom(const std::string& hostPath, const ContentProducer& produce,
                         const ReplaceOptions& options, const HostSettings& settings,
                         std::string* shortenedBackup = nullptr);
+
+// replaceHostFileFrom for bytes held whole.
+inline int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
+                           const HostSettings& settings, std::string* shortenedBackup = nullptr) {
+    return replaceHostFileFrom(
+        hostPath, [bytes](const std::function<int(std::string_view)>& write) { return write(bytes); }, options,
+        settings, shortenedBackup);
+}
 
 }  // namespace z2k

@@ -93,13 +93,6 @@ int checkReplaceable(const std::string& hostPath, bool keepBackup, const HostSet
     return check(hostPath, keepBackup, settings, target);
 }
 
-int replaceHostFile(const std::string& hostPath, std::string_view bytes, const ReplaceOptions& options,
-                    const HostSettings& settings, std::string* shortenedBackup) {
-    return replaceHostFileFrom(
-        hostPath, [bytes](const std::function<int(std::string_view)>& write) { return write(bytes); },
-        options, settings, shortenedBackup);
-}
-
 int replaceHostFileFrom(const std::string& hostPath, const ContentProducer& produce,
                         const ReplaceOptions& options, const HostSettings& settings,
                         std::string* shortenedBackup) {

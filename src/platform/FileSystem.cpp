@@ -159,14 +159,7 @@ DirectoryListing enumerateDirectory(std::string_view systemPattern, const HostSe
     }
     readEntries(dir, pattern, isRoot, settings, listing);
     closedir(dir);
-    std::sort(listing.unnamed.begin(), listing.unnamed.end(),
-              [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
-    if (listing.entries.empty()) {
-        listing.error = ENOENT;  // the desktop's "no entries" ends the enumeration at its start
-        return listing;
-    }
-    listing.entries = sortedByFoldedName(std::move(listing.entries), page);
-    listing.ok = true;
+    finishListing(listing, page);
     return listing;
 }
 
