@@ -3,11 +3,10 @@
 #include <iconv.h>
 
 #include <array>
+#include <optional>
 
 namespace z2k {
 namespace {
-
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 class Converter {
   public:
@@ -43,33 +42,12 @@ class Converter {
 }  // namespace
 
 Utf8Text toUtf8(std::string_view bytes, CodePage page) {
-    Utf8Text result;
-    result.text.reserve(bytes.size());
-    if (isAsciiText(bytes)) {
-        result.text.assign(bytes);
-        return result;
-    }
-    Converter converter(codePageCodeSet(page));
-    forEachChar(
-        bytes,
-        [&](std::size_t pos, std::size_t length) {
-            const std::string_view character = bytes.substr(pos, length);
-            if (static_cast<unsigned char>(character[0]) < 0x80) {
-                result.text += character[0];
-                return;
-            }
-            // The code page takes a byte that starts no valid UTF-8 sequence as a character alone.
-            if (page == CodePage::Utf8 && length > 1) {
-                result.text.append(character);
-                return;
-            }
-            if (page == CodePage::Utf8 || !converter.ok() || !converter.append(character, result.text)) {
-                result.text += kReplacement;
-                result.exact = false;
-            }
-        },
-        page);
-    return result;
+    // The converter is opened only for a text that needs it.
+    std::optional<Converter> converter;
+    return toUtf8ByCharacter(bytes, page, [&](std::string_view character, std::string& out) {
+        if (!converter) converter.emplace(codePageCodeSet(page));
+        return converter->ok() && converter->append(character, out);
+    });
 }
 
 }  // namespace z2k

@@ -3,6 +3,7 @@
 // that has no form in UTF-8 (a byte the code page does not define, a broken double-byte pair, an
 // invalid UTF-8 sequence) becomes U+FFFD, and the result says that the text was not exact, so
 // that the caller can keep the original bytes beside it.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,13 @@ struct Utf8Text {
 
 // Converts character by character (as the code page splits the text); time linear in its length.
 Utf8Text toUtf8(std::string_view bytes, CodePage page);
+
+// Appends the UTF-8 form of one character of a single-byte or CP932 text to out; false when it
+// has none. Each host converts with its own system calls.
+using CharacterToUtf8 = std::function<bool(std::string_view character, std::string& out)>;
+
+// The walk that toUtf8 makes on every host: ASCII and valid UTF-8 characters are taken as they
+// are, other characters of a UTF-8 text become U+FFFD, and the rest go through `convert`.
+Utf8Text toUtf8ByCharacter(std::string_view bytes, CodePage page, const CharacterToUtf8& convert);
 
 }  // namespace z2k
